@@ -1,0 +1,424 @@
+#include "engine/decimal96.h"
+
+#include "engine/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+namespace cesuan {
+namespace {
+
+// An unsigned integer of up to 384 bits in 64-bit limbs, little end first: room for a
+// 96-bit coefficient times 10^56, the widest intermediate (a quotient's numerator).
+struct Wide {
+    static constexpr int kLimbs = 6;
+    std::array<std::uint64_t, kLimbs> limb{};
+    int used = 0;  // limbs in use; the top one is not zero
+
+    static Wide of(uint128 v) {
+        Wide w;
+        w.limb[0] = std::uint64_t(v);
+        w.limb[1] = std::uint64_t(v >> 64);
+        w.used = w.limb[1] ? 2 : (w.limb[0] ? 1 : 0);
+        return w;
+    }
+    bool isZero() const { return used == 0; }
+    bool fits96() const { return used <= 1 || (used == 2 && limb[1] < (std::uint64_t(1) << 32)); }
+    uint128 low128() const { return uint128(limb[0]) | (uint128(limb[1]) << 64); }
+    int bitLength() const {
+        return used == 0 ? 0 : 64 * (used - 1) + (64 - __builtin_clzll(limb[used - 1]));
+    }
+    void trim() {
+        while (used > 0 && limb[used - 1] == 0) --used;
+    }
+};
+
+constexpr std::uint64_t kPow10[20] = {1ULL,
+                                      10ULL,
+                                      100ULL,
+                                      1000ULL,
+                                      10000ULL,
+                                      100000ULL,
+                                      1000000ULL,
+                                      10000000ULL,
+                                      100000000ULL,
+                                      1000000000ULL,
+                                      10000000000ULL,
+                                      100000000000ULL,
+                                      1000000000000ULL,
+                                      10000000000000ULL,
+                                      100000000000000ULL,
+                                      1000000000000000ULL,
+                                      10000000000000000ULL,
+                                      100000000000000000ULL,
+                                      1000000000000000000ULL,
+                                      10000000000000000000ULL};
+
+// (high:low) / divisor with high < divisor: one hardware division where there is one.
+inline std::uint64_t divide128(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
+                               std::uint64_t& remainder) {
+#if defined(__x86_64__)
+    std::uint64_t quotient;
+    __asm__("divq %[d]" : "=a"(quotient), "=d"(remainder) : [d] "r"(divisor), "a"(low), "d"(high));
+    return quotient;
+#else
+    const uint128 n = (uint128(high) << 64) | low;
+    remainder = std::uint64_t(n % divisor);
+    return std::uint64_t(n / divisor);
+#endif
+}
+
+void multiplySmall(Wide& w, std::uint64_t factor) {
+    std::uint64_t carry = 0;
+    for (int i = 0; i < w.used; ++i) {
+        const uint128 p = uint128(w.limb[i]) * factor + carry;
+        w.limb[i] = std::uint64_t(p);
+        carry = std::uint64_t(p >> 64);
+    }
+    if (carry) w.limb[w.used++] = carry;
+}
+
+void multiplyPow10(Wide& w, int exponent) {
+    if (w.isZero()) return;
+    for (; exponent >= 19; exponent -= 19) multiplySmall(w, kPow10[19]);
+    if (exponent > 0) multiplySmall(w, kPow10[exponent]);
+}
+
+std::uint64_t divideSmall(Wide& w, std::uint64_t divisor) {
+    std::uint64_t remainder = 0;
+    for (int i = w.used - 1; i >= 0; --i) w.limb[i] = divide128(remainder, w.limb[i], divisor, remainder);
+    w.trim();
+    return remainder;
+}
+
+int compare(const Wide& a, const Wide& b) {
+    if (a.used != b.used) return a.used < b.used ? -1 : 1;
+    for (int i = a.used - 1; i >= 0; --i)
+        if (a.limb[i] != b.limb[i]) return a.limb[i] < b.limb[i] ? -1 : 1;
+    return 0;
+}
+
+void addInPlace(Wide& a, const Wide& b) {
+    const int n = std::max(a.used, b.used);
+    std::uint64_t carry = 0;
+    for (int i = 0; i < n; ++i) {
+        const uint128 s = uint128(i < a.used ? a.limb[i] : 0) + (i < b.used ? b.limb[i] : 0) + carry;
+        a.limb[i] = std::uint64_t(s);
+        carry = std::uint64_t(s >> 64);
+    }
+    a.used = n;
+    if (carry) a.limb[a.used++] = carry;
+}
+
+void subtractInPlace(Wide& a, const Wide& b) {  // requires a >= b
+    std::uint64_t borrow = 0;
+    for (int i = 0; i < a.used; ++i) {
+        const std::uint64_t bi = i < b.used ? b.limb[i] : 0;
+        const uint128 d = uint128(a.limb[i]) - bi - borrow;
+        a.limb[i] = std::uint64_t(d);
+        borrow = std::uint64_t(d >> 64) ? 1 : 0;
+    }
+    a.trim();
+}
+
+// What was cut off below the last kept unit, relative to half a unit.
+enum class Tail { Exact, BelowHalf, Half, AboveHalf };
+
+// Cuts `digits` decimal digits off w, folding what is cut into tail.
+void dropDigits(Wide& w, int digits, Tail& tail) {
+    while (digits > 0) {
+        const int step = std::min(digits, 19);
+        digits -= step;
+        const std::uint64_t r = divideSmall(w, kPow10[step]);
+        const std::uint64_t half = kPow10[step] / 2;
+        if (r > half) {
+            tail = Tail::AboveHalf;
+        } else if (r < half) {
+            tail = (r == 0 && tail == Tail::Exact) ? Tail::Exact : Tail::BelowHalf;
+        } else {
+            tail = tail == Tail::Exact ? Tail::Half : Tail::AboveHalf;
+        }
+    }
+}
+
+// The exact value w / 10^scale (plus tail) rounded into a decimal: the largest scale of at
+// most 28 at which the coefficient fits 96 bits, halves to even.
+std::optional<Decimal96> finish(Wide w, int scale, Tail tail, bool negative) {
+    if (scale > Decimal96::kMaxScale) {
+        const int excess = scale - Decimal96::kMaxScale;
+        if (excess > 120) {  // far below the smallest unit: the value rounds to zero
+            w = Wide{};
+            tail = Tail::BelowHalf;
+        } else {
+            dropDigits(w, excess, tail);
+        }
+        scale = Decimal96::kMaxScale;
+    }
+    for (;;) {
+        while (!w.fits96()) {
+            const int estimate = std::max(1, (w.bitLength() - 96) * 30103 / 100000);
+            dropDigits(w, estimate, tail);
+            scale -= estimate;
+        }
+        if (scale < 0) return std::nullopt;
+        uint128 c = w.low128();
+        const bool up = tail == Tail::AboveHalf || (tail == Tail::Half && (c & 1));
+        if (!up) return Decimal96::fromParts(c, scale, negative);
+        if (c < Decimal96::kMaxCoefficient) return Decimal96::fromParts(c + 1, scale, negative);
+        dropDigits(w, 1, tail);  // the carry leaves 96 bits: one place fewer
+        scale -= 1;
+    }
+}
+
+Wide alignedCoefficient(const Decimal96& d, int scale) {
+    Wide w = Wide::of(d.coefficient());
+    multiplyPow10(w, scale - d.scale());
+    return w;
+}
+
+// Knuth's algorithm D on 32-bit digits: quotient and remainder of u by v (v has 2..3 digits).
+void divideLong(const Wide& numerator, uint128 divisor, Wide& quotient, Wide& remainder) {
+    constexpr int kMaxDigits = 2 * Wide::kLimbs;
+    std::uint32_t u[kMaxDigits + 1] = {}, v[4] = {}, q[kMaxDigits] = {};
+    int m = 2 * numerator.used;
+    for (int i = 0; i < numerator.used; ++i) {
+        u[2 * i] = std::uint32_t(numerator.limb[i]);
+        u[2 * i + 1] = std::uint32_t(numerator.limb[i] >> 32);
+    }
+    while (m > 0 && u[m - 1] == 0) --m;
+    int n = 0;
+    for (uint128 d = divisor; d; d >>= 32) v[n++] = std::uint32_t(d);
+
+    const int shift = __builtin_clz(v[n - 1]);
+    std::uint32_t vn[4] = {}, un[kMaxDigits + 1] = {};
+    for (int i = n - 1; i > 0; --i)
+        vn[i] = (v[i] << shift) | (shift ? std::uint32_t(std::uint64_t(v[i - 1]) >> (32 - shift)) : 0);
+    vn[0] = v[0] << shift;
+    un[m] = shift ? std::uint32_t(std::uint64_t(u[m - 1]) >> (32 - shift)) : 0;
+    for (int i = m - 1; i > 0; --i)
+        un[i] = (u[i] << shift) | (shift ? std::uint32_t(std::uint64_t(u[i - 1]) >> (32 - shift)) : 0);
+    un[0] = u[0] << shift;
+
+    constexpr std::uint64_t b = std::uint64_t(1) << 32;
+    for (int j = m - n; j >= 0; --j) {
+        const std::uint64_t top = (std::uint64_t(un[j + n]) << 32) | un[j + n - 1];
+        std::uint64_t qhat = top / vn[n - 1];
+        std::uint64_t rhat = top - qhat * vn[n - 1];
+        while (qhat >= b || qhat * vn[n - 2] > ((rhat << 32) | un[j + n - 2])) {
+            --qhat;
+            rhat += vn[n - 1];
+            if (rhat >= b) break;
+        }
+        std::int64_t borrow = 0;
+        std::uint64_t carry = 0;
+        for (int i = 0; i < n; ++i) {
+            const std::uint64_t p = qhat * vn[i] + carry;
+            carry = p >> 32;
+            const std::int64_t t = std::int64_t(un[i + j]) - borrow - std::int64_t(p & 0xFFFFFFFFu);
+            un[i + j] = std::uint32_t(t);
+            borrow = t < 0 ? 1 : 0;
+        }
+        const std::int64_t t = std::int64_t(un[j + n]) - borrow - std::int64_t(carry);
+        un[j + n] = std::uint32_t(t);
+        if (t < 0) {  // qhat was one too large: add the divisor back
+            --qhat;
+            std::uint64_t c = 0;
+            for (int i = 0; i < n; ++i) {
+                const std::uint64_t s = std::uint64_t(un[i + j]) + vn[i] + c;
+                un[i + j] = std::uint32_t(s);
+                c = s >> 32;
+            }
+            un[j + n] = std::uint32_t(un[j + n] + c);
+        }
+        q[j] = std::uint32_t(qhat);
+    }
+
+    quotient = Wide{};
+    for (int i = 0; i <= m - n; ++i) quotient.limb[i / 2] |= std::uint64_t(q[i]) << (32 * (i % 2));
+    quotient.used = Wide::kLimbs;
+    quotient.trim();
+    uint128 r = 0;
+    for (int i = n - 1; i >= 0; --i) {
+        const std::uint32_t digit =
+            (un[i] >> shift) | (shift ? std::uint32_t(std::uint64_t(un[i + 1]) << (32 - shift)) : 0);
+        r = (r << 32) | digit;
+    }
+    remainder = Wide::of(r);
+}
+
+std::optional<Decimal96> fromParts(const NumberParts& parts) {
+    if (parts.digits.empty()) return Decimal96::fromParts(0, 0, parts.negative);
+    // Beyond 38 digits only whether the rest is zero matters for rounding.
+    std::string_view digits = parts.digits;
+    long long exponent = parts.exponent;
+    Tail tail = Tail::Exact;
+    if (digits.size() > 38) {
+        const std::string_view rest = digits.substr(38);
+        const bool moreAfterFirst = rest.find_first_not_of('0', 1) != std::string_view::npos;
+        if (rest[0] > '5' || (rest[0] == '5' && moreAfterFirst))
+            tail = Tail::AboveHalf;
+        else if (rest[0] == '5')
+            tail = Tail::Half;
+        else if (rest[0] != '0' || moreAfterFirst)
+            tail = Tail::BelowHalf;
+        exponent += static_cast<long long>(rest.size());
+        digits = digits.substr(0, 38);
+    }
+    uint128 value = 0;
+    for (char c : digits) value = value * 10 + uint128(c - '0');
+    Wide w = Wide::of(value);
+    if (exponent > 0) {
+        if (static_cast<long long>(digits.size()) + exponent > 29) return std::nullopt;
+        multiplyPow10(w, int(exponent));
+        exponent = 0;
+    }
+    return finish(w, int(-exponent), tail, parts.negative);
+}
+
+}  // namespace
+
+std::optional<Decimal96> Decimal96::fromText(QStringView text) {
+    const auto parts = parseNumberText(text);
+    return parts ? cesuan::fromParts(*parts) : std::nullopt;
+}
+
+std::optional<Decimal96> Decimal96::fromText(std::string_view text) {
+    const auto parts = parseNumberText(text);
+    return parts ? cesuan::fromParts(*parts) : std::nullopt;
+}
+
+std::optional<Decimal96> Decimal96::fromDouble(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    char buffer[40];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return fromText(std::string_view(buffer, std::size_t(result.ptr - buffer)));
+}
+
+std::string Decimal96::toStdString() const {
+    // Digits of the coefficient, most significant first.
+    char digits[40];
+    int count = 0;
+    uint128 c = coefficient();
+    do {
+        digits[count++] = char('0' + int(c % 10));
+        c /= 10;
+    } while (c);
+    std::string text;
+    text.reserve(std::size_t(count + 4));
+    if (negative_ && !isZero()) text.push_back('-');
+    const int scale = scale_;
+    // Integer digits.
+    if (count > scale) {
+        for (int i = count - 1; i >= scale; --i) text.push_back(digits[i]);
+    } else {
+        text.push_back('0');
+    }
+    // Fraction digits without trailing zeros.
+    int last = 0;
+    while (last < scale && (last >= count || digits[last] == '0')) ++last;
+    if (last < scale) {
+        text.push_back('.');
+        for (int i = scale - 1; i >= last; --i) text.push_back(i < count ? digits[i] : '0');
+    }
+    return text;
+}
+
+QString Decimal96::toText() const { return QString::fromLatin1(toStdString()); }
+
+double Decimal96::toDouble() const {
+    // Below 2^53 and 10^22 both operands are exact doubles, so one division rounds
+    // correctly; the rest go through the text, which the C library rounds correctly.
+    static constexpr double kExactPow10[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const uint128 c = coefficient();
+    const double value = c < (uint128(1) << 53) && scale_ <= 22
+                             ? double(std::uint64_t(c)) / kExactPow10[scale_]
+                             : *parseDouble(abs().toStdString());
+    return negative_ ? -value : value;
+}
+
+std::optional<Decimal96> add(Decimal96 a, Decimal96 b) {
+    const int scale = std::max(a.scale(), b.scale());
+    if (a.scale() == b.scale() && a.signBit() == b.signBit()) {
+        const uint128 sum = a.coefficient() + b.coefficient();  // at most 97 bits
+        if (sum <= Decimal96::kMaxCoefficient) return Decimal96::fromParts(sum, scale, a.signBit());
+    }
+    Wide x = alignedCoefficient(a, scale), y = alignedCoefficient(b, scale);
+    if (a.signBit() == b.signBit()) {
+        addInPlace(x, y);
+        return finish(x, scale, Tail::Exact, a.signBit());
+    }
+    const int order = compare(x, y);
+    if (order == 0) return Decimal96::fromParts(0, scale, false);
+    if (order > 0) {
+        subtractInPlace(x, y);
+        return finish(x, scale, Tail::Exact, a.signBit());
+    }
+    subtractInPlace(y, x);
+    return finish(y, scale, Tail::Exact, b.signBit());
+}
+
+std::optional<Decimal96> multiply(Decimal96 a, Decimal96 b) {
+    const uint128 x = a.coefficient(), y = b.coefficient();
+    const std::uint64_t x0 = std::uint64_t(x), x1 = std::uint64_t(x >> 64);
+    const std::uint64_t y0 = std::uint64_t(y), y1 = std::uint64_t(y >> 64);
+    // 128 x 128 -> 256 bits (the high halves have at most 32 bits each).
+    const uint128 p00 = uint128(x0) * y0, p01 = uint128(x0) * y1, p10 = uint128(x1) * y0,
+                  p11 = uint128(x1) * y1;
+    Wide w;
+    uint128 mid = (p00 >> 64) + std::uint64_t(p01) + std::uint64_t(p10);
+    w.limb[0] = std::uint64_t(p00);
+    w.limb[1] = std::uint64_t(mid);
+    uint128 high = (mid >> 64) + (p01 >> 64) + (p10 >> 64) + p11;
+    w.limb[2] = std::uint64_t(high);
+    w.limb[3] = std::uint64_t(high >> 64);
+    w.used = 4;
+    w.trim();
+    return finish(w, a.scale() + b.scale(), Tail::Exact, a.signBit() != b.signBit());
+}
+
+std::optional<Decimal96> divide(Decimal96 a, Decimal96 b) {
+    if (b.isZero()) return std::nullopt;
+    const bool negative = a.signBit() != b.signBit();
+    if (a.isZero()) return Decimal96::fromParts(0, 0, negative);
+    // The quotient at scale 28: a * 10^(28 + sb - sa) / b, with the remainder as tail.
+    Wide numerator = Wide::of(a.coefficient());
+    multiplyPow10(numerator, Decimal96::kMaxScale + b.scale() - a.scale());
+    const uint128 divisor = b.coefficient();
+    Wide quotient, remainder;
+    if (divisor >> 64 == 0) {
+        quotient = numerator;
+        remainder = Wide::of(divideSmall(quotient, std::uint64_t(divisor)));
+    } else {
+        divideLong(numerator, divisor, quotient, remainder);
+    }
+    Tail tail = Tail::Exact;
+    if (!remainder.isZero()) {
+        // Compare twice the remainder with the divisor (both below 2^97).
+        const uint128 twice = remainder.low128() << 1;
+        tail = twice < divisor ? Tail::BelowHalf : twice == divisor ? Tail::Half : Tail::AboveHalf;
+    }
+    return finish(quotient, Decimal96::kMaxScale, tail, negative);
+}
+
+std::strong_ordering operator<=>(const Decimal96& a, const Decimal96& b) {
+    const bool na = a.isNegative(), nb = b.isNegative();
+    if (a.isZero() && b.isZero()) return std::strong_ordering::equal;
+    if (na != nb) return na ? std::strong_ordering::less : std::strong_ordering::greater;
+    int order;
+    if (a.scale() == b.scale()) {
+        order = a.coefficient() < b.coefficient() ? -1 : a.coefficient() > b.coefficient() ? 1 : 0;
+    } else {
+        const int scale = std::max(a.scale(), b.scale());
+        order = compare(alignedCoefficient(a, scale), alignedCoefficient(b, scale));
+    }
+    if (na) order = -order;
+    return order < 0 ? std::strong_ordering::less
+                     : order > 0 ? std::strong_ordering::greater : std::strong_ordering::equal;
+}
+
+}  // namespace cesuan

@@ -1,0 +1,112 @@
+#include "engine/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace cesuan {
+namespace {
+
+constexpr long long kExponentLimit = 100000000;  // far beyond 10^±400, so no overflow
+
+template <typename Char>
+std::optional<NumberParts> parseChars(const Char* p, const Char* end) {
+    auto isDigit = [](Char c) { return c >= Char('0') && c <= Char('9'); };
+    while (p != end && *p == Char(' ')) ++p;
+    while (end != p && *(end - 1) == Char(' ')) --end;
+
+    NumberParts parts;
+    if (p != end && (*p == Char('+') || *p == Char('-'))) {
+        parts.negative = *p == Char('-');
+        ++p;
+    }
+    long long pointShift = 0;  // digits after the point
+    bool anyDigit = false, seenPoint = false;
+    for (; p != end; ++p) {
+        if (isDigit(*p)) {
+            anyDigit = true;
+            if (!(parts.digits.empty() && *p == Char('0'))) parts.digits.push_back(char(*p));
+            if (seenPoint) ++pointShift;
+        } else if (*p == Char('.') && !seenPoint) {
+            seenPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit) return std::nullopt;
+
+    long long exponent = 0;
+    if (p != end) {
+        if (*p != Char('e') && *p != Char('E')) return std::nullopt;
+        ++p;
+        bool negativeExponent = false;
+        if (p != end && (*p == Char('+') || *p == Char('-'))) {
+            negativeExponent = *p == Char('-');
+            ++p;
+        }
+        if (p == end) return std::nullopt;
+        for (; p != end; ++p) {
+            if (!isDigit(*p)) return std::nullopt;
+            if (exponent < kExponentLimit) exponent = exponent * 10 + (*p - Char('0'));
+        }
+        if (negativeExponent) exponent = -exponent;
+    }
+    // Trailing zeros of the digits move into the exponent.
+    std::size_t kept = parts.digits.find_last_not_of('0');
+    long long trailing = 0;
+    if (kept == std::string::npos) {
+        parts.digits.clear();
+    } else {
+        trailing = static_cast<long long>(parts.digits.size() - kept - 1);
+        parts.digits.resize(kept + 1);
+    }
+    parts.exponent = parts.digits.empty() ? 0 : exponent - pointShift + trailing;
+    return parts;
+}
+
+locale_t cLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return locale;
+}
+
+std::optional<double> partsToDouble(const std::optional<NumberParts>& parts) {
+    if (!parts) return std::nullopt;
+    if (parts->digits.empty()) return parts->negative ? -0.0 : 0.0;
+    std::string text;
+    text.reserve(parts->digits.size() + 24);
+    if (parts->negative) text.push_back('-');
+    text += parts->digits;
+    text.push_back('e');
+    text += std::to_string(parts->exponent);
+    const double value = strtod_l(text.c_str(), nullptr, cLocale());
+    if (std::isinf(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<NumberParts> parseNumberText(QStringView text) {
+    return parseChars(text.utf16(), text.utf16() + text.size());
+}
+
+std::optional<NumberParts> parseNumberText(std::string_view text) {
+    return parseChars(text.data(), text.data() + text.size());
+}
+
+std::optional<double> parseDouble(QStringView text) { return partsToDouble(parseNumberText(text)); }
+
+std::optional<double> parseDouble(std::string_view text) {
+    return partsToDouble(parseNumberText(text));
+}
+
+QString formatDouble(double value) {
+    if (value == 0) return QStringLiteral("0");
+    char buffer[40];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    QString text = QString::fromLatin1(buffer, int(result.ptr - buffer));
+    return text.toUpper();  // "e+20" -> "E+20"; the exponent has at least two digits already
+}
+
+}  // namespace cesuan
