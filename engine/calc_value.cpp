@@ -57,7 +57,7 @@ CalcValue ToCalcValue(const CalcValue& x) {
         // A decimal keeps at least the significant digits of its double, so it stays a
         // decimal, except at the very top where its double lies on or beyond the bound.
         const Decimal96 d = x.decimal();
-        if (d.scale() == 0 && d.coefficient() >= uint128(79) * uint128(1000000000000000000ULL) * 10000000000ULL) {
+        if (d.scale() == 0 && d.coefficient() >= uint128(79) * uint128(1000000000000000000ULL) * 1000000000ULL) {
             const double v = d.toDouble();
             if (v >= kDecimalLimit || v <= -kDecimalLimit) {
                 NoteDoubleFallback();

@@ -1,0 +1,36 @@
+# Shared by scripts/run and scripts/test: install what the build needs, then build.
+# Debian packages only; run as root (or with sudo) on a fresh machine.
+
+CESUAN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+CESUAN_BUILD="${CESUAN_BUILD:-$CESUAN_ROOT/build}"
+
+CESUAN_PACKAGES=(
+  cmake make g++ pkg-config
+  qt6-base-dev          # QtCore for the core, Widgets and PrintSupport for the window
+  libgtest-dev          # GoogleTest
+  libbenchmark-dev      # Google Benchmark
+  libboost-dev          # Boost.Multiprecision, the exact oracle of the tests and a benchmark peer
+)
+
+ensure_packages() {
+  local missing=()
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Please install as root: ${missing[*]}" >&2; return 1; }
+    sudo="sudo"
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_release() {
+  cmake -S "$CESUAN_ROOT" -B "$CESUAN_BUILD" -DCMAKE_BUILD_TYPE=Release "$@"
+  cmake --build "$CESUAN_BUILD" -j"$(nproc)"
+}
