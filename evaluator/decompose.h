@@ -14,4 +14,17 @@ QString DecomposeFormula(const QString& normalised);
 // "空算式错误".
 QString SimplifyFormula(const QString& formula);
 
+enum class BracketError { None, Order, Pairing };
+
+// The bracket check shared by the decomposition and the evaluation driver. At every
+// character that is no bracket, among the examined ones from the first in order:
+// more ")" than "(" before it, or fewer ")" than "(" after it, is an Order error; brackets
+// still open on its left in a different number from those closing on its right is a
+// Pairing error. The first error found is returned. The examined characters are positions
+// 1..max(1, length-1) when examineLast is false (the driver), all positions when true.
+BracketError CheckBrackets(const QString& text, bool examineLast);
+
+// Logs the message of a bracket error through LogFailure; None logs nothing.
+void LogBracketError(BracketError error);
+
 }  // namespace cesuan

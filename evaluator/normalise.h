@@ -4,7 +4,19 @@
 
 #include <QString>
 
+#include <span>
+
 namespace cesuan {
+
+// One row of the typed-character table: each character of `characters` becomes `result`;
+// an empty result deletes the character.
+struct CharacterMapping {
+    const char16_t* result;
+    const char16_t* characters;
+};
+
+// The table NormaliseFormula maps typed characters with (after lower-casing).
+std::span<const CharacterMapping> FormulaCharacterTable();
 
 // The canonical formula text, or "0" when nothing usable is left. Logs nothing.
 QString NormaliseFormula(const QString& typed);
