@@ -56,6 +56,13 @@ constexpr std::uint64_t kPow10[20] = {1ULL,
                                       1000000000000000000ULL,
                                       10000000000000000000ULL};
 
+constexpr auto kPow10Wide = [] {
+    std::array<uint128, 39> powers{};
+    powers[0] = 1;
+    for (int i = 1; i < 39; ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
 // (high:low) / divisor with high < divisor: one hardware division where there is one.
 inline std::uint64_t divide128(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
                                std::uint64_t& remainder) {
@@ -126,13 +133,45 @@ void subtractInPlace(Wide& a, const Wide& b) {  // requires a >= b
 // What was cut off below the last kept unit, relative to half a unit.
 enum class Tail { Exact, BelowHalf, Half, AboveHalf };
 
+// w /= D for a 32-bit constant D, in 32-bit halves so that every step is a 64-bit
+// division by a constant (a multiplication by its reciprocal); returns the remainder.
+template <std::uint32_t D>
+std::uint32_t divideByConstant(Wide& w) {
+    std::uint64_t remainder = 0;
+    for (int i = w.used - 1; i >= 0; --i) {
+        const std::uint64_t high = (remainder << 32) | (w.limb[i] >> 32);
+        const std::uint64_t qHigh = high / D;
+        remainder = high - qHigh * D;
+        const std::uint64_t low = (remainder << 32) | (w.limb[i] & 0xFFFFFFFFu);
+        const std::uint64_t qLow = low / D;
+        remainder = low - qLow * D;
+        w.limb[i] = (qHigh << 32) | qLow;
+    }
+    w.trim();
+    return std::uint32_t(remainder);
+}
+
+std::uint32_t dividePow10(Wide& w, int digits) {  // 1 <= digits <= 9
+    switch (digits) {
+    case 1: return divideByConstant<10u>(w);
+    case 2: return divideByConstant<100u>(w);
+    case 3: return divideByConstant<1000u>(w);
+    case 4: return divideByConstant<10000u>(w);
+    case 5: return divideByConstant<100000u>(w);
+    case 6: return divideByConstant<1000000u>(w);
+    case 7: return divideByConstant<10000000u>(w);
+    case 8: return divideByConstant<100000000u>(w);
+    default: return divideByConstant<1000000000u>(w);
+    }
+}
+
 // Cuts `digits` decimal digits off w, folding what is cut into tail.
 void dropDigits(Wide& w, int digits, Tail& tail) {
     while (digits > 0) {
-        const int step = std::min(digits, 19);
+        const int step = std::min(digits, 9);
         digits -= step;
-        const std::uint64_t r = divideSmall(w, kPow10[step]);
-        const std::uint64_t half = kPow10[step] / 2;
+        const std::uint32_t r = dividePow10(w, step);
+        const std::uint32_t half = std::uint32_t(kPow10[step] / 2);
         if (r > half) {
             tail = Tail::AboveHalf;
         } else if (r < half) {
@@ -146,24 +185,27 @@ void dropDigits(Wide& w, int digits, Tail& tail) {
 // The exact value w / 10^scale (plus tail) rounded into a decimal: the largest scale of at
 // most 28 at which the coefficient fits 96 bits, halves to even.
 std::optional<Decimal96> finish(Wide w, int scale, Tail tail, bool negative) {
-    if (scale > Decimal96::kMaxScale) {
+    if (!w.fits96() || scale > Decimal96::kMaxScale) {
+        // At least the places beyond 28, and at least what the bit length says must go
+        // (a lower bound: log10(2) > 0.30103); one more place may follow below.
         const int excess = scale - Decimal96::kMaxScale;
-        if (excess > 120) {  // far below the smallest unit: the value rounds to zero
+        const int bits = w.fits96() ? 0 : (w.bitLength() - 96) * 30103 / 100000;
+        const int drop = std::max(excess, std::max(bits, w.fits96() ? 0 : 1));
+        if (drop > 120) {  // far below the smallest unit: the value rounds to zero
             w = Wide{};
             tail = Tail::BelowHalf;
         } else {
-            dropDigits(w, excess, tail);
+            dropDigits(w, drop, tail);
         }
-        scale = Decimal96::kMaxScale;
+        scale -= drop;
     }
     for (;;) {
         while (!w.fits96()) {
-            const int estimate = std::max(1, (w.bitLength() - 96) * 30103 / 100000);
-            dropDigits(w, estimate, tail);
-            scale -= estimate;
+            dropDigits(w, 1, tail);
+            scale -= 1;
         }
         if (scale < 0) return std::nullopt;
-        uint128 c = w.low128();
+        const uint128 c = w.low128();
         const bool up = tail == Tail::AboveHalf || (tail == Tail::Half && (c & 1));
         if (!up) return Decimal96::fromParts(c, scale, negative);
         if (c < Decimal96::kMaxCoefficient) return Decimal96::fromParts(c + 1, scale, negative);
@@ -343,23 +385,40 @@ double Decimal96::toDouble() const {
 
 std::optional<Decimal96> add(Decimal96 a, Decimal96 b) {
     const int scale = std::max(a.scale(), b.scale());
-    if (a.scale() == b.scale() && a.signBit() == b.signBit()) {
-        const uint128 sum = a.coefficient() + b.coefficient();  // at most 97 bits
-        if (sum <= Decimal96::kMaxCoefficient) return Decimal96::fromParts(sum, scale, a.signBit());
+    uint128 x = a.coefficient(), y = b.coefficient();
+    // Aligned to the common scale in 128 bits wherever both stay below 2^127.
+    const int dx = scale - a.scale(), dy = scale - b.scale();
+    constexpr uint128 kHalfRange = (uint128(1) << 127) - 1;
+    if ((dx == 0 || x <= kHalfRange / kPow10Wide[dx]) && (dy == 0 || y <= kHalfRange / kPow10Wide[dy])) {
+        x *= kPow10Wide[dx];
+        y *= kPow10Wide[dy];
+        bool negative = a.signBit();
+        uint128 r;
+        if (a.signBit() == b.signBit()) {
+            r = x + y;
+        } else if (x >= y) {
+            r = x - y;
+        } else {
+            r = y - x;
+            negative = b.signBit();
+        }
+        if (r == 0) return Decimal96::fromParts(0, scale, false);
+        if (r <= Decimal96::kMaxCoefficient) return Decimal96::fromParts(r, scale, negative);
+        return finish(Wide::of(r), scale, Tail::Exact, negative);
     }
-    Wide x = alignedCoefficient(a, scale), y = alignedCoefficient(b, scale);
+    Wide wx = alignedCoefficient(a, scale), wy = alignedCoefficient(b, scale);
     if (a.signBit() == b.signBit()) {
-        addInPlace(x, y);
-        return finish(x, scale, Tail::Exact, a.signBit());
+        addInPlace(wx, wy);
+        return finish(wx, scale, Tail::Exact, a.signBit());
     }
-    const int order = compare(x, y);
+    const int order = compare(wx, wy);
     if (order == 0) return Decimal96::fromParts(0, scale, false);
     if (order > 0) {
-        subtractInPlace(x, y);
-        return finish(x, scale, Tail::Exact, a.signBit());
+        subtractInPlace(wx, wy);
+        return finish(wx, scale, Tail::Exact, a.signBit());
     }
-    subtractInPlace(y, x);
-    return finish(y, scale, Tail::Exact, b.signBit());
+    subtractInPlace(wy, wx);
+    return finish(wy, scale, Tail::Exact, b.signBit());
 }
 
 std::optional<Decimal96> multiply(Decimal96 a, Decimal96 b) {
