@@ -63,6 +63,13 @@ constexpr auto kPow10Wide = [] {
     return powers;
 }();
 
+// kAlignLimits[d]: the largest coefficient that times 10^d stays below 2^127.
+constexpr auto kAlignLimits = [] {
+    std::array<uint128, 39> limits{};
+    for (int i = 0; i < 39; ++i) limits[i] = ((uint128(1) << 127) - 1) / kPow10Wide[i];
+    return limits;
+}();
+
 // (high:low) / divisor with high < divisor: one hardware division where there is one.
 inline std::uint64_t divide128(std::uint64_t high, std::uint64_t low, std::uint64_t divisor,
                                std::uint64_t& remainder) {
@@ -133,64 +140,151 @@ void subtractInPlace(Wide& a, const Wide& b) {  // requires a >= b
 // What was cut off below the last kept unit, relative to half a unit.
 enum class Tail { Exact, BelowHalf, Half, AboveHalf };
 
-// w /= D for a 32-bit constant D, in 32-bit halves so that every step is a 64-bit
-// division by a constant (a multiplication by its reciprocal); returns the remainder.
-template <std::uint32_t D>
-std::uint32_t divideByConstant(Wide& w) {
-    std::uint64_t remainder = 0;
-    for (int i = w.used - 1; i >= 0; --i) {
-        const std::uint64_t high = (remainder << 32) | (w.limb[i] >> 32);
-        const std::uint64_t qHigh = high / D;
-        remainder = high - qHigh * D;
-        const std::uint64_t low = (remainder << 32) | (w.limb[i] & 0xFFFFFFFFu);
-        const std::uint64_t qLow = low / D;
-        remainder = low - qLow * D;
-        w.limb[i] = (qHigh << 32) | qLow;
+// Division by 10^k (k <= 19) through a precomputed reciprocal of the normalised divisor:
+// two-by-one division by an invariant integer (Granlund and Moeller, "Improved division by
+// invariant integers", 2011, algorithm 4), a few multiplications per limb instead of a
+// hardware division.
+struct Pow10Divisor {
+    std::uint64_t normalised;  // 10^k << shift, top bit set
+    std::uint64_t reciprocal;  // floor((2^128 - 1) / normalised) - 2^64
+    int shift;
+};
+
+const std::array<Pow10Divisor, 20> kPow10Divisors = [] {
+    std::array<Pow10Divisor, 20> table{};
+    for (int k = 1; k < 20; ++k) {
+        const int shift = __builtin_clzll(kPow10[k]);
+        const std::uint64_t d = kPow10[k] << shift;
+        const uint128 all = ~uint128(0);
+        table[k] = {d, std::uint64_t(all / d - (uint128(1) << 64)), shift};
     }
-    w.trim();
-    return std::uint32_t(remainder);
+    return table;
+}();
+
+// (u1:u0) / d for u1 < d: the quotient, and the remainder in r.
+inline std::uint64_t divideTwoByOne(std::uint64_t u1, std::uint64_t u0, const Pow10Divisor& d,
+                                    std::uint64_t& r) {
+    uint128 q = uint128(d.reciprocal) * u1;
+    q += (uint128(u1 + 1) << 64) | u0;
+    std::uint64_t q1 = std::uint64_t(q >> 64);
+    const std::uint64_t q0 = std::uint64_t(q);
+    std::uint64_t rem = u0 - q1 * d.normalised;
+    if (rem > q0) {
+        --q1;
+        rem += d.normalised;
+    }
+    if (rem >= d.normalised) {
+        ++q1;
+        rem -= d.normalised;
+    }
+    r = rem;
+    return q1;
 }
 
-std::uint32_t dividePow10(Wide& w, int digits) {  // 1 <= digits <= 9
-    switch (digits) {
-    case 1: return divideByConstant<10u>(w);
-    case 2: return divideByConstant<100u>(w);
-    case 3: return divideByConstant<1000u>(w);
-    case 4: return divideByConstant<10000u>(w);
-    case 5: return divideByConstant<100000u>(w);
-    case 6: return divideByConstant<1000000u>(w);
-    case 7: return divideByConstant<10000000u>(w);
-    case 8: return divideByConstant<100000000u>(w);
-    default: return divideByConstant<1000000000u>(w);
+// w /= 10^k for 1 <= k <= 19; returns the remainder.
+std::uint64_t dividePow10(Wide& w, int k) {
+    const Pow10Divisor& d = kPow10Divisors[std::size_t(k)];
+    const int shift = d.shift;
+    std::uint64_t r = 0;
+    if (w.used > 0 && shift) r = w.limb[w.used - 1] >> (64 - shift);
+    for (int i = w.used - 1; i >= 0; --i) {
+        std::uint64_t u0 = w.limb[i] << shift;
+        if (shift && i > 0) u0 |= w.limb[i - 1] >> (64 - shift);
+        w.limb[i] = divideTwoByOne(r, u0, d, r);
+    }
+    w.trim();
+    return r >> shift;
+}
+
+// Folds a remainder r of a division by 10^k (half = 10^k / 2) into the tail below it.
+inline void foldTail(std::uint64_t r, std::uint64_t half, Tail& tail) {
+    if (r > half) {
+        tail = Tail::AboveHalf;
+    } else if (r < half) {
+        if (r != 0 || tail != Tail::Exact) tail = Tail::BelowHalf;
+    } else {
+        tail = tail == Tail::Exact ? Tail::Half : Tail::AboveHalf;
     }
 }
 
 // Cuts `digits` decimal digits off w, folding what is cut into tail.
 void dropDigits(Wide& w, int digits, Tail& tail) {
     while (digits > 0) {
-        const int step = std::min(digits, 9);
+        const int step = std::min(digits, 19);
         digits -= step;
-        const std::uint32_t r = dividePow10(w, step);
-        const std::uint32_t half = std::uint32_t(kPow10[step] / 2);
-        if (r > half) {
-            tail = Tail::AboveHalf;
-        } else if (r < half) {
-            tail = (r == 0 && tail == Tail::Exact) ? Tail::Exact : Tail::BelowHalf;
-        } else {
-            tail = tail == Tail::Exact ? Tail::Half : Tail::AboveHalf;
-        }
+        foldTail(dividePow10(w, step), kPow10[step] / 2, tail);
     }
 }
+
+// v / 10^digits for a 128-bit v, folding what is cut into tail.
+uint128 dropDigits128(uint128 v, int digits, Tail& tail) {
+    while (digits > 0) {
+        const int step = std::min(digits, 19);
+        digits -= step;
+        const Pow10Divisor& d = kPow10Divisors[std::size_t(step)];
+        const int shift = d.shift;
+        const std::uint64_t hi = std::uint64_t(v >> 64), lo = std::uint64_t(v);
+        const std::uint64_t u2 = shift ? hi >> (64 - shift) : 0;
+        const std::uint64_t u1 = (hi << shift) | (shift ? lo >> (64 - shift) : 0);
+        std::uint64_t r;
+        const std::uint64_t q1 = divideTwoByOne(u2, u1, d, r);
+        const std::uint64_t q0 = divideTwoByOne(r, lo << shift, d, r);
+        v = (uint128(q1) << 64) | q0;
+        foldTail(r >> shift, kPow10[step] / 2, tail);
+    }
+    return v;
+}
+
+// kFitLimits128[k] = 2^96 * 10^k for the k where it stays below 2^128.
+constexpr auto kFitLimits128 = [] {
+    std::array<uint128, 10> limits{};
+    for (int k = 0; k < 10; ++k) limits[k] = (uint128(1) << 96) * kPow10Wide[k];
+    return limits;
+}();
+
+// The rounding of finish() below for a value that fits 128 bits.
+std::optional<Decimal96> finish128(uint128 v, int scale, Tail tail, bool negative) {
+    int drop = std::max(0, scale - Decimal96::kMaxScale);
+    while (drop < 10 && v >= kFitLimits128[std::size_t(drop)]) ++drop;
+    if (drop > 0) {
+        if (drop > 40) {
+            v = 0;
+            tail = Tail::BelowHalf;
+        } else {
+            v = dropDigits128(v, drop, tail);
+        }
+        scale -= drop;
+    }
+    if (scale < 0) return std::nullopt;
+    const bool up = tail == Tail::AboveHalf || (tail == Tail::Half && (v & 1));
+    if (!up) return Decimal96::fromParts(v, scale, negative);
+    if (v < Decimal96::kMaxCoefficient) return Decimal96::fromParts(v + 1, scale, negative);
+    if (scale == 0) return std::nullopt;
+    return Decimal96::fromParts(Decimal96::kMaxCoefficient / 10 + 1, scale - 1, negative);
+}
+
+// kFitLimits[k] = 2^96 * 10^k: w / 10^k fits 96 bits exactly when w < kFitLimits[k].
+const std::array<Wide, 64> kFitLimits = [] {
+    std::array<Wide, 64> table{};
+    Wide w = Wide::of(uint128(1) << 96);
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        table[k] = w;
+        if (w.used < Wide::kLimbs - 1) multiplySmall(w, 10);
+    }
+    return table;
+}();
 
 // The exact value w / 10^scale (plus tail) rounded into a decimal: the largest scale of at
 // most 28 at which the coefficient fits 96 bits, halves to even.
 std::optional<Decimal96> finish(Wide w, int scale, Tail tail, bool negative) {
     if (!w.fits96() || scale > Decimal96::kMaxScale) {
-        // At least the places beyond 28, and at least what the bit length says must go
-        // (a lower bound: log10(2) > 0.30103); one more place may follow below.
-        const int excess = scale - Decimal96::kMaxScale;
-        const int bits = w.fits96() ? 0 : (w.bitLength() - 96) * 30103 / 100000;
-        const int drop = std::max(excess, std::max(bits, w.fits96() ? 0 : 1));
+        // The fewest places that bring the coefficient below 2^96: w < 2^96 * 10^k.
+        int drop = 0;
+        if (!w.fits96()) {
+            drop = std::max(1, (w.bitLength() - 96) * 30103 / 100000);  // a lower bound
+            while (drop < int(kFitLimits.size()) && compare(w, kFitLimits[std::size_t(drop)]) >= 0) ++drop;
+        }
+        drop = std::max(drop, scale - Decimal96::kMaxScale);
         if (drop > 120) {  // far below the smallest unit: the value rounds to zero
             w = Wide{};
             tail = Tail::BelowHalf;
@@ -199,19 +293,15 @@ std::optional<Decimal96> finish(Wide w, int scale, Tail tail, bool negative) {
         }
         scale -= drop;
     }
-    for (;;) {
-        while (!w.fits96()) {
-            dropDigits(w, 1, tail);
-            scale -= 1;
-        }
-        if (scale < 0) return std::nullopt;
-        const uint128 c = w.low128();
-        const bool up = tail == Tail::AboveHalf || (tail == Tail::Half && (c & 1));
-        if (!up) return Decimal96::fromParts(c, scale, negative);
-        if (c < Decimal96::kMaxCoefficient) return Decimal96::fromParts(c + 1, scale, negative);
-        dropDigits(w, 1, tail);  // the carry leaves 96 bits: one place fewer
-        scale -= 1;
-    }
+    if (scale < 0) return std::nullopt;
+    const uint128 c = w.low128();
+    const bool up = tail == Tail::AboveHalf || (tail == Tail::Half && (c & 1));
+    if (!up) return Decimal96::fromParts(c, scale, negative);
+    if (c < Decimal96::kMaxCoefficient) return Decimal96::fromParts(c + 1, scale, negative);
+    // The carry leaves 96 bits: 2^96 is one place fewer, 7922816251426433759354395034 (the
+    // last digit of 2^96 - 1 is 5 and a carry came, so it rounds up).
+    if (scale == 0) return std::nullopt;
+    return Decimal96::fromParts(Decimal96::kMaxCoefficient / 10 + 1, scale - 1, negative);
 }
 
 Wide alignedCoefficient(const Decimal96& d, int scale) {
@@ -383,13 +473,49 @@ double Decimal96::toDouble() const {
     return negative_ ? -value : value;
 }
 
+namespace {
+
+// kFitCoefficient[j]: the largest coefficient that times 10^j still fits 96 bits.
+constexpr auto kFitCoefficient = [] {
+    std::array<uint128, 29> limits{};
+    for (int j = 0; j < 29; ++j) limits[j] = Decimal96::kMaxCoefficient / kPow10Wide[j];
+    return limits;
+}();
+
+// A sum whose operands lie so far apart in scale that the one with fewer places, scaled
+// up, leaves 127 bits: that operand decides the result's scale, and the other one only
+// contributes its leading digits and a tail. Empty where the general path must decide
+// (a difference that cancels a leading digit).
+std::optional<Decimal96> addFarApart(Decimal96 big, Decimal96 small) {
+    if (big.scale() > small.scale()) std::swap(big, small);
+    const int gap = small.scale() - big.scale();
+    const uint128 x = big.coefficient();
+    // The largest j with x * 10^j within 96 bits; j < gap because x * 10^gap >= 2^127.
+    int j = 0;
+    while (j + 1 < gap && x <= kFitCoefficient[std::size_t(j + 1)]) ++j;
+    Tail tail = Tail::Exact;
+    const uint128 yq = dropDigits128(small.coefficient(), gap - j, tail);
+    uint128 r = x * kPow10Wide[std::size_t(j)];
+    const int scale = big.scale() + j;
+    if (big.signBit() == small.signBit()) return finish128(r + yq, scale, tail, big.signBit());
+    // x*10^j - (yq + fraction): borrow one unit when a fraction was cut.
+    r -= yq;
+    if (tail != Tail::Exact) {
+        r -= 1;
+        tail = tail == Tail::BelowHalf ? Tail::AboveHalf : tail == Tail::AboveHalf ? Tail::BelowHalf : Tail::Half;
+    }
+    if (r <= kFitCoefficient[1]) return std::nullopt;  // a larger scale could hold it
+    return finish128(r, scale, tail, big.signBit());
+}
+
+}  // namespace
+
 std::optional<Decimal96> add(Decimal96 a, Decimal96 b) {
     const int scale = std::max(a.scale(), b.scale());
     uint128 x = a.coefficient(), y = b.coefficient();
     // Aligned to the common scale in 128 bits wherever both stay below 2^127.
     const int dx = scale - a.scale(), dy = scale - b.scale();
-    constexpr uint128 kHalfRange = (uint128(1) << 127) - 1;
-    if ((dx == 0 || x <= kHalfRange / kPow10Wide[dx]) && (dy == 0 || y <= kHalfRange / kPow10Wide[dy])) {
+    if (x <= kAlignLimits[std::size_t(dx)] && y <= kAlignLimits[std::size_t(dy)]) {
         x *= kPow10Wide[dx];
         y *= kPow10Wide[dy];
         bool negative = a.signBit();
@@ -404,8 +530,9 @@ std::optional<Decimal96> add(Decimal96 a, Decimal96 b) {
         }
         if (r == 0) return Decimal96::fromParts(0, scale, false);
         if (r <= Decimal96::kMaxCoefficient) return Decimal96::fromParts(r, scale, negative);
-        return finish(Wide::of(r), scale, Tail::Exact, negative);
+        return finish128(r, scale, Tail::Exact, negative);
     }
+    if (const std::optional<Decimal96> r = addFarApart(a, b)) return r;
     Wide wx = alignedCoefficient(a, scale), wy = alignedCoefficient(b, scale);
     if (a.signBit() == b.signBit()) {
         addInPlace(wx, wy);
