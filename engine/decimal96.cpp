@@ -552,26 +552,51 @@ std::optional<Decimal96> multiply(Decimal96 a, Decimal96 b) {
     const uint128 x = a.coefficient(), y = b.coefficient();
     const std::uint64_t x0 = std::uint64_t(x), x1 = std::uint64_t(x >> 64);
     const std::uint64_t y0 = std::uint64_t(y), y1 = std::uint64_t(y >> 64);
-    // 128 x 128 -> 256 bits (the high halves have at most 32 bits each).
-    const uint128 p00 = uint128(x0) * y0, p01 = uint128(x0) * y1, p10 = uint128(x1) * y0,
-                  p11 = uint128(x1) * y1;
+    const bool negative = a.signBit() != b.signBit();
+    const int scale = a.scale() + b.scale();
+    // 96 x 96 -> 192 bits in three limbs (the high halves have at most 32 bits each).
+    const uint128 p00 = uint128(x0) * y0, p01 = uint128(x0) * y1, p10 = uint128(x1) * y0;
+    const uint128 mid = (p00 >> 64) + std::uint64_t(p01) + std::uint64_t(p10);
+    const uint128 high = (mid >> 64) + (p01 >> 64) + (p10 >> 64) + uint128(x1) * y1;
+    const std::uint64_t w0 = std::uint64_t(p00), w1 = std::uint64_t(mid), w2 = std::uint64_t(high);
+    if (w2 == 0) return finish128((uint128(w1) << 64) | w0, scale, Tail::Exact, negative);
+
+    // At least 10 places must go (the product exceeds 2^128), and at least those beyond 28
+    // and those the bit length asks for; the first 19 at most go here, the rest below.
+    const int bits = 128 + 64 - __builtin_clzll(w2);
+    const int step = std::min(19, std::max({10, scale - Decimal96::kMaxScale, (bits - 96) * 30103 / 100000}));
+    const Pow10Divisor& d = kPow10Divisors[std::size_t(step)];
+    const int sh = d.shift;
+    const auto spill = [sh](std::uint64_t v) { return sh ? v >> (64 - sh) : 0; };
+    std::uint64_t r;
+    const std::uint64_t q2 = divideTwoByOne(spill(w2), (w2 << sh) | spill(w1), d, r);
+    const std::uint64_t q1 = divideTwoByOne(r, (w1 << sh) | spill(w0), d, r);
+    const std::uint64_t q0 = divideTwoByOne(r, w0 << sh, d, r);
+    Tail tail = Tail::Exact;
+    foldTail(r >> sh, kPow10[step] / 2, tail);
+    if (q2 == 0) return finish128((uint128(q1) << 64) | q0, scale - step, tail, negative);
     Wide w;
-    uint128 mid = (p00 >> 64) + std::uint64_t(p01) + std::uint64_t(p10);
-    w.limb[0] = std::uint64_t(p00);
-    w.limb[1] = std::uint64_t(mid);
-    uint128 high = (mid >> 64) + (p01 >> 64) + (p10 >> 64) + p11;
-    w.limb[2] = std::uint64_t(high);
-    w.limb[3] = std::uint64_t(high >> 64);
-    w.used = 4;
-    w.trim();
-    return finish(w, a.scale() + b.scale(), Tail::Exact, a.signBit() != b.signBit());
+    w.limb = {q0, q1, q2, 0, 0, 0};
+    w.used = 3;
+    return finish(w, scale - step, tail, negative);
 }
 
-std::optional<Decimal96> divide(Decimal96 a, Decimal96 b) {
-    if (b.isZero()) return std::nullopt;
-    const bool negative = a.signBit() != b.signBit();
-    if (a.isZero()) return Decimal96::fromParts(0, 0, negative);
-    // The quotient at scale 28: a * 10^(28 + sb - sa) / b, with the remainder as tail.
+namespace {
+
+int bitLength128(uint128 v) {
+    const std::uint64_t hi = std::uint64_t(v >> 64);
+    return hi ? 128 - __builtin_clzll(hi) : (std::uint64_t(v) ? 64 - __builtin_clzll(std::uint64_t(v)) : 0);
+}
+
+Tail remainderTail(uint128 remainder, uint128 divisor) {  // both below 2^97
+    if (remainder == 0) return Tail::Exact;
+    const uint128 twice = remainder << 1;
+    return twice < divisor ? Tail::BelowHalf : twice == divisor ? Tail::Half : Tail::AboveHalf;
+}
+
+// The quotient at scale 28 (a * 10^(28 + sb - sa) / b, the remainder as tail), rounded
+// down to the scale that fits. Serves every quotient.
+std::optional<Decimal96> divideAtScale28(Decimal96 a, Decimal96 b, bool negative) {
     Wide numerator = Wide::of(a.coefficient());
     multiplyPow10(numerator, Decimal96::kMaxScale + b.scale() - a.scale());
     const uint128 divisor = b.coefficient();
@@ -582,13 +607,48 @@ std::optional<Decimal96> divide(Decimal96 a, Decimal96 b) {
     } else {
         divideLong(numerator, divisor, quotient, remainder);
     }
-    Tail tail = Tail::Exact;
-    if (!remainder.isZero()) {
-        // Compare twice the remainder with the divisor (both below 2^97).
-        const uint128 twice = remainder.low128() << 1;
-        tail = twice < divisor ? Tail::BelowHalf : twice == divisor ? Tail::Half : Tail::AboveHalf;
+    return finish(quotient, Decimal96::kMaxScale, remainderTail(remainder.low128(), divisor), negative);
+}
+
+}  // namespace
+
+std::optional<Decimal96> divide(Decimal96 a, Decimal96 b) {
+    if (b.isZero()) return std::nullopt;
+    const bool negative = a.signBit() != b.signBit();
+    if (a.isZero()) return Decimal96::fromParts(0, 0, negative);
+    // Most quotients: the scale at which the quotient just fits 96 bits, from the bit
+    // lengths (a < 2^la, b >= 2^(lb-1), so a/b * 10^e < 2^96 for 10^e <= 2^(95-la+lb)).
+    const uint128 x = a.coefficient(), y = b.coefficient();
+    const int room = 95 - bitLength128(x) + bitLength128(y);
+    const int e = std::min(room * 30103 / 100000, Decimal96::kMaxScale + b.scale() - a.scale());
+    int scale = e + a.scale() - b.scale();
+    if (room < 0 || e < 0 || scale < 0) return divideAtScale28(a, b, negative);
+
+    Wide numerator = Wide::of(x);
+    multiplyPow10(numerator, e);
+    Wide q, r;
+    if (y >> 64 == 0) {
+        q = numerator;
+        r = Wide::of(divideSmall(q, std::uint64_t(y)));
+    } else {
+        divideLong(numerator, y, q, r);
     }
-    return finish(quotient, Decimal96::kMaxScale, tail, negative);
+    uint128 quotient = q.low128(), remainder = r.low128();
+    // More places while they still fit: the largest scale that holds the quotient.
+    while (scale < Decimal96::kMaxScale && quotient <= kFitCoefficient[1]) {
+        uint128 nextRemainder = remainder * 10;
+        std::uint64_t digit = 0;
+        while (nextRemainder >= y) {
+            nextRemainder -= y;
+            ++digit;
+        }
+        const uint128 next = quotient * 10 + digit;
+        if (next > Decimal96::kMaxCoefficient) break;
+        quotient = next;
+        remainder = nextRemainder;
+        ++scale;
+    }
+    return finish128(quotient, scale, remainderTail(remainder, y), negative);
 }
 
 std::strong_ordering operator<=>(const Decimal96& a, const Decimal96& b) {
