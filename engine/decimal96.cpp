@@ -610,6 +610,59 @@ std::optional<Decimal96> divideAtScale28(Decimal96 a, Decimal96 b, bool negative
     return finish(quotient, Decimal96::kMaxScale, remainderTail(remainder.low128(), divisor), negative);
 }
 
+// One step of long division in base 2^64 by a normalised two-limb divisor (v1 has its top
+// bit set): (u2:u1:u0) / (v1:v0) for (u2:u1) < (v1:v0); the remainder goes to (r1:r0).
+std::uint64_t divideThreeByTwo(std::uint64_t u2, std::uint64_t u1, std::uint64_t u0, std::uint64_t v1,
+                               std::uint64_t v0, uint128& remainder) {
+    std::uint64_t qhat, rhat;
+    bool rhatOverflow = false;
+    if (u2 >= v1) {  // u2 == v1: the estimate is the largest digit
+        qhat = ~std::uint64_t(0);
+        const uint128 sum = uint128(u1) + v1;
+        rhat = std::uint64_t(sum);
+        rhatOverflow = (sum >> 64) != 0;
+    } else {
+        qhat = divide128(u2, u1, v1, rhat);
+    }
+    while (!rhatOverflow && uint128(qhat) * v0 > ((uint128(rhat) << 64) | u0)) {
+        --qhat;
+        const uint128 sum = uint128(rhat) + v1;
+        rhat = std::uint64_t(sum);
+        rhatOverflow = (sum >> 64) != 0;
+    }
+    // (u2:u1:u0) - qhat * (v1:v0), adding the divisor back once if that went below zero.
+    const uint128 low = uint128(qhat) * v0;
+    const uint128 high = uint128(qhat) * v1 + std::uint64_t(low >> 64);
+    const uint128 top = (uint128(u2) << 64) | u1;
+    const std::uint64_t r0 = u0 - std::uint64_t(low);
+    const std::uint64_t borrow = u0 < std::uint64_t(low) ? 1 : 0;
+    uint128 r = top - high - borrow;
+    const bool negative = top < high || (top == high && borrow);
+    uint128 rest = (r << 64) | r0;
+    if (negative) {
+        --qhat;
+        rest += (uint128(v1) << 64) | v0;
+    }
+    remainder = rest;
+    return qhat;
+}
+
+// n (below 2^192) / y for 2^64 <= y < 2^96 and a quotient below 2^128.
+void divideByWideDivisor(const Wide& n, uint128 y, uint128& quotient, uint128& remainder) {
+    const int shift = __builtin_clzll(std::uint64_t(y >> 64));
+    const uint128 v = y << shift;
+    const std::uint64_t v1 = std::uint64_t(v >> 64), v0 = std::uint64_t(v);
+    const std::uint64_t n0 = n.limb[0], n1 = n.used > 1 ? n.limb[1] : 0, n2 = n.used > 2 ? n.limb[2] : 0;
+    const auto spill = [shift](std::uint64_t x) { return shift ? x >> (64 - shift) : 0; };
+    const std::uint64_t u3 = spill(n2), u2 = (n2 << shift) | spill(n1), u1 = (n1 << shift) | spill(n0),
+                        u0 = n0 << shift;
+    uint128 r;
+    const std::uint64_t q1 = divideThreeByTwo(u3, u2, u1, v1, v0, r);
+    const std::uint64_t q0 = divideThreeByTwo(std::uint64_t(r >> 64), std::uint64_t(r), u0, v1, v0, r);
+    quotient = (uint128(q1) << 64) | q0;
+    remainder = r >> shift;
+}
+
 }  // namespace
 
 std::optional<Decimal96> divide(Decimal96 a, Decimal96 b) {
@@ -626,14 +679,13 @@ std::optional<Decimal96> divide(Decimal96 a, Decimal96 b) {
 
     Wide numerator = Wide::of(x);
     multiplyPow10(numerator, e);
-    Wide q, r;
+    uint128 quotient, remainder;
     if (y >> 64 == 0) {
-        q = numerator;
-        r = Wide::of(divideSmall(q, std::uint64_t(y)));
+        remainder = divideSmall(numerator, std::uint64_t(y));
+        quotient = numerator.low128();
     } else {
-        divideLong(numerator, y, q, r);
+        divideByWideDivisor(numerator, y, quotient, remainder);
     }
-    uint128 quotient = q.low128(), remainder = r.low128();
     // More places while they still fit: the largest scale that holds the quotient.
     while (scale < Decimal96::kMaxScale && quotient <= kFitCoefficient[1]) {
         uint128 nextRemainder = remainder * 10;
