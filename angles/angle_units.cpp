@@ -1,0 +1,1 @@
+#include "angles/angle_units.h"
