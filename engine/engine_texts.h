@@ -35,4 +35,19 @@ inline QString msgRoundHalfUp(const QString& x) {
     return QStringLiteral("进行[四舍五入]运算时，") + x + QStringLiteral("数值超出计算范围！返回 [空值] 。");
 }
 
+// Decimal trigonometry (QuvSin, QuvCos, QuvTan, QuvCot): the prefix names the function,
+// the suffix is that of the two-number routines.
+inline QString msgSin(const QString& x) {
+    return QStringLiteral("  进行[QuvSin]正弦运算时， ") + x + kSuffixTwoNumbers;
+}
+inline QString msgCos(const QString& x) {
+    return QStringLiteral("  进行[QuvCos]余弦运算时， ") + x + kSuffixTwoNumbers;
+}
+inline QString msgTan(const QString& x) {
+    return QStringLiteral("  进行[QuvTan]正切运算时， ") + x + kSuffixTwoNumbers;
+}
+inline QString msgCot(const QString& x) {
+    return QStringLiteral("  进行[QuvCot]余切运算时， ") + x + kSuffixTwoNumbers;
+}
+
 }  // namespace cesuan::texts

@@ -6,6 +6,7 @@
 #include "engine/rounding.h"
 #include "evaluator/decompose.h"
 #include "evaluator/evaluator_texts.h"
+#include "evaluator/functions.h"
 #include "evaluator/normalise.h"
 #include "evaluator/settings.h"
 
@@ -13,11 +14,6 @@
 #include <vector>
 
 namespace cesuan {
-
-int& DecimalPlaces() {
-    static int places = 15;
-    return places;
-}
 
 namespace {
 
@@ -184,27 +180,26 @@ PassResult operatorPass(QString& s, Find find, Apply apply) {
 
 QString padded(const QString& s) { return QStringLiteral(" ") + TrimBlanks(s) + QStringLiteral(" "); }
 
-// The passes for constants, variables, functions, factorials and percentages. They leave
-// the text as it is for now.
-bool constantsPass(QString&) { return true; }
-bool functionPass(QString&) { return true; }
-bool factorialPercentPass(QString&) { return true; }
-
 }  // namespace
 
-QString EvaluateFlat(const QString& formula) {
+QString EvaluateFlat(const QString& formula, MessageBoxService& box) {
     if (Journal().errorCount >= 1) return QStringLiteral("1");
     QString s = QStringLiteral(" ") + SimplifyFormula(formula.toLower()) + QStringLiteral(" ");
-    const auto stuck = [&s] {
+    const auto stuck = [&s]() -> QString {
         LogFailure(texts::msgFlatFailure(TrimBlanks(s)));
         return QString();
     };
 
-    if (!constantsPass(s)) return QStringLiteral("-1");
+    const auto outcome = [&](PassOutcome o) -> std::optional<QString> {
+        if (o == PassOutcome::FunctionError) return QStringLiteral("-1");
+        if (o == PassOutcome::Unexpected) return stuck();
+        return std::nullopt;
+    };
+    if (auto r = outcome(ConstantsAndVariablesPass(s))) return *r;
     s = padded(s);
-    if (!functionPass(s)) return QStringLiteral("-1");
+    if (auto r = outcome(FunctionPass(s, box))) return *r;
     s = padded(s);
-    if (!factorialPercentPass(s)) return QStringLiteral("1");
+    if (auto r = outcome(FactorialPercentPass(s))) return *r;
 
     // Powers: the leftmost "^" first, so 2^3^2 is (2^3)^2.
     s = QStringLiteral(" ") + SimplifyFormula(s) + QStringLiteral(" ");
@@ -274,7 +269,7 @@ namespace {
 // Evaluates every innermost bracket pair met while walking the text once; a pair that
 // becomes innermost while the walk is still inside it is evaluated in the same walk.
 // False when an evaluation logged a failure.
-bool bracketSweep(QString& s) {
+bool bracketSweep(QString& s, MessageBoxService& box) {
     // Nearest "(" to the left and ")" to the right with no other bracket between.
     std::vector<qsizetype> open, close;
     const auto index = [&] {
@@ -302,7 +297,7 @@ bool bracketSweep(QString& s) {
         if (c == u'(' || c == u')') continue;
         const qsizetype b = open[std::size_t(a)], e = close[std::size_t(a)];
         if (b >= 1 && b < e) {
-            const QString value = EvaluateFlat(s.mid(b, e - b - 1));
+            const QString value = EvaluateFlat(s.mid(b, e - b - 1), box);
             s = s.left(b - 1) + value + s.mid(e);
             if (Journal().errorCount > 0) return false;
             index();
@@ -313,7 +308,7 @@ bool bracketSweep(QString& s) {
 
 }  // namespace
 
-QString EvaluateFormula(const QString& formula) {
+QString EvaluateFormula(const QString& formula, MessageBoxService& box) {
     if (Journal().errorCount >= 1) return QStringLiteral("error");
     const QString received = TrimBlanks(formula);
     QString s = received.toLower();
@@ -326,13 +321,13 @@ QString EvaluateFormula(const QString& formula) {
 
     bool failed = false;
     for (qsizetype sweeps = s.count(u'('); sweeps > 0 && s.contains(u'('); --sweeps) {
-        if (!bracketSweep(s)) {
+        if (!bracketSweep(s, box)) {
             failed = true;
             break;
         }
     }
     if (!failed) {
-        s = EvaluateFlat(SimplifyFormula(s));
+        s = EvaluateFlat(SimplifyFormula(s), box);
         if (Journal().errorCount == 0) {
             s = TrimBlanks(RoundHalfUp(s, DecimalPlaces()).text());
             if (s.startsWith(u'.')) s.prepend(u'0');

@@ -3,15 +3,18 @@
 // bracket-free text pass by pass in the order of precedence, operator by operator, with
 // every intermediate value written back into the text as its canonical text form.
 
+#include "engine/message_box.h"
+
 #include <QString>
 
 namespace cesuan {
 
 // The driver: the result rounded to DecimalPlaces, or "error" (the journal says why).
-QString EvaluateFormula(const QString& formula);
+// Message boxes (the poles of sec, csc and cth, seconds above 60) go to box.
+QString EvaluateFormula(const QString& formula, MessageBoxService& box);
 
 // A bracket-free formula: the text form of its value, or a substitute after a failure.
-QString EvaluateFlat(const QString& formula);
+QString EvaluateFlat(const QString& formula, MessageBoxService& box);
 
 // 向前取数字: the number that ends at the 1-based position b of s, lower-cased, with any
 // blanks between it and b. A unary sign (after an operator, a blank or the start) belongs

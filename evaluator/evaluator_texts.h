@@ -54,3 +54,33 @@ inline QString msgFormulaFailure(const QString& formula) {
 }
 
 }  // namespace cesuan::texts
+
+namespace cesuan::texts {
+
+// The constants written into a formula.
+inline const QString kEpsilonText = QStringLiteral("2.7182818284590452353602874714");  // ε
+
+// An unknown function name or a misplaced letter, after the characters quoted from the text.
+inline const QString kFunctionError = QStringLiteral(" 函数错误！请修改算式后计算。");
+
+// The poles of sec, csc and cth: a message box, then 1E+28.
+inline const QString kSecPole = QStringLiteral("sec(x)为无穷大，采用近似计算....1E+28。");
+inline const QString kCscPole = QStringLiteral("csc(x)为无穷大，采用近似计算....1E+28。");
+inline const QString kCthPole = QStringLiteral("cth(x)为无穷大，采用近似计算....1E+28。");
+
+// Arguments outside a function's domain.
+inline const QString kLgDomain = QStringLiteral("lg(x)的x 小于等于0错误。");
+inline const QString kLnDomain = QStringLiteral("ln(x)的x 小于等于0错误。");
+inline const QString kArcsinAboveOne = QStringLiteral("arcsin(x)中 x 大于1错误，计算结果无效。");
+inline const QString kArcsinBelowMinusOne = QStringLiteral("arcsin(x)中 x 小于-1错误，计算结果无效。");
+inline const QString kArcsinUndefined = QStringLiteral("arcsin(x)无意义，计算结果无效。");
+inline const QString kArccosAboveOne = QStringLiteral("arccos(x)中 x 大于1错误，计算结果无效。");
+inline const QString kArccosBelowMinusOne = QStringLiteral("arccos(x)中 x 小于-1错误，计算结果无效。");
+inline const QString kArccosUndefined = QStringLiteral("arccos(x)无意义，计算结果无效。");
+inline const QString kArcsecUndefined = QStringLiteral("arcsec(x)无意义，计算结果无效。");
+inline const QString kArccscUndefined = QStringLiteral("arccsc(x)无意义，计算结果无效。");
+
+// A factorial beyond 1E+28 (26! is the largest).
+inline const QString kFactorialTooLarge = QStringLiteral("阶乘计算时数值太大，超出计算范围。");
+
+}  // namespace cesuan::texts

@@ -12,6 +12,7 @@ protected:
         DecimalPlaces() = 15;
     }
     void TearDown() override { DecimalPlaces() = 15; }
+    RecordingMessageBox box;
 };
 
 struct TextCase {
@@ -41,23 +42,23 @@ TEST_F(EvaluateTest, FlatPrecedenceAndSigns) {
     for (const TextCase& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
         ResetJournal();
-        EXPECT_EQ(EvaluateFlat(QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
+        EXPECT_EQ(EvaluateFlat(QString::fromUtf16(c.in), box), QString::fromUtf16(c.out));
         EXPECT_EQ(journal().errorCount, 0);
     }
 }
 
 TEST_F(EvaluateTest, FlatFailures) {
-    EXPECT_EQ(EvaluateFlat(q(u"5/0")), u"1");
+    EXPECT_EQ(EvaluateFlat(q(u"5/0"), box), u"1");
     EXPECT_EQ(journal().errorCount, 1);
     EXPECT_EQ(journal().firstMessage, q(u" 5/0   除数为0错误！请修改算式后计算。"));
 
     ResetJournal();
-    EXPECT_EQ(EvaluateFlat(q(u"5\\0")), u"5");  // the remainder's own division fails
+    EXPECT_EQ(EvaluateFlat(q(u"5\\0"), box), u"5");  // the remainder's own division fails
     EXPECT_EQ(journal().firstMessage,
               q(u"  进行[Quv两数商]运算时， 5/0 数值超出计算范围，我无法计算！返回数值用 [空值] 表示。"));
 
     ResetJournal();
-    EvaluateFlat(q(u"1.2.3+1"));
+    EvaluateFlat(q(u"1.2.3+1"), box);
     // The scanner's error and failure, then the sum of what it returned fails as well.
     EXPECT_EQ(journal().errorCount, 3);
     EXPECT_TRUE(journal().messageLog.startsWith(
@@ -67,7 +68,7 @@ TEST_F(EvaluateTest, FlatFailures) {
               q(u"  进行[向前取数字]运算时， 1.2.3+1 数值超出计算范围，我无法计算！返回错误数值。"));
 
     // Once the journal holds a failure, nothing more is evaluated.
-    EXPECT_EQ(EvaluateFlat(q(u"1+1")), u"1");
+    EXPECT_EQ(EvaluateFlat(q(u"1+1"), box), u"1");
     EXPECT_EQ(journal().errorCount, 3);
 }
 
@@ -132,7 +133,7 @@ TEST_F(EvaluateTest, FormulasWithBrackets) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
         ResetJournal();
         DecimalPlaces() = c.places;
-        EXPECT_EQ(EvaluateFormula(QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
+        EXPECT_EQ(EvaluateFormula(QString::fromUtf16(c.in), box), QString::fromUtf16(c.out));
         EXPECT_EQ(journal().errorCount, 0);
     }
 }
@@ -149,13 +150,13 @@ TEST_F(EvaluateTest, FormulaFailures) {
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
         ResetJournal();
-        EXPECT_EQ(EvaluateFormula(QString::fromUtf16(c.in)), u"error");
+        EXPECT_EQ(EvaluateFormula(QString::fromUtf16(c.in), box), u"error");
         EXPECT_EQ(journal().errorCount, c.errors);
         EXPECT_EQ(journal().firstMessage, QString::fromUtf16(c.first));
         EXPECT_EQ(journal().lastMessage, QString::fromUtf16(c.last));
     }
     // A journal with failures: "error" at once, nothing logged.
-    EXPECT_EQ(EvaluateFormula(q(u"1+1")), u"error");
+    EXPECT_EQ(EvaluateFormula(q(u"1+1"), box), u"error");
     EXPECT_EQ(journal().errorCount, 2);
 }
 

@@ -1,0 +1,307 @@
+#include "evaluator/functions.h"
+
+#include "angles/angle_units.h"
+#include "engine/arithmetic.h"
+#include "engine/journal.h"
+#include "engine/number_text.h"
+#include "engine/power.h"
+#include "engine/trig.h"
+#include "evaluator/evaluate.h"
+#include "evaluator/evaluator_texts.h"
+#include "evaluator/settings.h"
+
+#include <cmath>
+#include <optional>
+
+namespace cesuan {
+namespace {
+
+QChar at(const QString& s, qsizetype position) { return s[position - 1]; }
+bool isLetter(QChar c) { return c >= u'a' && c <= u'z'; }
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+// A character that may start a number: the argument of a function, or what follows an
+// exponent letter.
+bool startsNumber(QChar c) { return isDigit(c) || c == u'-' || c == u'+' || c == u'.' || c == u' '; }
+
+// --- Arithmetic between values -------------------------------------------------------
+// Double with double is computed in double; anything else in decimal, a double taking
+// part as its 15-digit decimal (beyond the decimal range that is a failure). An empty
+// value (a routine's failure result) counts as 0. Empty on failure.
+
+enum class Op { Add, Subtract, Multiply, Divide };
+
+std::optional<CalcValue> combine(Op op, const CalcValue& a, const CalcValue& b) {
+    if (a.isDouble() && b.isDouble()) {
+        const double x = a.doubleValue(), y = b.doubleValue();
+        const double r = op == Op::Add ? x + y : op == Op::Subtract ? x - y : op == Op::Multiply ? x * y : x / y;
+        if (!std::isfinite(r)) return std::nullopt;
+        return CalcValue(r);
+    }
+    const auto decimalOf = [](const CalcValue& v) { return v.isEmpty() ? std::optional(Decimal96(0)) : v.toDecimal(); };
+    const std::optional<Decimal96> x = decimalOf(a), y = decimalOf(b);
+    if (!x || !y) return std::nullopt;
+    std::optional<Decimal96> r;
+    switch (op) {
+    case Op::Add: r = add(*x, *y); break;
+    case Op::Subtract: r = subtract(*x, *y); break;
+    case Op::Multiply: r = multiply(*x, *y); break;
+    case Op::Divide: r = divide(*x, *y); break;
+    }
+    if (!r) return std::nullopt;
+    return CalcValue(*r);
+}
+
+// A whole-number constant in the form of the operand it meets.
+CalcValue constantLike(int k, const CalcValue& other) {
+    return other.isDouble() ? CalcValue(double(k)) : CalcValue(Decimal96(k));
+}
+
+CalcValue negated(const CalcValue& v) {
+    if (v.isDouble()) return -v.doubleValue();
+    const std::optional<Decimal96> d = v.toDecimal();
+    return d ? CalcValue(-*d) : CalcValue(Decimal96(0));
+}
+
+double asDouble(const CalcValue& v) { return v.toDouble().value_or(0.0); }
+
+// The sign of v compared with k: decimals exactly, doubles as doubles.
+int compareWith(const CalcValue& v, int k) {
+    if (v.isDecimal()) {
+        const auto order = v.decimal() <=> Decimal96(k);
+        return order < 0 ? -1 : order > 0 ? 1 : 0;
+    }
+    const double d = asDouble(v);
+    return d < k ? -1 : d > k ? 1 : 0;
+}
+
+// --- The function table ---------------------------------------------------------------
+
+CalcValue epsilonPower(const CalcValue& z) { return PowerOf(texts::kEpsilonText, z); }
+
+// For |x| beyond ln(DBL_MAX), ε^x does not exist as a double.
+bool epsilonPowerOverflows(const CalcValue& x) {
+    return std::isinf(std::pow(2.7182818284590452353602874714, std::fabs(asDouble(x))));
+}
+
+std::optional<CalcValue> hyperbolic(const QString& name, const CalcValue& x, MessageBoxService& box) {
+    if ((name == u"th" || name == u"cth") && epsilonPowerOverflows(x)) {
+        // The limits of th and cth far from zero.
+        return CalcValue(Decimal96(compareWith(x, 0) < 0 ? -1 : 1));
+    }
+    const CalcValue up = epsilonPower(x), down = epsilonPower(negated(x));
+    const auto difference = combine(Op::Subtract, up, down);
+    const auto sum = combine(Op::Add, up, down);
+    if (!difference || !sum) return std::nullopt;
+    if (name == u"sh") return combine(Op::Divide, *difference, constantLike(2, *difference));
+    if (name == u"ch") return combine(Op::Divide, *sum, constantLike(2, *sum));
+    if (name == u"th") return combine(Op::Divide, *difference, *sum);
+    // cth
+    if (IsZeroValue(*difference)) {
+        box.show(texts::kCthPole);
+        return CalcValue(1E+28);
+    }
+    return combine(Op::Divide, *sum, *difference);
+}
+
+std::optional<CalcValue> trigonometric(const QString& name, const CalcValue& x, MessageBoxService& box) {
+    const CalcValue a = AngleToRadian(x, box);
+    if (a.isEmpty()) return std::nullopt;
+    if (name == u"sin") return ToCalcValue(DecimalSin(a));
+    if (name == u"cos") return ToCalcValue(DecimalCos(a));
+    if (name == u"tan") return DecimalTan(a);
+    if (name == u"cot") return DecimalCot(a);
+    const bool secant = name == u"sec";
+    const CalcValue c = ToCalcValue(secant ? DecimalCos(a) : DecimalSin(a));
+    if (IsZeroValue(c)) {
+        box.show(secant ? texts::kSecPole : texts::kCscPole);
+        return CalcValue(1E+28);
+    }
+    return combine(Op::Divide, constantLike(1, c), c);
+}
+
+// A logged failure of the function table: the value given is still written into the text.
+void domainFailure(const QString& message) { LogFailure(message); }
+
+std::optional<CalcValue> logarithm(const QString& name, const CalcValue& x) {
+    std::optional<CalcValue> v;
+    if (compareWith(x, 0) > 0) {
+        const double d = asDouble(x);
+        v = CalcValue(name == u"lg" ? std::log(d) / std::log(10.0) : std::log(d));
+    } else {
+        domainFailure(name == u"lg" ? texts::kLgDomain : texts::kLnDomain);
+        v = CalcValue(-1E+28);
+    }
+    NoteDoubleFallback();
+    return v;
+}
+
+std::optional<CalcValue> inverse(const QString& name, CalcValue x) {
+    const double quarter = std::atan(1.0);
+    std::optional<CalcValue> angle;  // radians
+    const auto sqrtOrFail = [](double v) -> std::optional<double> {
+        if (v < 0) return std::nullopt;
+        return std::sqrt(v);
+    };
+    if (name == u"arctan") {
+        angle = CalcValue(std::atan(asDouble(x)));
+    } else if (name == u"arcsin" || name == u"arccos") {
+        const bool sine = name == u"arcsin";
+        if (compareWith(x, 1) > 0) {
+            domainFailure(sine ? texts::kArcsinAboveOne : texts::kArccosAboveOne);
+            x = Decimal96(1);
+        } else if (compareWith(x, -1) < 0) {
+            domainFailure(sine ? texts::kArcsinBelowMinusOne : texts::kArccosBelowMinusOne);
+            x = Decimal96(-1);
+        }
+        if (compareWith(x, 1) == 0) {
+            angle = sine ? CalcValue(kHalfPiText) : CalcValue(Decimal96(0));
+        } else if (compareWith(x, -1) == 0) {
+            angle = sine ? CalcValue(QStringLiteral("-") + kHalfPiText) : CalcValue(kPiText);
+        } else {
+            const double d = asDouble(x);
+            const std::optional<double> q = sqrtOrFail(1 - d * d);
+            if (!q) return std::nullopt;
+            if (*q != 0) {
+                angle = CalcValue(sine ? std::atan(d / *q) : std::atan(-d / *q) + 2 * quarter);
+            } else {
+                domainFailure(sine ? texts::kArcsinUndefined : texts::kArccosUndefined);
+                angle = CalcValue(Decimal96(0));
+            }
+        }
+    } else if (name == u"arccot") {
+        angle = CalcValue(2 * quarter - std::atan(asDouble(x)));
+    } else {  // arcsec, arccsc
+        const double d = asDouble(x);
+        const std::optional<double> q = sqrtOrFail(d * d - 1);
+        if (!q) return std::nullopt;  // |x| < 1
+        const double sign = d > 0 ? 1 : d < 0 ? -1 : 0;
+        if (*q != 0) {
+            angle = CalcValue(name == u"arcsec" ? 2 * quarter - std::atan(sign / *q) : std::atan(sign / *q));
+        } else {
+            domainFailure(name == u"arcsec" ? texts::kArcsecUndefined : texts::kArccscUndefined);
+            angle = CalcValue(Decimal96(0));
+        }
+    }
+
+    CalcValue v = ToCalcValue(*angle);
+    if (CurrentAngleUnit() != AngleUnit::Radian) {
+        const std::optional<CalcValue> degrees = combine(Op::Multiply, v, CalcValue(kDegreesPerRadianText));
+        if (!degrees) return std::nullopt;
+        v = ToCalcValue(*degrees);
+        if (CurrentAngleUnit() == AngleUnit::Dms) v = DecimalDegreeToDms(v);
+    }
+    NoteDoubleFallback();
+    return v;
+}
+
+struct FunctionNames {
+    QChar letter;
+    std::initializer_list<const char16_t*> names;
+    int quoted;  // characters quoted in the error message
+};
+
+const FunctionNames kFunctionNames[] = {
+    {u'a', {u"arctan", u"arcsin", u"arccos", u"arccot", u"arcsec", u"arccsc"}, 6},
+    {u'c', {u"ch", u"cos", u"cot", u"csc", u"cth"}, 4},
+    {u'l', {u"lg", u"ln"}, 3},
+    {u's', {u"sh", u"sin", u"sec"}, 4},
+    {u't', {u"tan", u"th"}, 3},
+};
+
+std::optional<CalcValue> functionValue(const QString& name, const CalcValue& x, MessageBoxService& box) {
+    if (name == u"sh" || name == u"ch" || name == u"th" || name == u"cth") return hyperbolic(name, x, box);
+    if (name == u"lg" || name == u"ln") return logarithm(name, x);
+    if (name.startsWith(u"arc")) return inverse(name, x);
+    return trigonometric(name, x, box);
+}
+
+}  // namespace
+
+PassOutcome ConstantsAndVariablesPass(QString& s) {
+    for (qsizetype i = 2; i <= s.size() - 1; ++i) {
+        if (at(s, i) == u'π') s.replace(i - 1, 1, kPiText);
+        else if (at(s, i) == u'ε') s.replace(i - 1, 1, texts::kEpsilonText);
+        const CalcValue* variable = MemoryVariable(at(s, i));
+        if (variable && !isLetter(at(s, i - 1)) && !isLetter(at(s, i + 1)))
+            s.replace(i - 1, 1, TrimBlanks(variable->text()).toLower());
+    }
+    return PassOutcome::Continue;
+}
+
+PassOutcome FunctionPass(QString& s, MessageBoxService& box) {
+    for (qsizetype i = 2; i <= s.size(); ++i) {
+        const QChar ch = at(s, i);
+        const auto stop = [&s, i](int quoted) {
+            LogFailure(s.mid(i - 1, quoted) + texts::kFunctionError);
+            return PassOutcome::FunctionError;
+        };
+        if (ch == u'e' || ch == u'E') {
+            // The exponent letter of a number (E where a value in exponent form was written).
+            const bool exponent = i < s.size() && startsNumber(at(s, i + 1)) &&
+                                  (isDigit(at(s, i - 1)) || at(s, i - 1) == u'.' || at(s, i - 1) == u' ');
+            if (!exponent) return stop(4);
+            continue;
+        }
+        if (!isLetter(ch)) continue;
+        const FunctionNames* names = nullptr;
+        for (const FunctionNames& candidate : kFunctionNames)
+            if (candidate.letter == ch) names = &candidate;
+        if (!names) return stop(4);
+
+        QString name;
+        for (const char16_t* candidate : names->names) {
+            const QString n = QString::fromUtf16(candidate);
+            const qsizetype after = i + n.size();  // the position after the name
+            if (s.mid(i - 1, n.size()) == n && after <= s.size() && startsNumber(at(s, after))) {
+                name = n;
+                break;
+            }
+        }
+        if (name.isEmpty()) return stop(names->quoted);
+
+        const QString argument = ScanOperandAfter(s, i + name.size());
+        const std::optional<CalcValue> v = functionValue(name, ToCalcValue(argument), box);
+        if (!v) return PassOutcome::Unexpected;
+        s = s.left(i - 1) + TrimBlanks(v->text()) + s.mid(i - 1 + name.size() + argument.size());
+    }
+    return PassOutcome::Continue;
+}
+
+namespace {
+const Decimal96 kFactorialLimit = Decimal96::fromParts(uint128(10000000000000000000ULL) * 1000000000ULL, 0, false);  // 1E+28
+}  // namespace
+
+PassOutcome FactorialPercentPass(QString& s) {
+    for (qsizetype i = 2; i <= s.size(); ++i) {
+        const QChar ch = at(s, i);
+        if (ch != u'%' && ch != u'!') continue;
+        QString operand = ScanOperandBefore(s, i - 1);
+        CalcValue v;
+        if (ch == u'%') {
+            v = DivideTwo(ToCalcValue(operand), Decimal96(100));
+        } else {
+            // The sign stays in the formula: -3! is -(3!).
+            operand = operand.mid(operand.lastIndexOf(u'-') + 1);
+            const std::optional<double> d = parseDouble(operand);
+            if (!d) return PassOutcome::Unexpected;
+            Decimal96 product = *d >= 1 ? 1 : 0;
+            const double n = std::nearbyint(*d);  // halves to even
+            for (double k = 1; k <= n; ++k) {
+                product = *multiply(product, Decimal96(std::int64_t(k)));
+                if (product > kFactorialLimit) {
+                    LogFailure(texts::kFactorialTooLarge);
+                    break;
+                }
+            }
+            v = product;
+        }
+        // Operand and sign replaced by the value; the walk goes on right after it.
+        const qsizetype start = i - operand.size();
+        const QString value = TrimBlanks(v.text());
+        s = s.left(start - 1) + value + s.mid(i);
+        i = start - 1 + value.size();
+    }
+    return PassOutcome::Continue;
+}
+
+}  // namespace cesuan
