@@ -2,6 +2,7 @@
 // The road of one calculation, as the main window's compute command takes it: normalise,
 // reset, check and space, evaluate when the check found nothing.
 
+#include "engine/calc_value.h"
 #include "engine/journal.h"
 #include "evaluator/decompose.h"
 #include "evaluator/evaluate.h"

@@ -1,5 +1,6 @@
 #include "angles/angle_units.h"
 #include "engine/calc_value.h"
+#include "evaluator/format_result.h"
 #include "evaluator/settings.h"
 #include "tests/evaluator/calculate.h"
 #include "tests/support/journal_fixture.h"
@@ -149,6 +150,28 @@ TEST_F(FunctionsTest, HistoryExamplesReproduceTheirReferences) {
         if (SignificantDigitCount(result) > journal().reliableDigits)
             result = TruncateSignificant(result, journal().reliableDigits);
         EXPECT_EQ(result, QString::fromUtf16(e.reference));
+    }
+}
+
+}  // namespace
+}  // namespace cesuan
+
+namespace cesuan {
+namespace {
+
+TEST(FormatCalcResult, MantissaAndExponent) {
+    struct Case { const char16_t *in, *out; };
+    const Case cases[] = {
+        {u"123.45", u"1.2345E+2"}, {u"0.00123", u"1.23E-3"}, {u"-12", u"-1.2E+1"}, {u"5", u"5E0"},
+        {u"0", u"0E+0"},           {u"0.5", u"5E-1"},        {u"100", u"1.00E+2"},  // zeros kept
+        {u"１２.５", u"1.25E+1"},  // normalised first
+        {u"1e30", u"1E+30"},       // exponent form stays
+        {u"-0.05", u"-5E-2"},
+    };
+    for (const Case& c : cases) {
+        ResetJournal();
+        EXPECT_EQ(FormatCalcResult(QString::fromUtf16(c.in)), QString::fromUtf16(c.out))
+            << QString::fromUtf16(c.in).toStdString();
     }
 }
 
