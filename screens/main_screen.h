@@ -1,0 +1,93 @@
+#pragma once
+// The calculator window (Form1) as a controller over plain texts: the formula, result,
+// status and slot boxes, the decimal-places list, the angle-unit button, the keypad, the
+// formula history and the buttons that open the other screens.
+//
+// A view copies the widget texts in, calls one operation per event, and copies the texts,
+// the caret, the focus and the unit button's look back out.
+
+#include "screens/platform.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace cesuan {
+
+struct Rgb {
+    int red = 0, green = 0, blue = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+class MainScreen {
+public:
+    enum class Control { Formula, Result, Status, Places, Other };
+
+    MainScreen(MessageBoxService& messages, WebPageOpener& web, RandomSource& random, ScreenNavigator& screens);
+
+    // --- The window's texts (named as the window names its controls) ---
+    QString text1;  // formula box
+    QString text2;  // result box
+    QString text3;  // status box (several lines, CR LF)
+    QString text4;  // number of the history slot on show
+    int combo1Index = 15;  // decimal places list: item k is "k位小数"
+    QString command5Caption;  // angle-unit button
+    Rgb command5Colour;
+
+    // Where the focus should be, and the caret of the formula box after an operation.
+    Control focus = Control::Formula;
+    int caretPosition = 0;  // characters before the caret, nothing selected
+
+    // --- Operations, one per event ---
+    void load();      // the window is created at program start
+    void activate();  // the window becomes the active one among the program's windows
+    void compute();   // "计 算" (and Enter in the formula box)
+    void clear();     // "清 零"
+    void historyBack();     // "<--"
+    void historyForward();  // "-->"
+    void chooseDecimalPlaces(int index);
+    void cycleAngleUnit();  // the angle-unit button
+    void pressKey(int key);  // keypad key 1..60
+    // The formula box lost the focus with this caret and selection.
+    void formulaLostFocus(int selectionStart, int selectionLength, const QString& selectedText);
+    void keyDown();          // any key pressed in the window (seen before the control)
+    void keyPress();
+    void statusGotFocus();   // the status box never keeps the focus
+    void editVariables();    // "修改变量"
+    void showScreen(ScreenId screen);  // the buttons that open other screens
+    void openCommunityPage();  // dcButton4
+    void openDownloadPage();   // dcButton8
+    void openMakerPage();      // the version and product labels
+
+    // The result aligned on its decimal point in display column 31 and padded to
+    // DecimalPlaces places ("_", or blanks for an approximate result).
+    static QString AlignResultText(const QString& result, const QString& marker);
+
+    // The 29 items of the decimal-places list: "0 位小数" … "9 位小数", "10位小数" … "28位小数".
+    static QStringList decimalPlacesItems();
+    // The caption of keypad key 1..60.
+    static QString keyCaption(int key);
+
+    // --- State ---
+    static constexpr int kSlots = 1001;  // slots 0..1000; 1..999 are used
+    std::array<QString, kSlots> formulaHistory;
+    int lastStoredSlot = 18;
+    int shownSlot = 18;
+    int browseSteps = 0;
+    int savedSelStart = 0;
+    int savedSelLength = 0;
+    QString savedSelText;
+    QString leftText, rightText;
+
+private:
+    void showSlot(bool forward);
+    QString randomText();
+
+    MessageBoxService& messages_;
+    WebPageOpener& web_;
+    RandomSource& random_;
+    ScreenNavigator& screens_;
+};
+
+}  // namespace cesuan

@@ -1,0 +1,148 @@
+#include "screens/angle_screen.h"
+
+#include "angles/angle_units.h"
+#include "screens/screen_texts.h"
+#include "tests/support/journal_fixture.h"
+
+namespace cesuan {
+namespace {
+
+// A fresh journal, a screen whose boxes are recorded, and the angle unit put back.
+class AngleScreenTest : public JournalTest {
+protected:
+    void SetUp() override {
+        JournalTest::SetUp();
+        savedUnit_ = CurrentAngleUnit();
+    }
+    void TearDown() override { CurrentAngleUnit() = savedUnit_; }
+
+    RecordingMessageBox box;
+    AngleScreen screen{box};
+
+private:
+    AngleUnit savedUnit_ = AngleUnit::Radian;
+};
+
+using Command = void (AngleScreen::*)();
+
+TEST_F(AngleScreenTest, StartsWithEmptyBoxes) {
+    EXPECT_EQ(screen.text1, u"");
+    EXPECT_EQ(screen.text2, u"");
+    EXPECT_EQ(screen.label1, u"原始角度数");
+}
+
+TEST_F(AngleScreenTest, DecimalDegreeToRadianMultipliesByTheConstant) {
+    // The screen multiplies by RadiansPerDegree whatever the formula calculator's unit, and
+    // does not take the exact π that the trigonometric functions use for 180 degrees.
+    CurrentAngleUnit() = AngleUnit::Dms;
+    screen.text1 = q(u" 180 ");
+    screen.decimalDegreeToRadian();
+    EXPECT_EQ(screen.text1, u"180");
+    EXPECT_EQ(screen.label1, u"百分度==>弧度");
+    EXPECT_EQ(screen.text2, u"3.141592653589793238462643386");  // 180 × 0.0174532925199432957692369077
+}
+
+TEST_F(AngleScreenTest, EachButtonConvertsAndNamesItself) {
+    // Radian results: the products rounded to 28 places (or to what fits in 96 bits), worked
+    // out with Python's decimal module.
+    struct Case { Command command; const char16_t *in, *text1, *label, *text2; };
+    const Case cases[] = {
+        {&AngleScreen::radianToDms, u"1", u"1", u"弧度==>度分秒",
+         u"57.174480624709635515647335733"},  // 57°17′44.80624709635515647335733″
+        {&AngleScreen::radianToDecimalDegree, u"1", u"1", u"弧度==>百分度",
+         u"57.295779513082320876798154814"},
+        {&AngleScreen::decimalDegreeToDms, u"45.50", u"45.5", u"百分度==>度分秒", u"45.3"},
+        {&AngleScreen::decimalDegreeToRadian, u"-0", u"0", u"百分度==>弧度", u"0"},
+        {&AngleScreen::dmsToRadian, u"45.3", u"45.3", u"度分秒==>弧度",
+         u"0.7941248096574199575002793004"},  // 45.5° × RadiansPerDegree
+        {&AngleScreen::dmsToDecimalDegree, u"-0.3", u"-0.3", u"度分秒==>百分度", u"-0.5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(q(c.label).toStdString());
+        screen.text1 = q(c.in);
+        (screen.*c.command)();
+        EXPECT_EQ(screen.text1, q(c.text1));
+        EXPECT_EQ(screen.label1, q(c.label));
+        EXPECT_EQ(screen.text2, q(c.text2));
+    }
+    EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_EQ(journal().errorCount, 0);
+
+    screen.keyPressedInText1();
+    EXPECT_EQ(screen.label1, u"原始角度数");
+}
+
+TEST_F(AngleScreenTest, SecondsAbove60AreShownInABoxAndTakenAs60) {
+    screen.text1 = q(u"12.3075");
+    screen.dmsToDecimalDegree();
+    EXPECT_EQ(screen.text2, u"12.516666666666666666666666667");  // 12°31′
+    ASSERT_EQ(box.shown.size(), 1);
+    EXPECT_EQ(box.shown[0],
+              q(u"12.3075 度分秒格式的角度数据--[秒] 数据不能大于60！超出后按60计算。请检查是否角度类型选择错误。"));
+
+    screen.text1 = q(u"12.7");
+    screen.dmsToRadian();
+    EXPECT_EQ(screen.text2, u"0.2268928027592628450000798001");  // 13°
+    ASSERT_EQ(box.shown.size(), 2);
+    EXPECT_EQ(box.shown[1],
+              q(u"12.7 度分秒格式的角度数据--[分秒] 数据不能大于59599999....！超出后按60计算。请检查是否角度类型选择错误。"));
+    EXPECT_EQ(journal().errorCount, 0);
+}
+
+TEST_F(AngleScreenTest, ExponentFormAndOutOfRangeInputs) {
+    // The conversion routines take a value in exponent form as 0; the screen's own
+    // multiplications leave Text2 empty when the product leaves the decimal range.
+    struct Case { Command command; const char16_t *in, *text1, *text2; };
+    const Case cases[] = {
+        {&AngleScreen::decimalDegreeToDms, u"1e30", u"1E+30", u"0"},
+        {&AngleScreen::dmsToRadian, u"1E30", u"1E+30", u"0"},
+        {&AngleScreen::dmsToDecimalDegree, u"-1e30", u"-1E+30", u"0"},
+        {&AngleScreen::decimalDegreeToRadian, u"1e-30", u"1E-30", u"0"},
+        {&AngleScreen::decimalDegreeToRadian, u"1e30", u"1E+30", u""},
+        {&AngleScreen::radianToDms, u"1e30", u"1E+30", u""},
+        {&AngleScreen::radianToDecimalDegree, u"2e27", u"2000000000000000000000000000", u""},
+        {&AngleScreen::radianToDms, u"-2e27", u"-2000000000000000000000000000", u""},
+        {&AngleScreen::radianToDecimalDegree, u"1e27", u"1000000000000000000000000000",
+         u"57295779513082320876798154814"},  // still inside the range
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(q(c.in).toStdString());
+        screen.text2 = q(u"stale");
+        screen.text1 = q(c.in);
+        (screen.*c.command)();
+        EXPECT_EQ(screen.text1, q(c.text1));
+        EXPECT_EQ(screen.text2, q(c.text2));
+    }
+    EXPECT_TRUE(box.shown.isEmpty());
+}
+
+TEST_F(AngleScreenTest, TextThatIsNoNumberReadsAsZero) {
+    screen.text1 = q(u"abc");
+    screen.dmsToRadian();
+    EXPECT_EQ(screen.text1, u"0");
+    EXPECT_EQ(screen.text2, u"0");
+    EXPECT_EQ(screen.label1, u"度分秒==>弧度");
+    ASSERT_EQ(journal().errorCount, 1);  // recorded, not shown on this screen
+    EXPECT_EQ(journal().lastMessage,
+              q(u"  进行[Quv数转数]运算时， abc 数值超出计算范围，我无法计算！返回数值用[空值]表示。"));
+}
+
+TEST_F(AngleScreenTest, Texts) {
+    using namespace texts::angles;
+    EXPECT_TRUE(kWindowTitle.startsWith(q(u"角度变换")));
+    EXPECT_EQ((QStringList{kConverted, kHeading}), (QStringList{q(u"转换结果"), q(u"角度变换")}));
+    EXPECT_EQ((QStringList{kRadianToDmsCaption, kRadianToDecimalDegreeCaption, kDecimalDegreeToDmsCaption,
+                           kDecimalDegreeToRadianCaption, kDmsToRadianCaption, kDmsToDecimalDegreeCaption}),
+              (QStringList{q(u"弧度 ==> 度分秒"), q(u"弧度 ==> 百分度"), q(u"百分度 ==> 度分秒"),
+                           q(u"百分度 ==> 弧  度"), q(u"度分秒 ==> 弧  度"), q(u"度分秒 ==> 百分度")}));
+    EXPECT_EQ(kNoteRadian, u"弧度制：用圆周率3。1415926...代表180度（平角）。1.57079632679 接近直角。");
+    EXPECT_EQ(kNoteDecimalDegree, u"百分度制：用360度代表一周，再把一度按100进制表示。89.99999999999 接近直角。");
+    EXPECT_EQ(kNoteDms, u"度分秒制：用360度代表一周，再把分秒按60进制表示。89.59599999999 接近直角。");
+    EXPECT_EQ(kNoteGradian,
+              u"梯度进制：Windows计算器中采用400度代表一周，100度代表直角。将[梯度进制]转换为[百分度制]，乘以0.9；"
+              u"将[百分度制]转换为[梯度进制]，除以0.9。              备注：由于[梯度进制]在日常应用中使用较少，"
+              u"并且容易转换为百分度，本人没有设置专用转换软件，请另行计算。");
+}
+
+}  // namespace
+}  // namespace cesuan
