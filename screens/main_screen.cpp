@@ -74,6 +74,11 @@ void MainScreen::chooseDecimalPlaces(int index) {
     DecimalPlaces() = index;
 }
 
+void MainScreen::placesChosenByUser(int index) {
+    chooseDecimalPlaces(index);
+    text3 = t::kPlacesStatus;
+}
+
 void MainScreen::compute() {
     text2 = t::kComputing;
     text3 = t::kComputeNotice;
@@ -96,6 +101,8 @@ void MainScreen::compute() {
         text2 = j.firstMessage > QStringLiteral(" ") ? j.firstMessage : t::kSeriousError;
         text3 = TrimBlanks(j.messageLog);
     }
+    lastErrorCount = j.errorCount;
+    lastApproximate = !marker.isEmpty();
     j.reliableDigits = 29;
 
     caretPosition = int(text1.size());

@@ -39,6 +39,11 @@ public:
     Control focus = Control::Formula;
     int caretPosition = 0;  // characters before the caret, nothing selected
 
+    // What the last compute found before it reset the journal: its failures, and whether the
+    // result was cut and marked 约数.
+    int lastErrorCount = 0;
+    bool lastApproximate = false;
+
     // --- Operations, one per event ---
     void load();      // the window is created at program start
     void activate();  // the window becomes the active one among the program's windows
@@ -47,6 +52,7 @@ public:
     void historyBack();     // "<--"
     void historyForward();  // "-->"
     void chooseDecimalPlaces(int index);
+    void placesChosenByUser(int index);  // an item picked in the list: also explains the list
     void cycleAngleUnit();  // the angle-unit button
     void pressKey(int key);  // keypad key 1..60
     // The formula box lost the focus with this caret and selection.

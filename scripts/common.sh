@@ -10,6 +10,7 @@ CESUAN_PACKAGES=(
   libgtest-dev          # GoogleTest
   libbenchmark-dev      # Google Benchmark
   libboost-dev          # Boost.Multiprecision, the exact oracle of the tests and a benchmark peer
+  fonts-noto-cjk        # Noto Sans Mono CJK SC: a Chinese character two columns wide keeps results aligned
 )
 
 ensure_packages() {

@@ -300,8 +300,10 @@ TEST_F(MainScreenTest, KeysAndActivationClearTheResult) {
     screen.keyDown();
     EXPECT_EQ(screen.text2, u"");
     EXPECT_EQ(screen.focus, MainScreen::Control::Formula);
+    screen.placesChosenByUser(7);
+    EXPECT_EQ(DecimalPlaces(), 7);
+    EXPECT_EQ(screen.text3, u"选择计算结果保留的小数位数（0 - 28 位）。");
     screen.text2 = QStringLiteral("3");
-    DecimalPlaces() = 7;
     screen.activate();
     EXPECT_EQ(screen.text2, u"");
     EXPECT_EQ(screen.combo1Index, 7);

@@ -1,0 +1,80 @@
+// cesuan-screenshots [DIR]: renders each window of the program with an example in it to
+// DIR/main_window.png, DIR/variable_editor.png and DIR/angle_screen.png (DIR defaults to
+// docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes
+// and web pages are only recorded.
+
+#include "screens/platform.h"
+#include "views/qt_platform.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+
+#include <cstdio>
+
+namespace {
+
+void click(QWidget* window, const char* button) {
+    window->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+    QApplication::processEvents();
+}
+
+// Shows the screen and waits until it is the active window: its activation comes after
+// show() returns, and would otherwise land in the middle of the example.
+QWidget* open(cesuan::ScreenRegistry& screens, cesuan::ScreenId screen) {
+    screens.show(screen);
+    QWidget* window = screens.window(screen);
+    QElapsedTimer timer;
+    timer.start();
+    while (!window->isActiveWindow() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return window;
+}
+
+bool save(QWidget* window, const QDir& dir, const QString& name) {
+    QApplication::processEvents();
+    const QString path = dir.filePath(name);
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("测算 CeSuan"));
+    const QStringList arguments = QApplication::arguments();
+    const QDir dir(arguments.size() > 1 ? arguments[1] : QStringLiteral("docs/screenshots"));
+    if (!QDir().mkpath(dir.path())) return 1;
+
+    cesuan::RecordingMessageBox messages;
+    cesuan::RecordingWebPageOpener web;
+    cesuan::FixedRandomSource random;
+    cesuan::ScreenRegistry screens(messages, web, random);
+    bool ok = true;
+
+    // Example 1 of the history, computed: the first "-->" shows the newest example, the
+    // second wraps round to slot 1.
+    QWidget* main = open(screens, cesuan::ScreenId::Main);
+    click(main, "dcButton12");
+    click(main, "dcButton12");
+    click(main, "dcButton10");
+    ok = save(main, dir, QStringLiteral("main_window.png")) && ok;
+
+    ok = save(open(screens, cesuan::ScreenId::Variables), dir, QStringLiteral("variable_editor.png")) && ok;
+
+    // 45°30′30″ in decimal degrees.
+    QWidget* angles = open(screens, cesuan::ScreenId::Angles);
+    angles->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("45.3030"));
+    click(angles, "Command6");
+    ok = save(angles, dir, QStringLiteral("angle_screen.png")) && ok;
+
+    for (const QString& text : messages.shown) std::fprintf(stderr, "message box: %s\n", qPrintable(text));
+    return ok ? 0 : 1;
+}

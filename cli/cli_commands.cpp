@@ -1,0 +1,199 @@
+#include "cli/cli_commands.h"
+
+#include "engine/calc_value.h"
+#include "engine/journal.h"
+#include "evaluator/settings.h"
+#include "screens/angle_screen.h"
+#include "screens/main_screen.h"
+#include "screens/variable_editor.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <map>
+#include <optional>
+
+namespace cesuan::cli {
+namespace {
+
+const char kUsage[] =
+    "usage: cesuan-cli calc [--places N] [--unit rad|deg|dms] [--var r=VALUE ...] [--json] [FORMULA ...]\n"
+    "       cesuan-cli angle --from rad|deg|dms --to rad|deg|dms VALUE ...\n"
+    "\n"
+    "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
+    "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
+    "       Prints the result box without its alignment, or with --json one object per line.\n"
+    "angle  converts each VALUE as the angle screen does (rad: radians, deg: decimal degrees,\n"
+    "       dms: degree-minute-second written D.MMSSss).\n";
+
+void write(std::FILE* f, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), f);
+}
+
+int usage(std::FILE* err, const QString& problem) {
+    if (!problem.isEmpty()) write(err, QStringLiteral("cesuan-cli: ") + problem + u'\n');
+    std::fputs(kUsage, err);
+    return 2;
+}
+
+// Message boxes raised on the way: one line each on standard error.
+class StderrMessageBox : public MessageBoxService {
+public:
+    explicit StderrMessageBox(std::FILE* err) : err_(err) {}
+    void show(const QString& text) override { write(err_, QString(text).replace(u'\n', u' ') + u'\n'); }
+
+private:
+    std::FILE* err_;
+};
+
+// Offline stand-ins for what a command line cannot do.
+class NoWebPages : public WebPageOpener {
+public:
+    void open(const QString&) override {}
+};
+class NoScreens : public ScreenNavigator {
+public:
+    bool show(ScreenId) override { return false; }
+};
+class UnusedRandom : public RandomSource {  // the command line presses no keys
+public:
+    float next() override { return 0.5f; }
+};
+
+// The result box without its alignment: leading blanks, the "_" padding (blanks after an
+// approximate result) and a lone trailing point removed; 约数 kept in front.
+QString unaligned(const QString& box) {
+    QString text = TrimBlanks(box);
+    const QString approximate = QStringLiteral("约数");
+    const bool marked = text.startsWith(approximate);
+    if (marked) text = TrimBlanks(text.mid(approximate.size()));
+    while (text.endsWith(u'_') || text.endsWith(u' ')) text.chop(1);
+    if (text.endsWith(u'.')) text.chop(1);
+    return marked ? approximate + u' ' + text : text;
+}
+
+QString readAll(std::FILE* in) {
+    QFile file;
+    if (!file.open(in, QIODevice::ReadOnly)) return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+int calc(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption places(QStringLiteral("places"), QStringLiteral("decimal places, 0..28"), QStringLiteral("N"),
+                                    QStringLiteral("15"));
+    const QCommandLineOption unit(QStringLiteral("unit"), QStringLiteral("rad, deg or dms"), QStringLiteral("UNIT"),
+                                  QStringLiteral("rad"));
+    const QCommandLineOption variable(QStringLiteral("var"), QStringLiteral("r=VALUE … z=VALUE"), QStringLiteral("VAR"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("one JSON object per formula"));
+    parser.addOptions({places, unit, variable, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+
+    bool ok = false;
+    const int decimalPlaces = parser.value(places).toInt(&ok);
+    if (!ok || decimalPlaces < 0 || decimalPlaces > 28) return usage(err, QStringLiteral("--places takes 0..28"));
+    const std::map<QString, int> cycles = {{QStringLiteral("rad"), 0}, {QStringLiteral("deg"), 1}, {QStringLiteral("dms"), 2}};
+    const auto unitCycles = cycles.find(parser.value(unit));
+    if (unitCycles == cycles.end()) return usage(err, QStringLiteral("--unit takes rad, deg or dms"));
+    std::map<int, CalcValue> variables;
+    for (const QString& assignment : parser.values(variable)) {
+        const qsizetype equals = assignment.indexOf(u'=');
+        const QString name = assignment.left(equals).trimmed();
+        if (equals < 0 || name.size() != 1 || name[0] < u'r' || name[0] > u'z')
+            return usage(err, QStringLiteral("--var takes r=VALUE … z=VALUE: ") + assignment);
+        variables[name[0].unicode() - u'r'] = TextToNumber(assignment.mid(equals + 1));
+    }
+
+    QStringList formulas = parser.positionalArguments().mid(1);  // after "calc"
+    if (formulas.isEmpty()) formulas = splitLines(readAll(in));
+
+    StderrMessageBox messages(err);
+    NoWebPages web;
+    UnusedRandom random;
+    NoScreens screens;
+    MainScreen screen(messages, web, random, screens);
+    for (const QString& formula : formulas) {
+        screen.load();
+        screen.chooseDecimalPlaces(decimalPlaces);
+        for (int i = 0; i < unitCycles->second; ++i) screen.cycleAngleUnit();
+        for (const auto& [index, value] : variables) MemoryVariables()[std::size_t(index)] = value;
+        screen.text1 = formula;
+        screen.compute();
+        if (parser.isSet(json)) {
+            const QJsonObject object{{QStringLiteral("formula"), screen.text1},
+                                     {QStringLiteral("result"), screen.text2},
+                                     {QStringLiteral("status"), screen.text3},
+                                     {QStringLiteral("approximate"), screen.lastApproximate},
+                                     {QStringLiteral("errorCount"), screen.lastErrorCount}};
+            write(out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n');
+        } else {
+            write(out, (screen.lastErrorCount > 0 ? TrimBlanks(screen.text2) : unaligned(screen.text2)) + u'\n');
+        }
+    }
+    return 0;
+}
+
+int angle(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("rad, deg or dms"), QStringLiteral("UNIT"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("rad, deg or dms"), QStringLiteral("UNIT"));
+    parser.addOptions({from, to});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const QStringList units = {QStringLiteral("rad"), QStringLiteral("deg"), QStringLiteral("dms")};
+    if (!units.contains(parser.value(from)) || !units.contains(parser.value(to)))
+        return usage(err, QStringLiteral("--from and --to take rad, deg or dms"));
+    const QStringList values = parser.positionalArguments().mid(1);
+    if (values.isEmpty()) return usage(err, QStringLiteral("angle needs at least one VALUE"));
+
+    using Conversion = void (AngleScreen::*)();
+    const std::map<QString, Conversion> conversions = {
+        {QStringLiteral("rad>dms"), &AngleScreen::radianToDms},
+        {QStringLiteral("rad>deg"), &AngleScreen::radianToDecimalDegree},
+        {QStringLiteral("deg>dms"), &AngleScreen::decimalDegreeToDms},
+        {QStringLiteral("deg>rad"), &AngleScreen::decimalDegreeToRadian},
+        {QStringLiteral("dms>rad"), &AngleScreen::dmsToRadian},
+        {QStringLiteral("dms>deg"), &AngleScreen::dmsToDecimalDegree},
+    };
+    const auto conversion = conversions.find(parser.value(from) + u'>' + parser.value(to));
+
+    StderrMessageBox messages(err);
+    AngleScreen screen(messages);
+    for (const QString& value : values) {
+        screen.text1 = value;
+        if (conversion == conversions.end()) {  // the same unit: the value as the screen reads it
+            ResetJournal();
+            write(out, ToCalcValue(value).text().remove(u' ') + u'\n');
+            continue;
+        }
+        (screen.*conversion->second)();
+        write(out, screen.text2 + u'\n');
+    }
+    return 0;
+}
+
+}  // namespace
+
+QStringList splitLines(const QString& text) {
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QStringList lines = unified.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // after the last line end
+    return lines;
+}
+
+int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    const QString command = arguments.value(1);
+    const QStringList rest = arguments.mid(0, 1) + arguments.mid(1);  // the parser skips the program name
+    if (command == u"calc") return calc(rest, in, out, err);
+    if (command == u"angle") return angle(rest, out, err);
+    if (command == u"--help" || command == u"-h" || command == u"help") {
+        std::fputs(kUsage, out);
+        return 0;
+    }
+    return usage(err, command.isEmpty() ? QString() : QStringLiteral("unknown command: ") + command);
+}
+
+}  // namespace cesuan::cli

@@ -1,0 +1,99 @@
+// cesuan-cli as a user runs it: arguments in, lines out, message boxes on standard error.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QString out, err;
+};
+
+Outcome cli(const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess process;
+    process.start(QStringLiteral(CESUAN_CLI), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString lines(std::initializer_list<const char16_t*> items) {
+    QString text;
+    for (const char16_t* item : items) text += QString::fromUtf16(item) + u'\n';
+    return text;
+}
+
+TEST(CliCalc, PrintsTheResultBoxWithoutAlignment) {
+    const Outcome r = cli({QStringLiteral("calc"), QStringLiteral("1+2"), QString::fromUtf16(u"１加２乘三"),
+                       QStringLiteral("1/0"), QStringLiteral("lg(2)+1.23456789012345678"), QStringLiteral("1e30*1e30")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"3", u"7", u"1/0   除数为0错误！请修改算式后计算。", u"约数 1.53559788578743", u"1E+60"}));
+}
+
+TEST(CliCalc, SettingsForEveryFormula) {
+    Outcome r = cli({QStringLiteral("calc"), QStringLiteral("--places"), QStringLiteral("2"), QStringLiteral("--unit"),
+                 QStringLiteral("deg"), QStringLiteral("--var"), QString::fromUtf16(u"x=三点五"), QStringLiteral("x*2"),
+                 QStringLiteral("1/3"), QStringLiteral("sin90"), QStringLiteral("sec90")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"7", u"0.33", u"1", u"10000000000000000000000000000"}));
+    EXPECT_EQ(r.err, lines({u"sec(x)为无穷大，采用近似计算....1E+28。"}));
+
+    // Lines of standard input, with any line ends.
+    r = cli({QStringLiteral("calc")}, QByteArray("1+1\r\n2*3\n5/2\r7"));
+    EXPECT_EQ(r.out, lines({u"2", u"6", u"2.5", u"7"}));
+}
+
+TEST(CliCalc, Json) {
+    const Outcome r = cli({QStringLiteral("calc"), QStringLiteral("--json"), QStringLiteral("--places"),
+                       QStringLiteral("2"), QStringLiteral("1/3"), QStringLiteral("5+*3")});
+    const QStringList objects = r.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(objects.size(), 2);
+    EXPECT_EQ(objects[0],
+              QString::fromUtf16(u"{\"approximate\":false,\"errorCount\":0,\"formula\":\" 1 / 3 \",\"result\":\"") +
+                  QString(29, u' ') +
+                  QString::fromUtf16(u"0.33\",\"status\":\"\u3000\u3000请在重要计算时仔细核对运算成果，多次运算后尾部采用近似值表示。"
+                                     u"如有计算错误，给您带来不便请谅解，本人不承担法律责任。\"}"));
+    EXPECT_TRUE(objects[1].contains(u"\"errorCount\":2")) << objects[1].toStdString();
+    EXPECT_TRUE(objects[1].contains(u"\"result\":\" 算式中存在多个运算符相临的错误，请修改算式。\""));
+}
+
+TEST(CliAngle, ConvertsAsTheAngleScreen) {
+    Outcome r = cli({QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("--to"),
+                 QStringLiteral("rad"), QStringLiteral("180"), QStringLiteral("90")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"3.141592653589793238462643386", u"1.570796326794896619231321693"}));
+
+    r = cli({QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("dms"), QStringLiteral("--to"),
+             QStringLiteral("deg"), QStringLiteral("12.3075"), QStringLiteral("45.3")});
+    EXPECT_EQ(r.out, lines({u"12.516666666666666666666666667", u"45.5"}));
+    EXPECT_EQ(r.err, lines({u"12.3075 度分秒格式的角度数据--[秒] 数据不能大于60！超出后按60计算。请检查是否角度类型选择错误。"}));
+
+    r = cli({QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("--to"),
+             QStringLiteral("dms"), QStringLiteral("10.25")});
+    EXPECT_EQ(r.out, lines({u"10.15"}));
+}
+
+TEST(CliUsage, BadUsageExitsWithTwo) {
+    const QStringList bad[] = {
+        {},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("calc"), QStringLiteral("--places"), QStringLiteral("29"), QStringLiteral("1")},
+        {QStringLiteral("calc"), QStringLiteral("--unit"), QStringLiteral("grad"), QStringLiteral("1")},
+        {QStringLiteral("calc"), QStringLiteral("--var"), QStringLiteral("a=1"), QStringLiteral("1")},
+        {QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("1")},
+        {QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("--to"), QStringLiteral("rad")},
+    };
+    for (const QStringList& arguments : bad) {
+        const Outcome r = cli(arguments);
+        EXPECT_EQ(r.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(u"usage: cesuan-cli")) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+// The angle conversion window: binds the controls of angle_screen_view.ui to an
+// AngleScreen.
+
+#include "screens/angle_screen.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace cesuan {
+
+namespace Ui {
+class AngleScreenView;
+}
+
+class AngleScreenView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AngleScreenView(MessageBoxService& messages, QWidget* parent = nullptr);
+    ~AngleScreenView() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    template <typename Operation>
+    void run(Operation operation);
+    void copyOut();
+
+    std::unique_ptr<Ui::AngleScreenView> ui_;
+    AngleScreen screen_;
+};
+
+}  // namespace cesuan

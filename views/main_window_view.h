@@ -1,0 +1,52 @@
+#pragma once
+// The calculator window: binds the controls of main_window_view.ui to a MainScreen. Each
+// event copies the widget texts into the controller, runs one operation and copies the
+// texts, the caret, the focus, the decimal-places item and the unit button's look back.
+
+#include "screens/main_screen.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace cesuan {
+
+namespace Ui {
+class MainWindowView;
+}
+
+class MainWindowView : public QWidget {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs the controller's load().
+    MainWindowView(MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
+                   ScreenNavigator& screens, QWidget* parent = nullptr);
+    ~MainWindowView() override;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Copies the widget texts in, runs the operation and shows what it left.
+    template <typename Operation>
+    void run(Operation operation);
+    void copyIn();
+    void copyOut();
+    void setUpTexts();
+    void connectControls();
+    // Key preview: every key pressed in the window goes through keyDown() first.
+    bool previewKey(QWidget* receiver, QEvent* event);
+
+    std::unique_ptr<Ui::MainWindowView> ui_;
+    MainScreen screen_;
+    // True when the last active window other than this one was another screen of the
+    // program (or none yet): the next activation runs activate(). Message boxes, pop-ups
+    // and other applications do not count.
+    bool returningFromScreen_ = true;
+    bool forwardingKey_ = false;
+    bool busy_ = false;
+};
+
+}  // namespace cesuan

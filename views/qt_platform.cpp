@@ -1,0 +1,82 @@
+#include "views/qt_platform.h"
+
+#include "views/angle_screen_view.h"
+#include "views/main_window_view.h"
+#include "views/variable_editor_view.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QRandomGenerator>
+#include <QUrl>
+
+namespace cesuan {
+
+void QtMessageBox::show(const QString& text) {
+    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+void QtWebPageOpener::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+float QtRandomSource::next() {
+    constexpr int kBits = 24;  // a float's mantissa: k / 2^24 is exact and below 1
+    return float(QRandomGenerator::global()->bounded(1 << kBits)) / float(1 << kBits);
+}
+
+void QtWindowPrinter::printWindow() {
+    if (window_.isNull()) return;
+    const QPixmap image = window_->grab();
+    QPrinter printer(QPrinter::HighResolution);
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    const QRect page = painter.viewport();
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.drawPixmap(QRect(page.topLeft(), size), image);
+    painter.end();
+}
+
+ScreenRegistry::ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random)
+    : messages_(messages), web_(web), random_(random) {}
+
+ScreenRegistry::~ScreenRegistry() = default;
+
+std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
+    switch (screen) {
+    case ScreenId::Main: return std::make_unique<MainWindowView>(messages_, web_, random_, *this);
+    case ScreenId::Variables: return std::make_unique<VariableEditorView>(web_);
+    case ScreenId::Angles: return std::make_unique<AngleScreenView>(messages_);
+    case ScreenId::ModuleMenu:
+    case ScreenId::Help:
+    case ScreenId::Statistics:
+    case ScreenId::BaseCalculator:
+    case ScreenId::NumberSplit:
+    case ScreenId::Coordinates:
+    case ScreenId::Bearing:
+    case ScreenId::Attitude:
+        break;
+    }
+    return nullptr;
+}
+
+bool ScreenRegistry::show(ScreenId screen) {
+    std::unique_ptr<QWidget>& window = windows_[screen];
+    if (!window) window = create(screen);
+    if (!window) {
+        windows_.erase(screen);
+        return false;
+    }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+QWidget* ScreenRegistry::window(ScreenId screen) const {
+    const auto found = windows_.find(screen);
+    return found == windows_.end() ? nullptr : found->second.get();
+}
+
+}  // namespace cesuan

@@ -1,0 +1,67 @@
+#pragma once
+// The Qt implementations of the services the screens ask for (screens/platform.h), and the
+// registry that creates each screen window once and brings it forward afterwards.
+
+#include "screens/platform.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <memory>
+
+namespace cesuan {
+
+// An information box titled with the application's name, OK only, over the active window.
+class QtMessageBox : public MessageBoxService {
+public:
+    void show(const QString& text) override;
+};
+
+// The system browser; a page that cannot be opened is ignored.
+class QtWebPageOpener : public WebPageOpener {
+public:
+    void open(const QString& address) override;
+};
+
+// QRandomGenerator's global generator (seeded by the system), 24 random bits per draw so
+// that every value is a float strictly below 1.
+class QtRandomSource : public RandomSource {
+public:
+    float next() override;
+};
+
+// Prints the window's image on the default printer, scaled to the page; without a printer
+// nothing happens.
+class QtWindowPrinter : public WindowPrinter {
+public:
+    explicit QtWindowPrinter(QWidget& window) : window_(&window) {}
+    void printWindow() override;
+
+private:
+    QPointer<QWidget> window_;
+};
+
+// The screens of the program. A screen's window is created the first time it is shown and
+// then exists once: showing it again brings the same window forward (and back from the
+// minimised state). Screens not part of this version report false.
+class ScreenRegistry : public ScreenNavigator {
+public:
+    ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random);
+    ~ScreenRegistry() override;
+
+    bool show(ScreenId screen) override;
+
+    // The screen's window, or nullptr while it has not been shown yet.
+    QWidget* window(ScreenId screen) const;
+
+private:
+    std::unique_ptr<QWidget> create(ScreenId screen);
+
+    MessageBoxService& messages_;
+    WebPageOpener& web_;
+    RandomSource& random_;
+    std::map<ScreenId, std::unique_ptr<QWidget>> windows_;
+};
+
+}  // namespace cesuan
