@@ -92,6 +92,7 @@ CalcValue ToCalcValue(const CalcValue& x) {
 }
 
 int CountExponentMarks(const CalcValue& x) {
+    if (x.isDecimal() || x.isEmpty()) return 0;  // a decimal's text never has one
     const QString t = x.trimmedText();
     return int(t.count(u'E') + t.count(u'e'));
 }

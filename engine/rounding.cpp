@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace cesuan {
 namespace {
@@ -84,14 +85,15 @@ CalcValue RoundHalfUp(const CalcValue& x, int n) {
 
 int DisplayWidth(const QString& text) {
     int width = 0;
-    QStringEncoder gbk("GBK");
+    std::optional<QStringEncoder> gbk;  // made only when a character beyond ASCII comes
     for (QChar c : text) {
         if (c.unicode() < 0x80 || c.isSurrogate()) {
             width += 1;
-        } else {
-            const QByteArray bytes = gbk.encode(QStringView(&c, 1));
-            width += bytes.size() == 2 ? 2 : 1;
+            continue;
         }
+        if (!gbk) gbk.emplace("GBK");
+        const QByteArray bytes = gbk->encode(QStringView(&c, 1));
+        width += bytes.size() == 2 ? 2 : 1;
     }
     return width;
 }

@@ -1,0 +1,54 @@
+#pragma once
+// The statistics window (Form201) as a controller over plain texts: the data box, the
+// lead-column and separator lists, and the result grid of ten measures for up to five
+// columns of numbers.
+
+#include "engine/calc_value.h"
+#include "screens/platform.h"
+#include "statistics/data_text.h"
+
+#include <QString>
+
+#include <array>
+
+namespace cesuan {
+
+class StatisticsScreen {
+public:
+    StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer);
+
+    // --- The window's texts ---
+    QString text1;          // the data table (CR LF line ends)
+    int combo1Index = 1;    // leading name columns: item k is "k"
+    int combo2Index = 0;    // the separator list; item 0 is "*"
+    QString label14;        // "结果保留15 位小数！"
+    // The result grid Text2 … Text51: grid[row][column], rows 0..9, columns 0..4.
+    std::array<std::array<QString, 5>, 10> grid;
+
+    // The box Text2 … Text51 by its number.
+    QString& box(int textNumber) { return grid[std::size_t((textNumber - 2) / 5)][std::size_t((textNumber - 2) % 5)]; }
+
+    // --- Operations ---
+    void load();                         // the window is created
+    void chooseSeparator(int index);     // an entry of the separator list
+    void chooseLeadingColumns(int index);
+    void computeStatistics();            // "统 计"
+    void printScreen();                  // "打屏幕"
+    void learn() {}                      // "学 习": no action
+    void save() {}                       // "保 存": no action
+    void import() {}                     // "导 入": no action
+
+    QChar dataSeparator = u'*';
+    int decimalPlaces = 15;
+    DataTable table;
+
+    // The text a grid box shows for a value: rounded to `places`, a blank before a value that
+    // is not negative; the double 1E+28 of a zero mean is shown as " 1E+28".
+    static QString BoxText(const CalcValue& value, int places);
+
+private:
+    MessageBoxService& messages_;
+    WindowPrinter& printer_;
+};
+
+}  // namespace cesuan

@@ -1,0 +1,123 @@
+#include "statistics/measures.h"
+
+#include "engine/arithmetic.h"
+#include "engine/power.h"
+
+#include <vector>
+
+namespace cesuan {
+namespace {
+
+std::vector<CalcValue> valuesOf(int n, const QStringList& items) {
+    std::vector<CalcValue> xs;
+    xs.reserve(std::size_t(std::max(n, 0)));
+    for (int i = 0; i < n && i < items.size(); ++i) xs.push_back(ToCalcValue(items[i]));
+    return xs;
+}
+
+// -1, 0 or 1: decimals compared exactly, anything else as doubles.
+int compareValues(const CalcValue& a, const CalcValue& b) {
+    if (a.isDecimal() && b.isDecimal()) {
+        const auto order = a.decimal() <=> b.decimal();
+        return order < 0 ? -1 : order > 0 ? 1 : 0;
+    }
+    const double x = a.toDouble().value_or(0), y = b.toDouble().value_or(0);
+    return x < y ? -1 : x > y ? 1 : 0;
+}
+
+// Each step goes through the two-number routines: a result beyond the decimal range falls
+// back to double instead of being lost; an empty result means even that failed.
+CalcValue sumOf(const std::vector<CalcValue>& xs) {
+    CalcValue s = Decimal96(0);
+    for (const CalcValue& x : xs) {
+        s = AddTwo(x, s);
+        if (s.isEmpty()) return s;
+    }
+    return s;
+}
+
+CalcValue extreme(const std::vector<CalcValue>& xs, int wanted) {
+    if (xs.empty()) return Decimal96(0);
+    CalcValue best = xs.front();
+    for (const CalcValue& x : xs)
+        if (compareValues(x, best) == wanted) best = x;
+    return best;
+}
+
+CalcValue meanFromSum(const CalcValue& sum, std::size_t n) {
+    if (n == 0) return Decimal96(0);
+    if (n > 1 && !sum.isEmpty()) return DivideTwo(sum, std::int64_t(n));
+    return sum;
+}
+
+CalcValue meanOf(const std::vector<CalcValue>& xs) { return meanFromSum(sumOf(xs), xs.size()); }
+
+// The standard deviation about `mean` with the divisor n - 1 or n.
+CalcValue stdDevOf(const std::vector<CalcValue>& xs, const CalcValue& mean, bool divisorN) {
+    const std::int64_t n = std::int64_t(xs.size());
+    if (n == 0 || (!divisorN && n < 2)) return Decimal96(0);
+    if (mean.isEmpty()) return CalcValue();
+    CalcValue q = Decimal96(0);
+    for (const CalcValue& x : xs) {
+        const CalcValue d = SubtractTwo(x, mean);
+        q = d.isEmpty() ? d : AddTwo(q, MultiplyTwo(d, d));
+        if (q.isEmpty()) return q;
+    }
+    const CalcValue variance = DivideTwo(q, divisorN ? n : n - 1);
+    if (variance.isEmpty()) return variance;
+    return PowerOf(variance, 0.5);
+}
+
+CalcValue cvOf(std::size_t n, const CalcValue& mean, const CalcValue& stdDev) {
+    if (n == 0) return Decimal96(0);
+    if (mean.isEmpty() || stdDev.isEmpty()) return CalcValue();
+    CalcValue cv = IsZeroValue(mean) ? CalcValue(1E+28) : DivideTwo(stdDev, mean);
+    if (IsZeroValue(stdDev)) cv = Decimal96(0);
+    return cv;
+}
+
+}  // namespace
+
+CalcValue StatSum(int n, const QStringList& items) { return sumOf(valuesOf(n, items)); }
+CalcValue StatMin(int n, const QStringList& items) { return extreme(valuesOf(n, items), -1); }
+CalcValue StatMax(int n, const QStringList& items) { return extreme(valuesOf(n, items), 1); }
+CalcValue StatMean(int n, const QStringList& items) { return meanOf(valuesOf(n, items)); }
+
+CalcValue StatStdDev(int n, const QStringList& items) {
+    const auto xs = valuesOf(n, items);
+    return stdDevOf(xs, meanOf(xs), false);
+}
+
+CalcValue StatStdDevN(int n, const QStringList& items) {
+    const auto xs = valuesOf(n, items);
+    return stdDevOf(xs, meanOf(xs), true);
+}
+
+CalcValue StatCv(int n, const QStringList& items) {
+    const auto xs = valuesOf(n, items);
+    const CalcValue mean = meanOf(xs);
+    return cvOf(xs.size(), mean, stdDevOf(xs, mean, false));
+}
+
+CalcValue StatCvN(int n, const QStringList& items) {
+    const auto xs = valuesOf(n, items);
+    const CalcValue mean = meanOf(xs);
+    return cvOf(xs.size(), mean, stdDevOf(xs, mean, true));
+}
+
+ColumnMeasures MeasureColumn(int n, const QStringList& items) {
+    const auto xs = valuesOf(n, items);
+    ColumnMeasures m;
+    m.count = int(xs.size());
+    m.min = extreme(xs, -1);
+    m.max = extreme(xs, 1);
+    m.sum = sumOf(xs);
+    m.mean = meanFromSum(m.sum, xs.size());
+    m.stdDev = stdDevOf(xs, m.mean, false);
+    m.stdDevN = stdDevOf(xs, m.mean, true);
+    m.cv = cvOf(xs.size(), m.mean, m.stdDev);
+    m.cvN = cvOf(xs.size(), m.mean, m.stdDevN);
+    return m;
+}
+
+}  // namespace cesuan
