@@ -5,6 +5,8 @@
 #include "evaluator/settings.h"
 #include "screens/angle_screen.h"
 #include "screens/main_screen.h"
+#include "screens/statistics_screen.h"
+#include "screens/statistics_texts.h"
 #include "screens/variable_editor.h"
 
 #include <QCommandLineParser>
@@ -21,12 +23,17 @@ namespace {
 const char kUsage[] =
     "usage: cesuan-cli calc [--places N] [--unit rad|deg|dms] [--var r=VALUE ...] [--json] [FORMULA ...]\n"
     "       cesuan-cli angle --from rad|deg|dms --to rad|deg|dms VALUE ...\n"
+    "       cesuan-cli stats [--lead 0|1|2|3] [--sep C|tab|blank] [FILE]\n"
     "\n"
     "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
     "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
     "       Prints the result box without its alignment, or with --json one object per line.\n"
     "angle  converts each VALUE as the angle screen does (rad: radians, deg: decimal degrees,\n"
-    "       dms: degree-minute-second written D.MMSSss).\n";
+    "       dms: degree-minute-second written D.MMSSss).\n"
+    "stats  computes the statistics of the table in FILE (or standard input) as the statistics\n"
+    "       screen does: prints the aligned table, an empty line, then the ten rows of the result\n"
+    "       grid, five tab-separated cells each. --lead: leading name columns (1); --sep: the\n"
+    "       separator (*).\n";
 
 void write(std::FILE* f, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -53,6 +60,10 @@ private:
 class NoWebPages : public WebPageOpener {
 public:
     void open(const QString&) override {}
+};
+class NoPrinter : public WindowPrinter {
+public:
+    void printWindow() override {}
 };
 class NoScreens : public ScreenNavigator {
 public:
@@ -174,6 +185,51 @@ int angle(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
+int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption lead(QStringLiteral("lead"), QStringLiteral("leading name columns, 0..3"), QStringLiteral("N"),
+                                  QStringLiteral("1"));
+    const QCommandLineOption sep(QStringLiteral("sep"), QStringLiteral("the separator: a character, tab or blank"),
+                                 QStringLiteral("C"), QStringLiteral("*"));
+    parser.addOptions({lead, sep});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    bool ok = false;
+    const int leading = parser.value(lead).toInt(&ok);
+    if (!ok || leading < 0 || leading > 3) return usage(err, QStringLiteral("--lead takes 0..3"));
+    QString separator = parser.value(sep);
+    if (separator.compare(QStringLiteral("blank"), Qt::CaseInsensitive) == 0) separator = QStringLiteral(" ");
+    const qsizetype entry = texts::statistics::kSeparators.indexOf(
+        separator.compare(QStringLiteral("tab"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Tab") : separator);
+    if (entry < 0) return usage(err, QStringLiteral("--sep takes one of * / , %% $ # @ & ! ? ; : \" ' ( ) < > [ ] { } | _ - \\ ^ ~ `, tab or blank"));
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("stats reads one FILE"));
+
+    QString data;
+    if (files.isEmpty()) {
+        data = readAll(in);
+    } else {
+        QFile file(files.first());
+        if (!file.open(QIODevice::ReadOnly)) {
+            write(err, QStringLiteral("cesuan-cli: cannot read ") + files.first() + u'\n');
+            return 1;
+        }
+        data = QString::fromUtf8(file.readAll());
+    }
+
+    StderrMessageBox messages(err);
+    NoPrinter printer;
+    StatisticsScreen screen(messages, printer);
+    screen.chooseLeadingColumns(leading);
+    screen.chooseSeparator(int(entry));
+    screen.text1 = splitLines(data).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    screen.computeStatistics();
+
+    QString text = screen.text1;
+    write(out, text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n');
+    for (const auto& row : screen.grid) write(out, QStringList(row.begin(), row.end()).join(u'\t') + u'\n');
+    return 0;
+}
+
 }  // namespace
 
 QStringList splitLines(const QString& text) {
@@ -189,6 +245,7 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     const QStringList rest = arguments.mid(0, 1) + arguments.mid(1);  // the parser skips the program name
     if (command == u"calc") return calc(rest, in, out, err);
     if (command == u"angle") return angle(rest, out, err);
+    if (command == u"stats") return stats(rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         std::fputs(kUsage, out);
         return 0;

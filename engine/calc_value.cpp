@@ -69,7 +69,10 @@ CalcValue ToCalcValue(const CalcValue& x) {
     const QString trimmed = x.trimmedText();
     if (trimmed < QStringLiteral(" ")) return Decimal96(0);
 
-    const std::optional<double> d = x.toDouble();
+    // A text is read once for both conversions.
+    std::optional<NumberParts> parts;
+    if (x.isText()) parts = parseNumberText(x.text());
+    const std::optional<double> d = x.isText() ? (parts ? NumberPartsToDouble(*parts) : std::nullopt) : x.toDouble();
     if (d) {
         // The decimal range, as the two double literals bound it.
         const double v = *d;
@@ -79,8 +82,11 @@ CalcValue ToCalcValue(const CalcValue& x) {
             NoteDoubleFallback();
             return v;
         }
-        if (const std::optional<Decimal96> decimal = x.toDecimal()) {
-            if (SignificantDigitCount(*decimal) < SignificantDigitCount(v)) {
+        const std::optional<Decimal96> decimal = x.isText() ? Decimal96::fromNumberParts(*parts) : x.toDecimal();
+        if (decimal) {
+            // A double's text has at most 15 significant digits.
+            const int digits = decimal->significantDigits();
+            if (digits < 15 && digits < SignificantDigitsOfDouble(v)) {
                 NoteDoubleFallback();
                 return v;
             }

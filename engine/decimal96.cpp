@@ -411,6 +411,8 @@ std::optional<Decimal96> fromParts(const NumberParts& parts) {
 
 }  // namespace
 
+std::optional<Decimal96> Decimal96::fromNumberParts(const NumberParts& parts) { return cesuan::fromParts(parts); }
+
 std::optional<Decimal96> Decimal96::fromText(QStringView text) {
     const auto parts = parseNumberText(text);
     return parts ? cesuan::fromParts(*parts) : std::nullopt;
@@ -429,15 +431,46 @@ std::optional<Decimal96> Decimal96::fromDouble(double value) {
     return fromText(std::string_view(buffer, std::size_t(result.ptr - buffer)));
 }
 
-std::string Decimal96::toStdString() const {
-    // Digits of the coefficient, most significant first.
-    char digits[40];
+namespace {
+
+// The decimal digits of c, least significant first; returns how many (at least one).
+int digitsOf(uint128 c, char* digits) {
     int count = 0;
-    uint128 c = coefficient();
+    // Two 19-digit chunks in 64-bit arithmetic, then the rest.
+    std::uint64_t chunks[3];
+    int chunkCount = 0;
     do {
-        digits[count++] = char('0' + int(c % 10));
+        chunks[chunkCount++] = std::uint64_t(c % kPow10[19]);
+        c /= kPow10[19];
+    } while (c != 0 && chunkCount < 3);
+    for (int k = 0; k < chunkCount; ++k) {
+        std::uint64_t chunk = chunks[k];
+        const bool last = k == chunkCount - 1;
+        for (int d = 0; d < 19 && (!last || chunk != 0 || d == 0); ++d) {
+            digits[count++] = char('0' + chunk % 10);
+            chunk /= 10;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+int Decimal96::significantDigits() const {
+    uint128 c = coefficient();
+    if (c == 0) return 0;
+    int scale = scale_;
+    while (scale > 0 && c % 10 == 0) {
         c /= 10;
-    } while (c);
+        --scale;
+    }
+    char digits[40];
+    return digitsOf(c, digits);
+}
+
+std::string Decimal96::toStdString() const {
+    char digits[40];
+    const int count = digitsOf(coefficient(), digits);
     std::string text;
     text.reserve(std::size_t(count + 4));
     if (negative_ && !isZero()) text.push_back('-');

@@ -23,6 +23,8 @@ namespace cesuan {
 
 __extension__ typedef unsigned __int128 uint128;
 
+struct NumberParts;  // engine/number_text.h
+
 class Decimal96 {
 public:
     static constexpr int kMaxScale = 28;
@@ -51,6 +53,7 @@ public:
     // number or its value overflows; digits beyond the 28th decimal place are rounded.
     static std::optional<Decimal96> fromText(QStringView text);
     static std::optional<Decimal96> fromText(std::string_view text);
+    static std::optional<Decimal96> fromNumberParts(const NumberParts& parts);
     // A double becomes the decimal of its 15 significant digits (its %.15G text).
     static std::optional<Decimal96> fromDouble(double value);
 
@@ -72,6 +75,10 @@ public:
         d.negative_ = false;
         return d;
     }
+
+    // How many significant digits the canonical text shows: the digits from the first
+    // non-zero one on, trailing zeros of the fraction dropped (100 has 3, 0.0120 has 2).
+    int significantDigits() const;
 
     // The correctly rounded nearest double.
     double toDouble() const;

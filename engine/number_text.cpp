@@ -72,19 +72,35 @@ locale_t cLocale() {
 
 std::optional<double> partsToDouble(const std::optional<NumberParts>& parts) {
     if (!parts) return std::nullopt;
-    if (parts->digits.empty()) return parts->negative ? -0.0 : 0.0;
+    return NumberPartsToDouble(*parts);
+}
+
+}  // namespace
+
+std::optional<double> NumberPartsToDouble(const NumberParts& parts) {
+    if (parts.digits.empty()) return parts.negative ? -0.0 : 0.0;
+    // Up to 15 digits and a power of ten up to 10^22 are exact doubles: one multiplication
+    // or division rounds correctly.
+    static constexpr double kExactPow10[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (parts.digits.size() <= 15 && parts.exponent >= -22 && parts.exponent <= 22) {
+        std::uint64_t whole = 0;
+        for (char c : parts.digits) whole = whole * 10 + std::uint64_t(c - '0');
+        double value = double(whole);
+        value = parts.exponent < 0 ? value / kExactPow10[-parts.exponent] : value * kExactPow10[parts.exponent];
+        if (!std::isinf(value)) return parts.negative ? -value : value;
+    }
     std::string text;
-    text.reserve(parts->digits.size() + 24);
-    if (parts->negative) text.push_back('-');
-    text += parts->digits;
+    text.reserve(parts.digits.size() + 24);
+    if (parts.negative) text.push_back('-');
+    text += parts.digits;
     text.push_back('e');
-    text += std::to_string(parts->exponent);
+    text += std::to_string(parts.exponent);
     const double value = strtod_l(text.c_str(), nullptr, cLocale());
     if (std::isinf(value)) return std::nullopt;
     return value;
 }
-
-}  // namespace
 
 std::optional<NumberParts> parseNumberText(QStringView text) {
     return parseChars(text.utf16(), text.utf16() + text.size());
@@ -98,6 +114,20 @@ std::optional<double> parseDouble(QStringView text) { return partsToDouble(parse
 
 std::optional<double> parseDouble(std::string_view text) {
     return partsToDouble(parseNumberText(text));
+}
+
+int SignificantDigitsOfDouble(double value) {
+    if (value == 0) return 0;
+    char buffer[40];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    int count = 0;
+    for (const char* p = buffer; p != result.ptr; ++p) {
+        if (*p >= '1' && *p <= '9') ++count;
+        else if (*p == '0') count += count > 0 ? 1 : 0;
+        else if (*p != '.' && *p != '-' && *p != '+') break;  // the exponent
+    }
+    return count;
 }
 
 QString formatDouble(double value) {

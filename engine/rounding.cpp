@@ -6,6 +6,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <optional>
 
 namespace cesuan {
@@ -84,16 +86,23 @@ CalcValue RoundHalfUp(const CalcValue& x, int n) {
 }
 
 int DisplayWidth(const QString& text) {
+    // What the code page makes of each character, asked of the encoder once per character
+    // and kept: 0 not yet asked, else the width.
+    thread_local std::array<std::uint8_t, 0x10000> known{};
+    thread_local std::optional<QStringEncoder> gbk;
     int width = 0;
-    std::optional<QStringEncoder> gbk;  // made only when a character beyond ASCII comes
     for (QChar c : text) {
         if (c.unicode() < 0x80 || c.isSurrogate()) {
             width += 1;
             continue;
         }
-        if (!gbk) gbk.emplace("GBK");
-        const QByteArray bytes = gbk->encode(QStringView(&c, 1));
-        width += bytes.size() == 2 ? 2 : 1;
+        std::uint8_t& w = known[c.unicode()];
+        if (w == 0) {
+            if (!gbk) gbk.emplace("GBK");
+            const QByteArray bytes = gbk->encode(QStringView(&c, 1));
+            w = bytes.size() == 2 ? 2 : 1;
+        }
+        width += w;
     }
     return width;
 }

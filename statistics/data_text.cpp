@@ -82,6 +82,7 @@ QString NormaliseDataText(const QString& text) {
     const QHash<char16_t, char16_t>& lookup = dataLookup();
     QString result = text;
     for (QChar& c : result) {
+        if (c.unicode() < 0x80) continue;  // ASCII stays as it is
         const auto it = lookup.constFind(c.unicode());
         if (it != lookup.constEnd()) c = QChar(*it);
     }
@@ -153,16 +154,17 @@ QString FormatDataTable(DataTable& table, QChar separator, const QString& patter
     }
 
     QString out;
+    out.reserve(qsizetype(table.records.size()) * 64);
     for (const DataRecord& record : table.records) {
-        QString line;
+        const qsizetype lineStart = out.size();
         for (QChar d : pattern) {
             const int f = d.unicode() - u'0';
             const QString cell = TrimBlanks(record.field[std::size_t(f)]);
             const int padding = table.values[std::size_t(f)].width - DisplayWidth(cell) + 1;
-            line += QString(std::max(padding, 0), u' ') + cell + u' ' + separator;
+            out.append(QString(std::max(padding, 0), u' ')).append(cell).append(u' ').append(separator);
         }
-        line.chop(1);
-        out += line + QStringLiteral("\r\n");
+        if (out.size() > lineStart) out.chop(1);  // the last separator
+        out.append(QStringLiteral("\r\n"));
     }
     return out;
 }

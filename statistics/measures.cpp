@@ -52,10 +52,8 @@ CalcValue meanFromSum(const CalcValue& sum, std::size_t n) {
 
 CalcValue meanOf(const std::vector<CalcValue>& xs) { return meanFromSum(sumOf(xs), xs.size()); }
 
-// The standard deviation about `mean` with the divisor n - 1 or n.
-CalcValue stdDevOf(const std::vector<CalcValue>& xs, const CalcValue& mean, bool divisorN) {
-    const std::int64_t n = std::int64_t(xs.size());
-    if (n == 0 || (!divisorN && n < 2)) return Decimal96(0);
+// The sum of the squared deviations from `mean`.
+CalcValue squaredDeviations(const std::vector<CalcValue>& xs, const CalcValue& mean) {
     if (mean.isEmpty()) return CalcValue();
     CalcValue q = Decimal96(0);
     for (const CalcValue& x : xs) {
@@ -63,9 +61,22 @@ CalcValue stdDevOf(const std::vector<CalcValue>& xs, const CalcValue& mean, bool
         q = d.isEmpty() ? d : AddTwo(q, MultiplyTwo(d, d));
         if (q.isEmpty()) return q;
     }
+    return q;
+}
+
+// The standard deviation from the squared deviations q, with the divisor n - 1 or n.
+CalcValue stdDevFrom(const CalcValue& q, std::size_t count, bool divisorN) {
+    const std::int64_t n = std::int64_t(count);
+    if (n == 0 || (!divisorN && n < 2)) return Decimal96(0);
+    if (q.isEmpty()) return q;
     const CalcValue variance = DivideTwo(q, divisorN ? n : n - 1);
     if (variance.isEmpty()) return variance;
     return PowerOf(variance, 0.5);
+}
+
+CalcValue stdDevOf(const std::vector<CalcValue>& xs, const CalcValue& mean, bool divisorN) {
+    if (xs.empty() || (!divisorN && xs.size() < 2)) return Decimal96(0);
+    return stdDevFrom(squaredDeviations(xs, mean), xs.size(), divisorN);
 }
 
 CalcValue cvOf(std::size_t n, const CalcValue& mean, const CalcValue& stdDev) {
@@ -113,8 +124,9 @@ ColumnMeasures MeasureColumn(int n, const QStringList& items) {
     m.max = extreme(xs, 1);
     m.sum = sumOf(xs);
     m.mean = meanFromSum(m.sum, xs.size());
-    m.stdDev = stdDevOf(xs, m.mean, false);
-    m.stdDevN = stdDevOf(xs, m.mean, true);
+    const CalcValue q = xs.empty() ? CalcValue(Decimal96(0)) : squaredDeviations(xs, m.mean);
+    m.stdDev = stdDevFrom(q, xs.size(), false);
+    m.stdDevN = stdDevFrom(q, xs.size(), true);
     m.cv = cvOf(xs.size(), m.mean, m.stdDev);
     m.cvN = cvOf(xs.size(), m.mean, m.stdDevN);
     return m;

@@ -78,6 +78,27 @@ TEST(CliAngle, ConvertsAsTheAngleScreen) {
     EXPECT_EQ(r.out, lines({u"10.15"}));
 }
 
+TEST(CliStats, PrintsTheAlignedTableAndTheGrid) {
+    // The start example of the statistics screen, with mixed line ends.
+    const QByteArray data = QString::fromUtf16(u"例1a*2*3*4*5.987\r\n例2b的*2* *5*6.985\n例3c * 2 * 3.2346 * 6 * \r例4 * 2 * -33 * 7 * 98.7").toUtf8();
+    const Outcome r = cli({QStringLiteral("stats")}, data);
+    EXPECT_EQ(r.exitCode, 0);
+    const QStringList out = r.out.split(u'\n');
+    ASSERT_EQ(out.size(), 16);  // 4 table lines, an empty line, 10 grid rows, the final line end
+    EXPECT_EQ(out[0], QString::fromUtf16(u"   例1a * 2 *      3 * 4 * 5.987 *  "));
+    EXPECT_EQ(out[4], u"");
+    EXPECT_EQ(out[5], u" 4\t 3\t 4\t 3\t ");
+    EXPECT_EQ(out[8], u" 2\t-8.9218\t 5.5\t 37.224\t ");
+    EXPECT_EQ(out[11], u" 0\t 434.83354572\t 1.666666666666667\t 2834.722933\t ");
+
+    // The blank as separator: replaced by "*", both warnings on standard error.
+    const Outcome blank = cli({QStringLiteral("stats"), QStringLiteral("--sep"), QStringLiteral("blank"),
+                               QStringLiteral("--lead"), QStringLiteral("0")},
+                              QByteArray("1 2\n3 4\n"));
+    EXPECT_EQ(blank.out.split(u'\n')[3], u" 2\t 2\t \t \t ");
+    EXPECT_EQ(blank.err.count(u'\n'), 2);
+}
+
 TEST(CliUsage, BadUsageExitsWithTwo) {
     const QStringList bad[] = {
         {},
@@ -87,6 +108,8 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         {QStringLiteral("calc"), QStringLiteral("--var"), QStringLiteral("a=1"), QStringLiteral("1")},
         {QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("1")},
         {QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("--to"), QStringLiteral("rad")},
+        {QStringLiteral("stats"), QStringLiteral("--lead"), QStringLiteral("4")},
+        {QStringLiteral("stats"), QStringLiteral("--sep"), QStringLiteral("xy")},
     };
     for (const QStringList& arguments : bad) {
         const Outcome r = cli(arguments);

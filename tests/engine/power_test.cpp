@@ -132,7 +132,9 @@ TEST(DoublingPower, EarlyStopKeepsEveryDigit) {
         const auto literal = detail::DoublingPower(x, n, false);
         const auto early = detail::DoublingPower(x, n, true);
         ASSERT_EQ(literal.has_value(), early.has_value());
-        if (literal) EXPECT_EQ(literal->toText(), early->toText()) << x.toStdString() << "^" << std::uint64_t(n);
+        if (literal) {
+            EXPECT_EQ(literal->toText(), early->toText()) << x.toStdString() << "^" << std::uint64_t(n);
+        }
     }
 }
 
