@@ -1,7 +1,7 @@
 // cesuan-screenshots [DIR]: renders each window of the program with an example in it to
-// DIR/main_window.png, DIR/variable_editor.png and DIR/angle_screen.png (DIR defaults to
-// docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes
-// and web pages are only recorded.
+// DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png and
+// DIR/statistics_window.png (DIR defaults to docs/screenshots). Runs offscreen unless
+// QT_QPA_PLATFORM says otherwise; message boxes and web pages are only recorded.
 
 #include "screens/platform.h"
 #include "views/qt_platform.h"
@@ -74,6 +74,11 @@ int main(int argc, char* argv[]) {
     angles->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("45.3030"));
     click(angles, "Command6");
     ok = save(angles, dir, QStringLiteral("angle_screen.png")) && ok;
+
+    // The start example of the data box, computed.
+    QWidget* statistics = open(screens, cesuan::ScreenId::Statistics);
+    click(statistics, "Command1");
+    ok = save(statistics, dir, QStringLiteral("statistics_window.png")) && ok;
 
     for (const QString& text : messages.shown) std::fprintf(stderr, "message box: %s\n", qPrintable(text));
     return ok ? 0 : 1;

@@ -68,6 +68,8 @@ inline const QStringList kSeparators = {
     QStringLiteral("\\"), QStringLiteral("^"), QStringLiteral("~"), QStringLiteral("`"), QStringLiteral("Tab"),
     QStringLiteral(" "),
 };
+// How the list shows its blank entry (a lone blank would look like an empty entry).
+inline const QString kBlankEntryShown = QStringLiteral("[空格]");
 inline const QStringList kLeadingColumns = {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                                             QStringLiteral("3")};
 

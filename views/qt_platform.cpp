@@ -2,8 +2,10 @@
 
 #include "views/angle_screen_view.h"
 #include "views/main_window_view.h"
+#include "views/statistics_view.h"
 #include "views/variable_editor_view.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
@@ -16,6 +18,16 @@ namespace cesuan {
 
 void QtMessageBox::show(const QString& text) {
     QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text, QMessageBox::Ok);
+}
+
+void QtMessageBox::showCancelTryContinue(const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel | QMessageBox::Retry,
+                    QApplication::activeWindow());
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    box.button(QMessageBox::Retry)->setText(QStringLiteral("重试"));
+    box.addButton(QStringLiteral("继续"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.exec();  // whichever button closes it, the caller goes on the same way
 }
 
 void QtWebPageOpener::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
@@ -47,9 +59,9 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Main: return std::make_unique<MainWindowView>(messages_, web_, random_, *this);
     case ScreenId::Variables: return std::make_unique<VariableEditorView>(web_);
     case ScreenId::Angles: return std::make_unique<AngleScreenView>(messages_);
+    case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_);
     case ScreenId::ModuleMenu:
     case ScreenId::Help:
-    case ScreenId::Statistics:
     case ScreenId::BaseCalculator:
     case ScreenId::NumberSplit:
     case ScreenId::Coordinates:

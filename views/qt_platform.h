@@ -12,10 +12,12 @@
 
 namespace cesuan {
 
-// An information box titled with the application's name, OK only, over the active window.
+// An information box titled with the application's name, OK only, over the active window;
+// the warning with its own title has the buttons cancel, retry and continue, in Chinese.
 class QtMessageBox : public MessageBoxService {
 public:
     void show(const QString& text) override;
+    void showCancelTryContinue(const QString& text, const QString& title) override;
 };
 
 // The system browser; a page that cannot be opened is ignored.

@@ -258,7 +258,6 @@ void MainWindowViewTest::missingScreenIsAnnounced_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("status");
-    QTest::newRow("statistics") << QStringLiteral("dcButton1") << int(ScreenId::Statistics) << QStringLiteral("[数理统计]模块即将推出，敬请期待。");
     QTest::newRow("bases") << QStringLiteral("dcButton3") << int(ScreenId::BaseCalculator) << QStringLiteral("[进制换算]模块即将推出，敬请期待。");
     QTest::newRow("coordinates") << QStringLiteral("dcButton5") << int(ScreenId::Coordinates) << QStringLiteral("[坐标转换]模块即将推出，敬请期待。");
     QTest::newRow("bearing") << QStringLiteral("dcButton6") << int(ScreenId::Bearing) << QStringLiteral("[距离方位]模块即将推出，敬请期待。");

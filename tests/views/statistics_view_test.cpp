@@ -1,0 +1,187 @@
+// The statistics window driven through its widgets, opened from the calculator window; the
+// measures themselves are proved on the controller in tests/screens.
+
+#include "views/statistics_view.h"
+
+#include "screens/statistics_texts.h"
+#include "tests/views/view_test_support.h"
+
+#include <QAbstractItemView>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace cesuan {
+
+using test::control;
+
+namespace t = texts::statistics;
+
+class StatisticsViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnceWithTheStartExample();
+    void startExampleIsComputedAndAligned();
+    void pastedFullWidthTableWithTheCommaSeparator();
+    void noLeadingColumnCountsTheNames();
+    void blankSeparatorWarnsAndIsReplaced();
+
+private:
+    QLineEdit* box(int textNumber) const {
+        const QByteArray name = "Text" + QByteArray::number(textNumber);
+        return control<QLineEdit>(screen_, name.constData());
+    }
+    QPlainTextEdit* data() const { return control<QPlainTextEdit>(screen_, "Text1"); }
+    void computeStatistics() { QTest::mouseClick(control<QPushButton>(screen_, "Command1"), Qt::LeftButton); }
+    // Picks the item in the opened list with the keyboard, as the user does.
+    static bool choose(QComboBox* combo, int index);
+    // Replaces the data box's text by the clipboard's, as Ctrl+A, Ctrl+V do.
+    void paste(const QString& table);
+
+    std::unique_ptr<test::ModalWatchdog> watchdog_;
+    std::unique_ptr<test::Program> program_;
+    QWidget* screen_ = nullptr;
+};
+
+void StatisticsViewTest::init() {
+    watchdog_ = std::make_unique<test::ModalWatchdog>();
+    program_ = std::make_unique<test::Program>();
+    QVERIFY(program_->screens.show(ScreenId::Main));
+    QVERIFY(QTest::qWaitForWindowActive(program_->main()));
+    QTest::mouseClick(control<QPushButton>(program_->main(), "dcButton1"), Qt::LeftButton);  // statistics
+    screen_ = program_->screens.window(ScreenId::Statistics);
+    QVERIFY(qobject_cast<StatisticsView*>(screen_) != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(screen_));
+}
+
+void StatisticsViewTest::cleanup() {
+    program_.reset();
+    QVERIFY2(watchdog_->seen.isEmpty(), qPrintable(watchdog_->seen.join(u'\n')));
+    watchdog_.reset();
+}
+
+bool StatisticsViewTest::choose(QComboBox* combo, int index) {
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    if (!QTest::qWaitForWindowExposed(list->window())) return false;
+    list->setCurrentIndex(list->model()->index(index, 0));
+    QTest::keyClick(list, Qt::Key_Return);
+    return QTest::qWaitFor([list] { return !list->window()->isVisible(); }) && combo->currentIndex() == index;
+}
+
+void StatisticsViewTest::paste(const QString& table) {
+    QApplication::clipboard()->setText(table);
+    data()->setFocus();
+    QTest::keyClick(data(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(data(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(data()->toPlainText(), table);
+}
+
+void StatisticsViewTest::opensOnceWithTheStartExample() {
+    QCOMPARE(screen_->windowTitle(), u"数理统计 — 测算 CeSuan");
+    QCOMPARE(control<QLabel>(screen_, "Label1")->text(), u"数理统计模块");
+    QCOMPARE(control<QLabel>(screen_, "Label14")->text(), u"结果保留15 位小数！");
+    QCOMPARE(control<QLabel>(screen_, "Label16")->text(), u"第五列数字");
+    QCOMPARE(control<QLabel>(screen_, "Label13")->text(), u"合计数");
+    QCOMPARE(control<QLabel>(screen_, "Label13")->toolTip(), u"个个数据的总和");
+    QCOMPARE(control<QPushButton>(screen_, "Command2")->text(), u"打屏幕");
+    // The CR LF line ends of the start example show as line breaks.
+    QCOMPARE(data()->toPlainText(), u"例1a*2*3*4*5.987\n例2b的*2* *5*6.985\n例3c * 2 * 3.2346 * 6 * \n例4 * 2 * -33 * 7 * 98.7\n");
+    QCOMPARE(box(2)->text(), u"");
+
+    const auto* leading = control<QComboBox>(screen_, "Combo1");
+    QCOMPARE(leading->count(), 4);
+    QCOMPARE(leading->currentText(), u"1");
+    const auto* separators = control<QComboBox>(screen_, "Combo2");
+    QCOMPARE(separators->count(), t::kSeparators.size());
+    QCOMPARE(separators->currentText(), u"*");
+    QCOMPARE(separators->itemText(29), u"Tab");
+    // The blank entry is readable in the list and still stands for the blank.
+    QVERIFY(!separators->itemText(30).trimmed().isEmpty());
+    QCOMPARE(separators->itemData(30).toString(), u" ");
+
+    // The statistics button again brings the same window, with what was typed.
+    QTest::keyClick(data(), Qt::Key_End, Qt::ControlModifier);
+    test::typeText(data(), QStringLiteral("例5*9"));
+    program_->main()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(program_->main()));
+    QTest::mouseClick(control<QPushButton>(program_->main(), "dcButton1"), Qt::LeftButton);
+    QCOMPARE(program_->screens.window(ScreenId::Statistics), screen_);
+    QVERIFY(QTest::qWaitForWindowActive(screen_));
+    QVERIFY(data()->toPlainText().endsWith(u"98.7\n例5*9"));
+    int windows = 0;
+    for (QWidget* window : QApplication::topLevelWidgets()) windows += qobject_cast<StatisticsView*>(window) != nullptr;
+    QCOMPARE(windows, 1);
+}
+
+void StatisticsViewTest::startExampleIsComputedAndAligned() {
+    computeStatistics();
+    // Each column right-aligned in its widest cell (a Chinese character counts two), line ends back as "\n".
+    QCOMPARE(data()->toPlainText(), u"   例1a * 2 *      3 * 4 * 5.987 *  \n"
+                                    u" 例2b的 * 2 *        * 5 * 6.985 *  \n"
+                                    u"   例3c * 2 * 3.2346 * 6 *       *  \n"
+                                    u"    例4 * 2 *    -33 * 7 *  98.7 *  \n");
+    // Column 1 holds 2, 2, 2, 2; column 2 holds 3, 3.2346 and -33; column 5 is empty.
+    const char16_t* const first[] = {u" 4", u" 2", u" 2", u" 2", u" 8", u" 0", u" 0", u" 0", u" 0", u" 0"};
+    for (int r = 0; r < 10; ++r) QCOMPARE(box(2 + 5 * r)->text(), QString::fromUtf16(first[r]));
+    QCOMPARE(box(3)->text(), u" 3");
+    QCOMPARE(box(18)->text(), u"-8.9218");
+    QCOMPARE(box(23)->text(), u"-26.7654");
+    for (int r = 0; r < 10; ++r) QCOMPARE(box(6 + 5 * r)->text(), u" ");
+    QVERIFY(box(2)->isReadOnly());
+    QVERIFY(program_->messages.shown.isEmpty());
+}
+
+void StatisticsViewTest::pastedFullWidthTableWithTheCommaSeparator() {
+    QVERIFY(choose(control<QComboBox>(screen_, "Combo2"), int(t::kSeparators.indexOf(QStringLiteral(",")))));
+    paste(QStringLiteral("甲，１．５，－２\n乙，２．５，三\n"));
+    computeStatistics();
+    // 1.5 and 2.5; -2 and 3 (a Chinese numeral), as the same table in ASCII gives.
+    QCOMPARE(box(2)->text(), u" 2");
+    QCOMPARE(box(22)->text(), u" 4");
+    QCOMPARE(box(17)->text(), u" 2");
+    QCOMPARE(box(8)->text(), u"-2");
+    QCOMPARE(box(23)->text(), u" 1");
+    QCOMPARE(box(4)->text(), u" ");
+    const QString table = data()->toPlainText();
+    QVERIFY2(!table.contains(u'\r') && table.contains(u" , "), qPrintable(table));
+    QCOMPARE(control<QComboBox>(screen_, "Combo2")->currentText(), u",");
+    QVERIFY(program_->messages.shown.isEmpty());
+}
+
+void StatisticsViewTest::noLeadingColumnCountsTheNames() {
+    QVERIFY(choose(control<QComboBox>(screen_, "Combo1"), 0));
+    computeStatistics();
+    QCOMPARE(box(2)->text(), u" 4");  // the names became 0 and count
+    QCOMPARE(box(22)->text(), u" 0");
+}
+
+void StatisticsViewTest::blankSeparatorWarnsAndIsReplaced() {
+    auto* separators = control<QComboBox>(screen_, "Combo2");
+    QVERIFY(choose(separators, int(t::kSeparators.size()) - 1));
+    QCOMPARE(program_->messages.shown, QStringList{t::kBlankSeparatorWarning});
+    QCOMPARE(program_->messages.titles, QStringList{t::kBlankSeparatorTitle});
+
+    // Computing turns the blanks into stars and puts the list back on "*".
+    paste(QStringLiteral("a 1*0 2\n"));
+    computeStatistics();
+    QCOMPARE(program_->messages.shown.size(), 2);
+    QCOMPARE(program_->messages.shown[1], t::kBlankSeparatorReplaced);
+    QCOMPARE(separators->currentText(), u"*");
+    QCOMPARE(box(17)->text(), u" 10");  // "1*0" lost its star
+    QCOMPARE(box(18)->text(), u" 2");
+}
+
+}  // namespace cesuan
+
+QTEST_MAIN(cesuan::StatisticsViewTest)
+#include "statistics_view_test.moc"

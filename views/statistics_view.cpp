@@ -1,0 +1,112 @@
+#include "views/statistics_view.h"
+
+#include "screens/statistics_texts.h"
+#include "views/box_font.h"
+#include "views/line_ends.h"
+#include "ui_statistics_view.h"
+
+#include <tuple>
+
+namespace cesuan {
+
+namespace t = texts::statistics;
+
+StatisticsView::StatisticsView(MessageBoxService& messages, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::StatisticsView>()), printer_(*this), screen_(messages, printer_) {
+    ui_->setupUi(this);
+    for (std::size_t r = 0; r < grid_.size(); ++r)
+        for (std::size_t c = 0; c < 5; ++c)
+            grid_[r][c] = findChild<QLineEdit*>(QStringLiteral("Text") + QString::number(2 + c + 5 * r));
+    setUpTexts();
+    connectControls();
+    copyOut();  // the start example and the choices as the controller loaded them
+}
+
+StatisticsView::~StatisticsView() = default;
+
+void StatisticsView::setUpTexts() {
+    setWindowTitle(t::kWindowTitle);
+
+    ui_->Label1->setText(t::kTitle);
+    QFont heading = ui_->Label1->font();
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    heading.setBold(true);
+    ui_->Label1->setFont(heading);
+    ui_->Label12->setText(t::kHint);
+    ui_->Label17->setText(t::kSentenceBefore);
+    ui_->Label18->setText(t::kSentenceMiddle);
+    ui_->Label21->setText(t::kSentenceAfter);
+
+    ui_->Combo1->addItems(t::kLeadingColumns);
+    ui_->Combo1->setToolTip(t::kTipLeadingColumns);
+    // A lone blank would show as an empty entry: it gets a readable name, its data stays the
+    // blank.
+    for (const QString& separator : t::kSeparators)
+        ui_->Combo2->addItem(separator == u" " ? t::kBlankEntryShown : separator, separator);
+    ui_->Combo2->setToolTip(t::kTipSeparator);
+
+    // The table and the results line up only in a monospaced font where a Chinese character
+    // takes two columns.
+    const QFont font = boxFont();
+    const QFontMetrics metrics(font);
+    ui_->Text1->setFont(font);
+    ui_->Text1->setMinimumHeight(metrics.lineSpacing() * 6 + 12);
+    for (const auto& row : grid_)
+        for (QLineEdit* box : row) {
+            box->setFont(font);
+            box->setMinimumWidth(metrics.horizontalAdvance(QString(12, u'0')) + 12);
+        }
+
+    QLabel* const headers[] = {ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label15, ui_->Label16};
+    for (std::size_t c = 0; c < 5; ++c) headers[c]->setText(t::kColumnHeaders[c]);
+    QLabel* const rowLabels[] = {ui_->Label5, ui_->Label6,  ui_->Label7,  ui_->Label8,  ui_->Label13,
+                                 ui_->Label9, ui_->Label10, ui_->Label11, ui_->Label19, ui_->Label20};
+    for (std::size_t r = 0; r < 10; ++r) {
+        rowLabels[r]->setText(t::kRowLabels[r]);
+        rowLabels[r]->setToolTip(t::kRowTips[r]);
+    }
+}
+
+void StatisticsView::connectControls() {
+    const std::tuple<QPushButton*, QString, QString, void (StatisticsScreen::*)()> buttons[] = {
+        {ui_->Command1, t::kStatistics, t::kTipStatistics, &StatisticsScreen::computeStatistics},
+        {ui_->Command2, t::kPrint, t::kTipPrint, &StatisticsScreen::printScreen},
+        {ui_->Command3, t::kLearn, t::kTipLearn, &StatisticsScreen::learn},
+        {ui_->Command4, t::kSave, t::kTipSave, &StatisticsScreen::save},
+        {ui_->Command5, t::kImport, t::kTipImport, &StatisticsScreen::import},
+    };
+    for (const auto& [button, caption, tip, command] : buttons) {
+        button->setText(caption);
+        button->setToolTip(tip);
+        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
+    }
+    // A choice of the user; the items set from the controller do not count.
+    connect(ui_->Combo1, &QComboBox::activated, this,
+            [this](int index) { run([this, index] { screen_.chooseLeadingColumns(index); }); });
+    connect(ui_->Combo2, &QComboBox::activated, this,
+            [this](int index) { run([this, index] { screen_.chooseSeparator(index); }); });
+}
+
+template <typename Operation>
+void StatisticsView::run(Operation operation) {
+    screen_.text1 = toControllerLines(ui_->Text1->toPlainText());
+    operation();
+    copyOut();
+}
+
+void StatisticsView::copyOut() {
+    const QString data = toWidgetLines(screen_.text1);
+    if (ui_->Text1->toPlainText() != data) ui_->Text1->setPlainText(data);
+    if (ui_->Combo1->currentIndex() != screen_.combo1Index) ui_->Combo1->setCurrentIndex(screen_.combo1Index);
+    if (ui_->Combo2->currentIndex() != screen_.combo2Index) ui_->Combo2->setCurrentIndex(screen_.combo2Index);
+    ui_->Label14->setText(screen_.label14);
+    for (std::size_t r = 0; r < grid_.size(); ++r)
+        for (std::size_t c = 0; c < 5; ++c) {
+            QLineEdit* box = grid_[r][c];
+            if (box->text() == screen_.grid[r][c]) continue;
+            box->setText(screen_.grid[r][c]);
+            box->setCursorPosition(0);  // a value wider than the box shows its start
+        }
+}
+
+}  // namespace cesuan

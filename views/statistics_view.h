@@ -1,0 +1,43 @@
+#pragma once
+// The statistics window: binds the controls of statistics_view.ui to a StatisticsScreen.
+// The data box travels to the controller with CR LF line ends; the result grid Text2 …
+// Text51 only shows what the controller computed.
+
+#include "screens/statistics_screen.h"
+#include "views/qt_platform.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLineEdit;
+
+namespace cesuan {
+
+namespace Ui {
+class StatisticsView;
+}
+
+class StatisticsView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit StatisticsView(MessageBoxService& messages, QWidget* parent = nullptr);
+    ~StatisticsView() override;
+
+private:
+    void setUpTexts();
+    void connectControls();
+    template <typename Operation>
+    void run(Operation operation);
+    void copyOut();
+
+    std::unique_ptr<Ui::StatisticsView> ui_;
+    QtWindowPrinter printer_;  // the print button prints this window
+    StatisticsScreen screen_;
+    // The grid boxes by row and column: grid_[r][c] is Text(2 + c + 5r).
+    std::array<std::array<QLineEdit*, 5>, 10> grid_{};
+};
+
+}  // namespace cesuan
