@@ -1,0 +1,1 @@
+#include "geodesy/coordinate_text.h"

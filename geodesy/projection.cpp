@@ -1,0 +1,1 @@
+#include "geodesy/projection.h"
