@@ -1,7 +1,8 @@
 // cesuan-screenshots [DIR]: renders each window of the program with an example in it to
-// DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png and
-// DIR/statistics_window.png (DIR defaults to docs/screenshots). Runs offscreen unless
-// QT_QPA_PLATFORM says otherwise; message boxes and web pages are only recorded.
+// DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
+// DIR/statistics_window.png and DIR/coordinate_window.png (DIR defaults to
+// docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and
+// web pages are only recorded.
 
 #include "screens/platform.h"
 #include "views/qt_platform.h"
@@ -79,6 +80,11 @@ int main(int argc, char* argv[]) {
     QWidget* statistics = open(screens, cesuan::ScreenId::Statistics);
     click(statistics, "Command1");
     ok = save(statistics, dir, QStringLiteral("statistics_window.png")) && ok;
+
+    // The start points, latitude and longitude, converted to 6° zones.
+    QWidget* coordinates = open(screens, cesuan::ScreenId::Coordinates);
+    click(coordinates, "CommandJto6");
+    ok = save(coordinates, dir, QStringLiteral("coordinate_window.png")) && ok;
 
     for (const QString& text : messages.shown) std::fprintf(stderr, "message box: %s\n", qPrintable(text));
     return ok ? 0 : 1;

@@ -3,7 +3,10 @@
 #include "engine/calc_value.h"
 #include "engine/journal.h"
 #include "evaluator/settings.h"
+#include "geodesy/projection.h"
 #include "screens/angle_screen.h"
+#include "screens/coordinate_screen.h"
+#include "screens/coordinate_texts.h"
 #include "screens/main_screen.h"
 #include "screens/statistics_screen.h"
 #include "screens/statistics_texts.h"
@@ -14,6 +17,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <limits>
 #include <map>
 #include <optional>
 
@@ -24,6 +29,8 @@ const char kUsage[] =
     "usage: cesuan-cli calc [--places N] [--unit rad|deg|dms] [--var r=VALUE ...] [--json] [FORMULA ...]\n"
     "       cesuan-cli angle --from rad|deg|dms --to rad|deg|dms VALUE ...\n"
     "       cesuan-cli stats [--lead 0|1|2|3] [--sep C|tab|blank] [FILE]\n"
+    "       cesuan-cli coord --op J6|J3|J1.5|6J|3J|1.5J|1.5to3|3to6|3to1.5|6to3 [--ellipsoid BJ|XA|WGS|CGCS]\n"
+    "                        [--meridian DEG] [--order XYZ|YXZ] [--sep C] [--no-serial] [--limit N] [FILE]\n"
     "\n"
     "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
     "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
@@ -33,7 +40,10 @@ const char kUsage[] =
     "stats  computes the statistics of the table in FILE (or standard input) as the statistics\n"
     "       screen does: prints the aligned table, an empty line, then the ten rows of the result\n"
     "       grid, five tab-separated cells each. --lead: leading name columns (1); --sep: the\n"
-    "       separator (*).\n";
+    "       separator (*).\n"
+    "coord  converts the points in FILE (or standard input) as the coordinate screen does and\n"
+    "       prints the result block; the cleaned input and its remarks go to standard error.\n"
+    "       Defaults: BJ, meridian 117, order XYZ, separator \",\", serials, no point limit.\n";
 
 void write(std::FILE* f, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -185,6 +195,23 @@ int angle(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
+// The input of a command: FILE, or standard input without one; any line ends become CR LF.
+std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::FILE* err) {
+    QString data;
+    if (files.isEmpty()) {
+        data = readAll(in);
+    } else {
+        QFile file(files.first());
+        if (!file.open(QIODevice::ReadOnly)) {
+            write(err, QStringLiteral("cesuan-cli: cannot read ") + files.first() + u'\n');
+            return std::nullopt;
+        }
+        data = QString::fromUtf8(file.readAll());
+    }
+    QStringList lines = splitLines(data);
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}
+
 int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
     QCommandLineParser parser;
     const QCommandLineOption lead(QStringLiteral("lead"), QStringLiteral("leading name columns, 0..3"), QStringLiteral("N"),
@@ -204,29 +231,87 @@ int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     const QStringList files = parser.positionalArguments().mid(1);
     if (files.size() > 1) return usage(err, QStringLiteral("stats reads one FILE"));
 
-    QString data;
-    if (files.isEmpty()) {
-        data = readAll(in);
-    } else {
-        QFile file(files.first());
-        if (!file.open(QIODevice::ReadOnly)) {
-            write(err, QStringLiteral("cesuan-cli: cannot read ") + files.first() + u'\n');
-            return 1;
-        }
-        data = QString::fromUtf8(file.readAll());
-    }
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
 
     StderrMessageBox messages(err);
     NoPrinter printer;
     StatisticsScreen screen(messages, printer);
     screen.chooseLeadingColumns(leading);
     screen.chooseSeparator(int(entry));
-    screen.text1 = splitLines(data).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    screen.text1 = *input;
     screen.computeStatistics();
 
     QString text = screen.text1;
     write(out, text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n');
     for (const auto& row : screen.grid) write(out, QStringList(row.begin(), row.end()).join(u'\t') + u'\n');
+    return 0;
+}
+
+int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption op(QStringLiteral("op"), QStringLiteral("the conversion"), QStringLiteral("OP"));
+    const QCommandLineOption ellipsoid(QStringLiteral("ellipsoid"), QStringLiteral("BJ, XA, WGS or CGCS"),
+                                       QStringLiteral("CODE"), QStringLiteral("BJ"));
+    const QCommandLineOption meridian(QStringLiteral("meridian"), QStringLiteral("central meridian, degrees"),
+                                      QStringLiteral("DEG"), QStringLiteral("117"));
+    const QCommandLineOption order(QStringLiteral("order"), QStringLiteral("XYZ or YXZ"), QStringLiteral("ORDER"),
+                                   QStringLiteral("XYZ"));
+    const QCommandLineOption sep(QStringLiteral("sep"), QStringLiteral("the separator"), QStringLiteral("C"),
+                                 QStringLiteral(","));
+    const QCommandLineOption noSerial(QStringLiteral("no-serial"), QStringLiteral("lines without the serial column"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QStringLiteral("at most N points"), QStringLiteral("N"));
+    parser.addOptions({op, ellipsoid, meridian, order, sep, noSerial, limit});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+
+    using Conversion = void (CoordinateScreen::*)();
+    const std::map<QString, Conversion> conversions = {
+        {QStringLiteral("J6"), &CoordinateScreen::geoToZone6},     {QStringLiteral("J3"), &CoordinateScreen::geoToZone3},
+        {QStringLiteral("J1.5"), &CoordinateScreen::geoToZone1p5}, {QStringLiteral("6J"), &CoordinateScreen::zone6ToGeo},
+        {QStringLiteral("3J"), &CoordinateScreen::zone3ToGeo},     {QStringLiteral("1.5J"), &CoordinateScreen::zone1p5ToGeo},
+        {QStringLiteral("1.5to3"), &CoordinateScreen::zone1p5To3}, {QStringLiteral("3to6"), &CoordinateScreen::zone3To6},
+        {QStringLiteral("3to1.5"), &CoordinateScreen::zone3To1p5}, {QStringLiteral("6to3"), &CoordinateScreen::zone6To3},
+    };
+    const auto conversion = conversions.find(parser.value(op));
+    if (conversion == conversions.end()) return usage(err, QStringLiteral("--op takes J6 J3 J1.5 6J 3J 1.5J 1.5to3 3to6 3to1.5 6to3"));
+    const auto& ellipsoids = EllipsoidChoices();
+    const auto found = std::find_if(ellipsoids.begin(), ellipsoids.end(),
+                                    [&](const EllipsoidChoice& e) { return e.code == parser.value(ellipsoid).toUpper(); });
+    const qsizetype ellipsoidIndex = found == ellipsoids.end() ? -1 : found - ellipsoids.begin();
+    if (ellipsoidIndex < 0) return usage(err, QStringLiteral("--ellipsoid takes BJ, XA, WGS or CGCS"));
+    const QString orderValue = parser.value(order).toUpper();
+    if (orderValue != u"XYZ" && orderValue != u"YXZ") return usage(err, QStringLiteral("--order takes XYZ or YXZ"));
+    QString separator = parser.value(sep);
+    if (separator.compare(QStringLiteral("tab"), Qt::CaseInsensitive) == 0) separator = QStringLiteral("Tab");
+    if (separator.compare(QStringLiteral("blank"), Qt::CaseInsensitive) == 0) separator = QStringLiteral(" ");
+    const qsizetype separatorIndex = texts::coordinates::kSeparators.indexOf(separator);
+    if (separatorIndex < 0) return usage(err, QStringLiteral("--sep takes a character of the separator list, tab or blank"));
+    bool ok = true;
+    const int pointLimit = parser.isSet(limit) ? parser.value(limit).toInt(&ok) : std::numeric_limits<int>::max();
+    if (!ok || pointLimit < 1) return usage(err, QStringLiteral("--limit takes a positive number"));
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("coord reads one FILE"));
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+
+    StderrMessageBox messages(err);
+    NoPrinter printer;
+    NoWebPages web;
+    NoScreens screens;
+    CoordinateScreen screen(messages, printer, web, screens);
+    screen.pointLimit = pointLimit;
+    screen.combo4Index = int(ellipsoidIndex);
+    screen.combo5Index = int(separatorIndex);
+    screen.combo3Text = parser.value(meridian);
+    if (orderValue == u"YXZ") screen.toggleDataOrder();
+    screen.serialToggled(!parser.isSet(noSerial));
+    screen.text1 = *input;
+    screen.text2.clear();
+    (screen.*conversion->second)();
+
+    QString cleaned = screen.text1, block = screen.text2;
+    write(err, cleaned.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n');
+    write(out, block.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     return 0;
 }
 
@@ -246,6 +331,7 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"calc") return calc(rest, in, out, err);
     if (command == u"angle") return angle(rest, out, err);
     if (command == u"stats") return stats(rest, in, out, err);
+    if (command == u"coord") return coord(rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         std::fputs(kUsage, out);
         return 0;

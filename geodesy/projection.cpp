@@ -1,1 +1,1024 @@
 #include "geodesy/projection.h"
+
+#include "engine/calc_value.h"
+#include "engine/decimal96.h"
+#include "engine/number_text.h"
+#include "geodesy/geodesy_texts.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <initializer_list>
+#include <limits>
+#include <optional>
+#include <string_view>
+
+namespace cesuan {
+
+const EllipsoidConstants kBeijing1954 = {
+    6378245.116,         6356863.0188,       0.00335234799088584, 0.00669345774472,
+    0.0067385620248935,  6335552.60183059,   6367558.55507442,    0.998324529595332,
+    0.0025142600555184,  2.6383176967516e-06, 3.41663363e-09,     0.0025184784143561,
+    3.6999259641e-06,    7.44472571e-09,
+};
+const EllipsoidConstants kXian1980 = {
+    6378140.0,           6356755.2882,       0.003352813171238,   0.0066943849863148,
+    0.00673950180602026, 6335442.27534339,   6367452.13294706,    0.998324297200603,
+    0.002514608940384,   2.639050543e-06,    3.41805e-09,         0.002518828470568,
+    3.700954578e-06,     7.447831e-09,
+};
+const EllipsoidConstants kWgs84 = {
+    6378137.0,           6356752.3142,       0.00335281067183097, 0.0066943800042608,
+    0.00673949675658688, 6335439.32720276,   6367449.14593825,    0.998324298449256,
+    0.002514607065831,   2.639046605e-06,    3.41805e-09,         0.0025188265897211,
+    3.7009490513e-06,    7.4478139e-09,
+};
+// CGCS2000: a = 6378137 m, f = 1/298.257222101, derived the way the rows above were made:
+// b = a (1 - f) rounded to 0.1 mm, f = (a - b) / a, e2 = (a² - b²) / a², ep2 = (a² - b²) / b²,
+// a1e2 = a (1 - e2), arcK = 1 - e2/4 - 3e2²/64 - 5e2³/256, rectRadius = a arcK,
+// arcC2 = 3e2/8 + 3e2²/32 + 45e2³/1024, arcC4 = 15e2²/256 + 45e2³/1024, arcC6 = 35e2³/3072,
+// and with e1 = (1 - √(1 - e2)) / (1 + √(1 - e2)): fp2 = 3e1/2 - 27e1³/32,
+// fp4 = 21e1²/16 - 55e1⁴/32, fp6 = 151e1³/96; computed with 50-digit decimals and written to
+// 15 significant digits. (The same formulas give the WGS 84 row above to its printed digits,
+// f and fp6 within one unit of the last.)
+const EllipsoidConstants kCgcs2000 = {
+    6378137.0,           6356752.3141,       0.00335281068750953, 0.00669438003551279,
+    0.00673949678826153, 6335439.32700343,   6367449.14588829,    0.998324298441424,
+    0.00251460707759023, 2.6390466301995e-06, 3.41804615609369e-09, 0.00251882660151953,
+    3.70094908595582e-06, 7.44781391944711e-09,
+};
+
+const std::array<EllipsoidChoice, 4>& EllipsoidChoices() {
+    static const std::array<EllipsoidChoice, 4> choices = {{
+        {QStringLiteral("BJ"), texts::kEllipsoidBeijing},
+        {QStringLiteral("XA"), texts::kEllipsoidXian},
+        {QStringLiteral("WGS"), texts::kEllipsoidWgs},
+        {QStringLiteral("CGCS"), texts::kEllipsoidCgcs2000},
+    }};
+    return choices;
+}
+
+namespace {
+
+EllipsoidConstants& ellipsoid() {
+    static EllipsoidConstants constants = kBeijing1954;
+    return constants;
+}
+
+// Values beyond this come back unchanged from the decimal helpers: the 15-digit decimal of
+// a larger double has no fraction left to work on.
+constexpr double kDecimalLimit = 179769313486232.0;
+bool beyondDecimalLimit(double v) { return v > kDecimalLimit || v < -kDecimalLimit; }
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// π/180 to 28 decimal places, and the double of 180/π to 27.
+constexpr char kRadiansPerDegreeText[] = "0.0174532925199432957692369077";
+const Decimal96& radiansPerDegree() {
+    static const Decimal96 value = *Decimal96::fromText(kRadiansPerDegreeText);
+    return value;
+}
+const double kDegreesPerRadian = *parseDouble("57.295779513082320876798154814");
+
+bool finite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+}  // namespace
+
+const EllipsoidConstants& currentEllipsoid() { return ellipsoid(); }
+
+double& currentCentralMeridian() {
+    static double meridian = 0;
+    return meridian;
+}
+
+void SetEllipsoid(const QString& code) {
+    // Trimmed of blanks and upper-cased. An ASCII code is compared in place; any other goes
+    // through QString::toUpper, which may still make one of the codes ("wgſ" is "WGS").
+    qsizetype from = 0, to = code.size();
+    while (from < to && code[from] == u' ') ++from;
+    while (to > from && code[to - 1] == u' ') --to;
+    const QStringView trimmed = QStringView(code).sliced(from, to - from);
+    bool ascii = true;
+    for (QChar c : trimmed) ascii = ascii && c.unicode() < 0x80;
+    const QString folded = ascii ? QString() : trimmed.toString().toUpper();
+    const QStringView upper = ascii ? trimmed : QStringView(folded);
+    const auto is = [upper](std::u16string_view name) {
+        if (upper.size() != qsizetype(name.size())) return false;
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            char16_t c = upper[qsizetype(i)].unicode();
+            if (c >= u'a' && c <= u'z') c = char16_t(c - u'a' + u'A');
+            if (c != name[i]) return false;
+        }
+        return true;
+    };
+    if (is(u"XA"))
+        ellipsoid() = kXian1980;
+    else if (is(u"WGS"))
+        ellipsoid() = kWgs84;
+    else if (is(u"CGCS"))
+        ellipsoid() = kCgcs2000;
+    else
+        ellipsoid() = kBeijing1954;
+}
+
+// ---------------------------------------------------------------------------------------
+// The decimal helpers on the decimal texts, step by step.
+
+namespace textual {
+namespace {
+
+std::optional<QString> decimalText(double v) {
+    const std::optional<Decimal96> d = Decimal96::fromDouble(v);
+    if (!d) return std::nullopt;
+    return d->toText();
+}
+
+// The part of a decimal text before the point; "0" when that is empty or a lone "-".
+QString integerText(const QString& text, qsizetype point) {
+    QString integer = text.left(point);
+    if (integer.isEmpty() || integer == u"-") integer = QStringLiteral("0");
+    return integer;
+}
+
+// The double of a number text; NaN when it is none (a failed conversion).
+double valueOfText(const QString& text) { return parseDouble(text).value_or(kNaN); }
+
+QString padTwo(QString digits) {
+    if (digits.isEmpty()) return QStringLiteral("00");
+    if (digits.size() == 1) digits.prepend(u'0');
+    return digits;
+}
+
+// Degrees one further from zero: whole + 1 for a positive angle, whole - 1 for a negative.
+std::optional<QString> stepDegrees(const QString& degreesText, bool negative) {
+    const std::optional<Decimal96> whole = Decimal96::fromText(degreesText);
+    const std::optional<Decimal96> moved =
+        !whole ? std::nullopt : negative ? subtract(*whole, 1) : add(*whole, 1);
+    if (!moved) return std::nullopt;
+    return moved->toText();
+}
+
+}  // namespace
+
+double GeoRound(double value, int places) {
+    if (places > 17 || places < 0 || beyondDecimalLimit(value)) return value;
+    const std::optional<QString> t = decimalText(value);
+    if (!t) return kNaN;
+    const qsizetype point = t->indexOf(u'.');
+    if (point < 0) return value;
+    const QString digits = t->mid(point + 1);
+    std::optional<Decimal96> fraction = Decimal96::fromText(QStringLiteral("0.") + digits.left(places));
+    if (fraction && digits.size() > places && digits[places] > u'4')
+        fraction = add(*fraction, Decimal96::fromParts(1, places, false));
+    const std::optional<Decimal96> whole = Decimal96::fromText(integerText(*t, point));
+    if (!fraction || !whole) return kNaN;
+    const std::optional<Decimal96> result =
+        value >= 0 ? add(*whole, *fraction) : subtract(*whole, *fraction);
+    return result ? result->toDouble() : kNaN;
+}
+
+double GeoDmsToDegrees(double angle) {
+    if (beyondDecimalLimit(angle)) return angle;
+    const std::optional<QString> t = decimalText(angle);
+    if (!t) return kNaN;
+    const qsizetype point = t->indexOf(u'.');
+    if (point < 0) return angle;
+    QString fraction = t->mid(point);  // with the point
+    if (fraction.size() < 6) fraction += QStringLiteral("0000000");
+    const QString minutesText = fraction.mid(1, 2);
+    QString secondsText = fraction.mid(3);
+    if (secondsText.size() > 2) secondsText.insert(2, u'.');
+
+    const std::optional<Decimal96> minutes = Decimal96::fromText(minutesText);
+    std::optional<Decimal96> seconds = Decimal96::fromText(secondsText);
+    const std::optional<Decimal96> whole = Decimal96::fromText(integerText(*t, point));
+    if (!minutes || !seconds || !whole) return kNaN;
+    if (*seconds > Decimal96(60)) seconds = Decimal96(60);
+    const std::optional<Decimal96> secondsInMinutes = divide(*seconds, 60);
+    std::optional<Decimal96> m = secondsInMinutes ? add(*minutes, *secondsInMinutes) : std::nullopt;
+    if (!m) return kNaN;
+    if (*m > Decimal96(60)) m = Decimal96(60);
+    const std::optional<Decimal96> degrees = divide(*m, 60);
+    if (!degrees) return kNaN;
+    const std::optional<Decimal96> result =
+        angle >= 0 ? add(*whole, *degrees) : subtract(*whole, *degrees);
+    return result ? result->toDouble() : kNaN;
+}
+
+double GeoDegreesToRadians(double degrees) {
+    if (beyondDecimalLimit(degrees)) return 0;
+    const std::optional<Decimal96> d = Decimal96::fromDouble(degrees);
+    const std::optional<Decimal96> radians = d ? multiply(*d, radiansPerDegree()) : std::nullopt;
+    return radians ? radians->toDouble() : kNaN;
+}
+
+double GeoDmsToRadians(double angle) { return GeoDegreesToRadians(GeoDmsToDegrees(angle)); }
+
+double GeoDegreesToDms(double degrees) {
+    if (beyondDecimalLimit(degrees)) return degrees;
+    const std::optional<QString> t = decimalText(degrees);
+    if (!t) return kNaN;
+    const qsizetype point = t->indexOf(u'.');
+    if (point < 0) return degrees;
+
+    QString degreesText = integerText(*t, point);
+    const std::optional<Decimal96> fraction = Decimal96::fromText(t->mid(point));
+    const std::optional<Decimal96> allMinutes = fraction ? multiply(*fraction, 60) : std::nullopt;
+    if (!allMinutes) return kNaN;
+    const QString allMinutesText = allMinutes->toText();
+    QString minutesText = padTwo(allMinutesText.left(allMinutesText.indexOf(u'.')));
+    const std::optional<Decimal96> wholeMinutes = Decimal96::fromText(minutesText);
+    const std::optional<Decimal96> restMinutes =
+        wholeMinutes ? subtract(*allMinutes, *wholeMinutes) : std::nullopt;
+    const std::optional<Decimal96> restSeconds =
+        restMinutes ? multiply(*restMinutes, 60) : std::nullopt;
+    if (!restSeconds) return kNaN;
+
+    // The seconds are kept to 15 places, and carry into the minutes only when they are 60 at
+    // that precision. (A 60 that a later rounding to fewer places makes is carried by
+    // GeoNormaliseDms.)
+    const std::optional<QString> secondsKept = decimalText(GeoRound(restSeconds->toDouble(), 15));
+    if (!secondsKept) return kNaN;
+    QString secondsText = *secondsKept;
+    const std::optional<Decimal96> seconds = Decimal96::fromText(secondsText);
+    if (!seconds) return kNaN;
+    if (*seconds == Decimal96(60)) {
+        secondsText = QStringLiteral("00");
+        const std::optional<Decimal96> next = add(*wholeMinutes, 1);
+        if (!next) return kNaN;
+        minutesText = padTwo(next->toText());
+    } else {
+        if (secondsText.startsWith(u'.')) secondsText.prepend(u'0');
+        if (*seconds < Decimal96(10)) secondsText.prepend(u'0');
+    }
+    if (minutesText == u"60") {
+        minutesText = QStringLiteral("00");
+        const std::optional<QString> moved = stepDegrees(degreesText, degrees < 0);
+        if (!moved) return kNaN;
+        degreesText = *moved;
+    }
+    secondsText.remove(u'.');
+    if (degrees < 0 && !degreesText.startsWith(u'-')) degreesText.prepend(u'-');
+    return valueOfText(degreesText + u'.' + minutesText + secondsText);
+}
+
+double GeoNormaliseDms(double angle) {
+    if (beyondDecimalLimit(angle)) return angle;
+    const std::optional<QString> t = decimalText(angle);
+    if (!t) return kNaN;
+    const qsizetype point = t->indexOf(u'.');
+    if (point < 0) return angle;
+
+    QString degreesText = integerText(*t, point);
+    QString fraction = t->mid(point);
+    if (fraction.size() < 6) fraction += QStringLiteral("000000");
+    int minutes = fraction.mid(1, 2).toInt();
+    int seconds = fraction.mid(3, 2).toInt();
+    const QString rest = fraction.mid(5, 12);
+    if (seconds >= 60) {
+        seconds -= 60;
+        ++minutes;
+    }
+    if (minutes >= 60) {
+        minutes -= 60;
+        const std::optional<QString> moved = stepDegrees(degreesText, angle < 0);
+        if (!moved) return kNaN;
+        degreesText = *moved;
+    }
+    if (angle < 0 && !degreesText.startsWith(u'-')) degreesText.prepend(u'-');
+    return valueOfText(degreesText + u'.' + QString::number(minutes).rightJustified(2, u'0') +
+                       QString::number(seconds).rightJustified(2, u'0') + rest);
+}
+
+}  // namespace textual
+
+// ---------------------------------------------------------------------------------------
+// The same helpers with integer arithmetic on the same 15 decimal digits. Each step gives
+// the double the text path gives, or hands the value to the text path when it cannot be
+// sure: outside the ranges its integers cover, on a carry of 60, and where a long double
+// estimate lies so close to a midpoint between two doubles that its error bound (a few
+// units in its last place, far above the 28-place roundings of the decimal steps) could
+// decide the rounding.
+
+namespace {
+
+__extension__ typedef unsigned __int128 Uint128;
+
+constexpr auto kPow10 = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+    return p;
+}();
+constexpr auto kPow5 = [] {
+    std::array<std::uint64_t, 28> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 5;
+    return p;
+}();
+// Powers of ten that doubles hold exactly: one division by them rounds correctly.
+constexpr std::array<double, 23> kExactPow10 = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// n / 10^k for n < 2^57 by one multiplication: with l = ceil(log2 10^k) and
+// m = ceil(2^(57+l) / 10^k), floor(n m / 2^(57+l)) = floor(n / 10^k) (Granlund and
+// Montgomery, 1994, theorem 4.2); m < 2^58, so n m fits 128 bits.
+struct Pow10Reciprocal {
+    std::uint64_t multiplier;
+    int shift;
+};
+constexpr auto kPow10Reciprocals = [] {
+    std::array<Pow10Reciprocal, 20> r{};
+    for (std::size_t k = 0; k < r.size(); ++k) {
+        const Uint128 d = kPow10[k];
+        int l = 0;
+        while ((Uint128(1) << l) < d) ++l;
+        const int shift = 57 + l;
+        r[k] = {std::uint64_t(((Uint128(1) << shift) + d - 1) / d), shift};
+    }
+    return r;
+}();
+constexpr std::uint64_t kBelowReciprocalLimit = std::uint64_t(1) << 57;
+constexpr std::uint64_t divPow10(std::uint64_t n, int k) {
+    const Pow10Reciprocal& r = kPow10Reciprocals[std::size_t(k)];
+    return std::uint64_t((Uint128(n) * r.multiplier) >> r.shift);
+}
+static_assert(divPow10(kBelowReciprocalLimit - 1, 19) == (kBelowReciprocalLimit - 1) / kPow10[19]);
+static_assert(divPow10(kBelowReciprocalLimit - 1, 7) == (kBelowReciprocalLimit - 1) / kPow10[7]);
+static_assert(divPow10(kPow10[15] - 1, 14) == 9 && divPow10(kPow10[15], 15) == 1);
+
+// The x87 extended format: 64 significant bits, so 10^0..10^27 and every 64-bit integer are
+// exact, and rounding to double drops the 11 lowest bits.
+static_assert(std::numeric_limits<long double>::digits == 64);
+const long double kLongRadiansPerDegree = std::strtold(kRadiansPerDegreeText, nullptr);
+// π/180 / 10^k and 1 / (3600 10^k), each rounded once.
+const auto kLongRadiansPerScaledDegree = [] {
+    std::array<long double, 28> p{};
+    long double power = 1;  // exact up to 10^27
+    for (std::size_t k = 0; k < p.size(); ++k, power *= 10) p[k] = kLongRadiansPerDegree / power;
+    return p;
+}();
+const auto kLongPerScaledHour = [] {
+    std::array<long double, 20> p{};
+    long double power = 3600;
+    for (std::size_t k = 0; k < p.size(); ++k, power *= 10) p[k] = 1 / power;
+    return p;
+}();
+const auto kLongPerScaledUnit = [] {
+    std::array<long double, 20> p{};
+    long double power = 1;
+    for (std::size_t k = 0; k < p.size(); ++k, power *= 10) p[k] = 1 / power;
+    return p;
+}();
+
+// An integer below 2^63, exactly (through the signed conversion, which x87 has).
+long double longOf(std::uint64_t n) { return (long double)std::int64_t(n); }
+
+// The double nearest to the exact value that x estimates within `slack` units of x's last
+// place, or nothing when a midpoint between two doubles may lie within that distance.
+// x must be positive and normal.
+std::optional<double> nearestDouble(long double x, int slack) {
+    // x - d is exact (x has 11 bits more than d) and so is its double. One unit of x's last
+    // place is 2^-11 of d's, so x lies within `slack` of a midpoint when |x - d| is within
+    // slack 2^-11 ulp(d) of ulp(d) / 2.
+    const double d = double(x);
+    const double dropped = std::abs(double(x - (long double)d));
+    const double ulp = std::bit_cast<double>(std::bit_cast<std::uint64_t>(d) & 0x7FF0000000000000) *
+                       0x1p-52;  // d is normal
+    if (std::abs(dropped - ulp / 2) <= slack * ulp * 0x1p-11) return std::nullopt;
+    return d;
+}
+
+// The 15-significant-digit decimal of a double (what its %.15G text holds): ±coefficient /
+// 10^scale. The coefficient may keep trailing zeros (117.5 is 117500000000000 / 10^12).
+struct Decimal15 {
+    std::uint64_t coefficient = 0;  // below 10^15
+    int scale = 0;                  // 0 .. 27
+    bool negative = false;
+
+    // coefficient / 10^scale and its remainder, for scale <= 19.
+    std::uint64_t integerPart() const { return divPow10(coefficient, scale); }
+    std::uint64_t fractionPart() const { return coefficient - integerPart() * kPow10[std::size_t(scale)]; }
+    bool whole() const { return scale == 0 || (scale < 15 ? fractionPart() == 0 : coefficient == 0); }
+    // The nearest double, when one division gives it.
+    std::optional<double> toDouble() const {
+        if (scale >= int(kExactPow10.size())) return std::nullopt;
+        const double magnitude = double(coefficient) / kExactPow10[std::size_t(scale)];
+        return negative ? -magnitude : magnitude;
+    }
+};
+
+// 10^-13 .. 10^15 as doubles, to pick the decimal exponent.
+constexpr auto kPowersOfTen = [] {
+    std::array<double, 29> p{};
+    for (int k = -13; k <= 15; ++k) {
+        double v = 1;
+        for (int i = 0; i < (k < 0 ? -k : k); ++i) v *= 10;
+        p[std::size_t(k + 13)] = k < 0 ? 1 / v : v;
+    }
+    return p;
+}();
+
+// Exact: |v| = m 2^e, and m 5^q 2^(e+q) = |v| 10^q is cut to its integer part and rounded
+// half to even on the exact remainder, as the correctly rounded %.15G text is. Nothing for
+// 0 < |v| < 2^-39 (about 1.8e-12), |v| >= 2^48 and non-finite values.
+std::optional<Decimal15> decimal15ByIntegers(double v) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
+    const bool negative = (bits >> 63) != 0;
+    if (v == 0) return Decimal15{0, 0, negative};
+    const int biased = int((bits >> 52) & 0x7FF);
+    if (biased < 1023 - 39 || biased > 1023 + 47) return std::nullopt;
+    const std::uint64_t m = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int e = biased - 1023 - 52;
+    // floor(log10 |v|) is floor(log10 2^(e+52)) or one more; the table comparison picks one,
+    // and the range check on the integer part below settles the rare value it misjudges.
+    int k = (e + 52) * 78913 >> 18;
+    if (std::abs(v) >= kPowersOfTen[std::size_t(k + 1 + 13)]) ++k;
+    int q = 14 - k;
+    for (;;) {
+        if (q < 0 || q > 27) return std::nullopt;
+        const Uint128 scaled = Uint128(m) * kPow5[std::size_t(q)];
+        const int shift = -(e + q);
+        if (shift < 1 || shift > 127) return std::nullopt;
+        const Uint128 integer = scaled >> shift;
+        if (integer < kPow10[14]) {
+            ++q;
+            continue;
+        }
+        if (integer >= kPow10[15]) {
+            --q;
+            continue;
+        }
+        const Uint128 remainder = scaled - (integer << shift);
+        const Uint128 half = Uint128(1) << (shift - 1);
+        std::uint64_t c = std::uint64_t(integer);
+        if (remainder > half || (remainder == half && (c & 1) != 0)) ++c;
+        if (c == kPow10[15]) {  // 999999999999999.5 and up: one digit more, one place less
+            c = kPow10[14];
+            if (--q < 0) return std::nullopt;
+        }
+        return Decimal15{c, q, negative};
+    }
+}
+
+// 10^q split into two halves of 26 bits for Dekker's exact product.
+struct SplitPow10 {
+    double value, high, low;
+};
+constexpr double kSplitter = 134217729.0;  // 2^27 + 1
+const auto kSplitPow10 = [] {
+    std::array<SplitPow10, 23> p{};
+    for (std::size_t q = 0; q < p.size(); ++q) {
+        const double v = kExactPow10[q];
+        const double c = kSplitter * v;
+        const double high = c - (c - v);
+        p[q] = {v, high, v - high};
+    }
+    return p;
+}();
+
+// The same decimal in double arithmetic for 10^-8 <= |v| < 10^15: t = |v| 10^q rounded,
+// and Dekker's product gives the exact error e of that rounding (|v| 10^q = t + e exactly;
+// this needs the separate roundings of ISO C++, which GCC keeps unless told to contract).
+// The nearest integer of t is the nearest of t + e except at a tie of t, where e decides.
+std::optional<Decimal15> decimal15(double v) {
+    const double a = std::abs(v);
+    if (!(a >= 1e-8 && a < 1e15)) return v == 0 ? Decimal15{0, 0, std::signbit(v)} : decimal15ByIntegers(v);
+    const int binaryExponent = int(std::bit_cast<std::uint64_t>(a) >> 52) - 1023;
+    int k = binaryExponent * 78913 >> 18;  // floor(log10 |v|) or one less
+    if (a >= kPowersOfTen[std::size_t(k + 1 + 13)]) ++k;
+    const int q = 14 - k;
+    if (q < 0 || q > 22) return decimal15ByIntegers(v);
+    const SplitPow10& p = kSplitPow10[std::size_t(q)];
+    const double t = a * p.value;
+    if (!(t >= 1e14 && t < 1e15)) return decimal15ByIntegers(v);
+    constexpr double kTwo52 = 4503599627370496.0;
+    double n = (t + kTwo52) - kTwo52;  // nearest integer, ties to even
+    if (std::abs(t - n) == 0.5) {
+        const double c = kSplitter * a;
+        const double high = c - (c - a);
+        const double low = a - high;
+        const double e = ((high * p.high - t) + high * p.low + low * p.high) + low * p.low;
+        if (t - n == 0.5 && e > 0) n += 1;
+        if (t - n == -0.5 && e < 0) n -= 1;
+    }
+    std::uint64_t coefficient = std::uint64_t(std::int64_t(n));
+    int scale = q;
+    if (coefficient == kPow10[15]) {
+        coefficient = kPow10[14];
+        --scale;
+    }
+    return Decimal15{coefficient, scale, std::signbit(v)};
+}
+
+// GeoRound's result as a decimal: d rounded half up to `places` places, when it has more.
+Decimal15 roundedTo(Decimal15 d, int places) {
+    if (d.whole() || places >= d.scale) return d;
+    const int cut = d.scale - places;
+    std::uint64_t kept = 0;
+    if (cut <= 15) {  // else every digit goes, and the next one is 0
+        const std::uint64_t withNext = divPow10(d.coefficient, cut - 1);
+        kept = withNext / 10;
+        if (withNext % 10 > 4) ++kept;
+    }
+    return Decimal15{kept, places, d.negative};
+}
+
+// The exact decimal steps for the values that nearestDouble cannot settle: the Decimal96
+// operations of the text path on the same numbers, without the texts.
+double radiansExact(std::uint64_t coefficient, int scale) {
+    const std::optional<Decimal96> r =
+        multiply(Decimal96::fromParts(coefficient, scale, false), radiansPerDegree());
+    return r ? r->toDouble() : kNaN;
+}
+// whole + (minutes + seconds / 60) / 60 with the seconds (at most 60) at secondScale places.
+double dmsDegreesExact(std::uint64_t whole, std::uint64_t minutes, std::uint64_t seconds,
+                       int secondScale) {
+    const std::optional<Decimal96> inMinutes =
+        divide(Decimal96::fromParts(seconds, secondScale, false), 60);
+    std::optional<Decimal96> m = inMinutes ? add(Decimal96(std::int64_t(minutes)), *inMinutes) : std::nullopt;
+    if (m && *m > Decimal96(60)) m = Decimal96(60);
+    const std::optional<Decimal96> degrees = m ? divide(*m, 60) : std::nullopt;
+    const std::optional<Decimal96> result =
+        degrees ? add(Decimal96(std::int64_t(whole)), *degrees) : std::nullopt;
+    return result ? result->toDouble() : kNaN;
+}
+
+// GeoRound in double arithmetic, for a value at least 10^-14 |value| from the nearest
+// integer (so its 15-digit decimal D is not whole) and whose |value| 10^places lies at least
+// 10^-14 of itself from a half (so D 10^places, within 5.2 10^-15 of it, rounds the same
+// way): the magnitude of the rounded value in units of 10^-places.
+std::optional<std::uint64_t> roundedUnits(double value, int places) {
+    const double a = std::abs(value);
+    const double scaled = a * kExactPow10[std::size_t(places)];
+    if (!(a >= 1e-8 && a < 1e15 && scaled < 4e15)) return std::nullopt;
+    const double wholeDistance = a - double(std::int64_t(a + 0.5));
+    const double units = double(std::int64_t(scaled));
+    const double rest = scaled - units;  // exact
+    const double margin = 1e-14 * scaled;
+    if (std::abs(wholeDistance) <= 1e-14 * a || std::abs(rest - 0.5) <= margin) return std::nullopt;
+    return std::uint64_t(std::int64_t(units)) + (rest > 0.5 ? 1 : 0);
+}
+
+double roundFast(double value, int places) {
+    if (places > 17 || places < 0 || beyondDecimalLimit(value)) return value;
+    if (value == std::trunc(value)) return value;  // its decimal is whole
+    if (const std::optional<std::uint64_t> units = roundedUnits(value, places)) {
+        const double magnitude = double(*units) / kExactPow10[std::size_t(places)];
+        return value < 0 ? -magnitude : magnitude;
+    }
+    const std::optional<Decimal15> d = decimal15(value);
+    if (!d) return textual::GeoRound(value, places);
+    if (d->whole()) return value;
+    const std::optional<double> result = roundedTo(*d, places).toDouble();
+    return result ? *result : textual::GeoRound(value, places);
+}
+
+double dmsToDegreesFast(double angle) {
+    if (beyondDecimalLimit(angle)) return angle;
+    const std::optional<Decimal15> d = decimal15(angle);
+    if (!d || d->scale > 19) return textual::GeoDmsToDegrees(angle);
+    const std::uint64_t whole = d->integerPart();
+    std::uint64_t fraction = d->coefficient - whole * kPow10[std::size_t(d->scale)];
+    if (fraction == 0) return angle;  // whole degrees
+    int scale = d->scale;
+    if (scale < 4) {  // ".5" reads as ".5000": 50 minutes
+        fraction *= kPow10[std::size_t(4 - scale)];
+        scale = 4;
+    }
+    const std::uint64_t minutes = divPow10(fraction, scale - 2);
+    const std::uint64_t secondUnit = kPow10[std::size_t(scale - 4)];
+    const std::uint64_t seconds = std::min(fraction - minutes * kPow10[std::size_t(scale - 2)],
+                                           60 * secondUnit);  // at most 60
+    double magnitude;
+    if (minutes >= 60) {  // minutes and seconds at most 60 minutes
+        magnitude = double(whole + 1);
+    } else {
+        // whole + (60 minutes + seconds) / 3600, counted in seconds of secondUnit.
+        const std::uint64_t numerator = minutes * 60 * secondUnit + seconds;
+        const long double estimate =
+            longOf(whole) + longOf(numerator) * kLongPerScaledHour[std::size_t(scale - 4)];
+        const std::optional<double> nearest =
+            whole == 0 && numerator < secondUnit ? std::nullopt : nearestDouble(estimate, 3);
+        magnitude = nearest ? *nearest : dmsDegreesExact(whole, minutes, seconds, scale - 4);
+    }
+    return d->negative ? -magnitude : magnitude;
+}
+
+double degreesToRadiansByDigits(double degrees);
+
+// Central meridians are multiples of 1.5 degrees: their radians are kept once computed.
+double degreesToRadiansFast(double degrees) {
+    constexpr int kHalves = 720;  // -360 .. 360 degrees in steps of 0.5
+    static std::array<double, 2 * kHalves + 1> known = [] {
+        std::array<double, 2 * kHalves + 1> k{};
+        k.fill(kNaN);
+        return k;
+    }();
+    const double halves = degrees * 2;
+    if (halves == std::trunc(halves) && std::abs(halves) <= kHalves) {
+        double& entry = known[std::size_t(int(halves) + kHalves)];
+        if (std::isnan(entry)) entry = degreesToRadiansByDigits(degrees);
+        return entry;
+    }
+    return degreesToRadiansByDigits(degrees);
+}
+
+double degreesToRadiansByDigits(double degrees) {
+    if (beyondDecimalLimit(degrees)) return 0;
+    const std::optional<Decimal15> d = degrees == std::trunc(degrees) && degrees != 0
+                                           ? Decimal15{std::uint64_t(std::abs(degrees)), 0, degrees < 0}
+                                           : decimal15(degrees);
+    if (!d || d->coefficient == 0 || std::abs(degrees) < 1e-4)
+        return textual::GeoDegreesToRadians(degrees);
+    const long double estimate =
+        longOf(d->coefficient) * kLongRadiansPerScaledDegree[std::size_t(d->scale)];
+    const std::optional<double> nearest = nearestDouble(estimate, 4);
+    const double magnitude = nearest ? *nearest : radiansExact(d->coefficient, d->scale);
+    return d->negative ? -magnitude : magnitude;
+}
+
+double degreesToDmsFast(double degrees) {
+    if (beyondDecimalLimit(degrees)) return degrees;
+    const std::optional<Decimal15> d = decimal15(degrees);
+    if (!d || d->scale > 15) return textual::GeoDegreesToDms(degrees);
+    const std::uint64_t unit = kPow10[std::size_t(d->scale)];
+    const std::uint64_t whole = d->integerPart();
+    const std::uint64_t fraction = d->coefficient - whole * unit;
+    if (fraction == 0) return degrees;  // whole degrees
+    const std::uint64_t minutes = divPow10(fraction * 60, d->scale);
+    const std::uint64_t restSixtieths = fraction * 60 - minutes * unit;  // of a minute, in 1/unit
+    // The rest in seconds: 60 rest / unit = 6 rest / 10^(scale-1), and 6 rest < 6 10^scale.
+    Decimal15 seconds{6 * restSixtieths, d->scale - 1, false};
+    if (d->scale == 15) {
+        // 16 digits: the seconds are the 15-digit decimal of their double (exact: 6 rest is
+        // below 2^53), rounded by GeoRound to 15 places; that decimal is the one the double
+        // of the result shows again.
+        const double restSeconds = double(seconds.coefficient) / kExactPow10[14];
+        const std::optional<Decimal15> s = decimal15(restSeconds);
+        if (!s) return textual::GeoDegreesToDms(degrees);
+        seconds = roundedTo(*s, 15);
+    }
+    // With at most 15 digits the seconds' double shows the same decimal again, which
+    // GeoRound(…, 15) keeps.
+    if (seconds.scale > 15 || seconds.coefficient >= 60 * kPow10[std::size_t(seconds.scale)])
+        return textual::GeoDegreesToDms(degrees);  // a carry of 60 seconds
+    // degrees.MM SS sss: whole + (minutes 10^(2+k) + seconds coefficient) / 10^(4+k).
+    const int k = seconds.scale;
+    const std::uint64_t numerator = minutes * kPow10[std::size_t(2 + k)] + seconds.coefficient;
+    double magnitude = double(whole);
+    if (numerator != 0) {
+        const long double estimate =
+            longOf(whole) + longOf(numerator) * kLongPerScaledUnit[std::size_t(4 + k)];
+        const std::optional<double> nearest = nearestDouble(estimate, 3);
+        if (nearest) {
+            magnitude = *nearest;
+        } else {
+            const Uint128 digits = Uint128(whole) * kPow10[std::size_t(4 + k)] + numerator;
+            if (digits > Decimal96::kMaxCoefficient) return textual::GeoDegreesToDms(degrees);
+            magnitude = Decimal96::fromParts(digits, 4 + k, false).toDouble();
+        }
+    }
+    return d->negative ? -magnitude : magnitude;
+}
+
+double normaliseDmsFast(double angle) {
+    if (beyondDecimalLimit(angle)) return angle;
+    const std::optional<Decimal15> d = decimal15(angle);
+    if (!d || d->scale > 19) return textual::GeoNormaliseDms(angle);
+    const std::uint64_t whole = d->integerPart();
+    std::uint64_t fraction = d->coefficient - whole * kPow10[std::size_t(d->scale)];
+    if (fraction == 0) return angle;
+    // The digits past the 16th of the trimmed fraction would be cut: leave those to the text.
+    int scale = d->scale;
+    if (scale > 16 && fraction % kPow10[std::size_t(scale - 16)] != 0) return textual::GeoNormaliseDms(angle);
+    if (scale < 4) {
+        fraction *= kPow10[std::size_t(4 - scale)];
+        scale = 4;
+    }
+    const std::uint64_t minutesAndSeconds = divPow10(fraction, scale - 4);
+    if (minutesAndSeconds >= 6000 || minutesAndSeconds % 100 >= 60)
+        return textual::GeoNormaliseDms(angle);  // a carry
+    // Nothing to carry: the number of the same digits.
+    const std::optional<double> same = d->toDouble();
+    return same ? *same : textual::GeoNormaliseDms(angle);
+}
+
+// The inverse projection's D.MMSS output: GeoNormaliseDms of GeoRound(GeoDegreesToDms(
+// degrees), 8), read back through its text with "-" before it when `prefixed` and
+// `negative`. When GeoRound's double path settles the rounding, the rounded value has at
+// most 15 digits, so its text gives it back, and only a carry in its minutes or seconds
+// needs GeoNormaliseDms.
+double dmsOutputFast(double degrees, bool prefixed, bool negative);
+
+// The value of the text "-" (when negative) followed by the text of v.
+double signedValueText(bool negative, double v) {
+    const QString text = formatDouble(v);
+    return textual::valueOfText(negative ? QStringLiteral("-") + text : text);
+}
+double signedValueFast(bool negative, double v) {
+    const std::optional<Decimal15> d = decimal15(v);
+    if (!d || (negative && d->negative && d->coefficient != 0)) return signedValueText(negative, v);
+    const std::optional<double> value = d->toDouble();
+    if (!value) return signedValueText(negative, v);
+    return negative ? -*value : *value;
+}
+
+double dmsOutputFast(double degrees, bool prefixed, bool negative) {
+    const double dms = degreesToDmsFast(degrees);
+    if (!beyondDecimalLimit(dms) && dms != std::trunc(dms)) {
+        const std::optional<std::uint64_t> units = roundedUnits(dms, 8);
+        if (units && *units < kPow10[15] && !(prefixed && negative && dms < 0)) {
+            const double magnitude = double(*units) / kExactPow10[8];
+            const bool below = prefixed && negative ? true : dms < 0;
+            const std::uint64_t minutesAndSeconds = *units / 10000 % 10000;
+            if (*units % kPow10[8] == 0 || (minutesAndSeconds < 6000 && minutesAndSeconds % 100 < 60))
+                return below ? -magnitude : magnitude;
+        }
+    }
+    const double rounded = roundFast(dms, 8);
+    return normaliseDmsFast(prefixed ? signedValueFast(negative, rounded) : rounded);
+}
+
+// The two ways of computing, for the projections.
+struct FastArithmetic {
+    static double round(double v, int places) { return roundFast(v, places); }
+    static double dmsToDegrees(double v) { return dmsToDegreesFast(v); }
+    static double degreesToRadians(double v) { return degreesToRadiansFast(v); }
+    static double dmsOutput(double degrees, bool prefixed, bool negative) {
+        return dmsOutputFast(degrees, prefixed, negative);
+    }
+};
+struct TextArithmetic {
+    static double round(double v, int places) { return textual::GeoRound(v, places); }
+    static double dmsToDegrees(double v) { return textual::GeoDmsToDegrees(v); }
+    static double degreesToRadians(double v) { return textual::GeoDegreesToRadians(v); }
+    static double dmsOutput(double degrees, bool prefixed, bool negative) {
+        const double rounded = textual::GeoRound(textual::GeoDegreesToDms(degrees), 8);
+        return textual::GeoNormaliseDms(prefixed ? signedValueText(negative, rounded) : rounded);
+    }
+};
+
+}  // namespace
+
+double GeoRound(double value, int places) { return roundFast(value, places); }
+double GeoDmsToDegrees(double angle) { return dmsToDegreesFast(angle); }
+double GeoDegreesToRadians(double degrees) { return degreesToRadiansFast(degrees); }
+double GeoDmsToRadians(double angle) { return degreesToRadiansFast(dmsToDegreesFast(angle)); }
+double GeoDegreesToDms(double degrees) { return degreesToDmsFast(degrees); }
+double GeoNormaliseDms(double angle) { return normaliseDmsFast(angle); }
+
+// ---------------------------------------------------------------------------------------
+// The projections follow the classical Gauss–Krüger series in the form of the Chinese survey
+// textbooks (Krüger's series as arranged by Thomas, 1952): terms to the 6th power of the
+// longitude difference for X, to the 5th for Y, and the same orders in the inverse. Where
+// they depart from that form:
+// - the meridian arc is the truncated series a (arcK B - arcC2 sin 2B + arcC4 sin 4B -
+//   arcC6 sin 6B), terms to e⁶ only, with the working constants of the ellipsoid table;
+// - the footpoint latitude is the closed form μ + fp2 sin 2μ + fp4 sin 4μ + fp6 sin 6μ
+//   (the series in e1 to e1⁴, as in Snyder), with no iteration;
+// - a footpoint or a latitude past the pole, and any result that is not finite, is a failure
+//   (the series mean nothing there) rather than a value.
+// Over China, within 3.5° of the central meridian, the results agree with PROJ's exact
+// transverse Mercator within 1.5 mm and 0.0002" (measured: 1.0 mm and 0.00003").
+
+namespace {
+
+enum class ZoneWidth { Six, Three, OneAndHalf };
+
+struct ZoneRule {
+    double farThreshold;    // beyond this from the chosen meridian (on D.MMSS numbers) a
+                            // point is projected on its own zone
+    double crossHalfWidth;  // beyond this (degrees) from L0 a point lies in another zone
+};
+ZoneRule zoneRule(ZoneWidth w) {
+    switch (w) {
+    case ZoneWidth::Six: return {4, 3};
+    case ZoneWidth::Three: return {3, 1.5};
+    case ZoneWidth::OneAndHalf: break;
+    }
+    return {2, 0.75};
+}
+
+// The central meridian (degrees) of the zone that holds d, and that zone's number; R(x) is
+// GeoRound(x, 0), halves away from zero.
+template <class A>
+double zoneMeridian(ZoneWidth w, double d) {
+    switch (w) {
+    case ZoneWidth::Six:
+        return d >= 0 ? 6 * A::round((d + 3) / 6, 0) - 3 : 6 * A::round((d - 3) / 6, 0) + 3;
+    case ZoneWidth::Three: return 3 * A::round(d / 3, 0);
+    case ZoneWidth::OneAndHalf: break;
+    }
+    return 1.5 * A::round(d / 1.5, 0);
+}
+template <class A>
+double zoneNumber(ZoneWidth w, double meridian) {
+    switch (w) {
+    case ZoneWidth::Six:
+        return meridian >= 0 ? A::round((meridian + 3) / 6, 0) : A::round((meridian - 3) / 6, 0);
+    case ZoneWidth::Three: return A::round(meridian / 3, 0);
+    case ZoneWidth::OneAndHalf: break;
+    }
+    return A::round(meridian / 1.5 - 1, 0);
+}
+
+template <class A>
+QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chosenMeridian,
+                  const QString& ellipsoidCode) {
+    SetEllipsoid(ellipsoidCode);
+    const EllipsoidConstants& e = currentEllipsoid();
+    const double B = latitude;
+    const double L = longitude;
+    if (!(B >= -90 && B <= 90 && L >= -180 && L <= 180)) {
+        latitude = longitude = 0;
+        return w == ZoneWidth::Six ? texts::kMsgGeoOutOfRange6 : texts::kMsgGeoOutOfRange;
+    }
+    const ZoneRule rule = zoneRule(w);
+    const double d = std::abs(L - chosenMeridian) > rule.farThreshold ? L : chosenMeridian;
+    const double L0 = zoneMeridian<A>(w, d);
+    currentCentralMeridian() = L0;
+
+    const double Br = A::degreesToRadians(A::dmsToDegrees(B));
+    const double Ld = A::dmsToDegrees(L);
+    const double Lr = A::degreesToRadians(Ld);
+    const double L0r = A::degreesToRadians(L0);
+    double P = zoneNumber<A>(w, L0) * 1000000;
+    P = P >= 0 ? P + e.falseEasting : P - e.falseEasting;
+
+    const double s = std::sin(Br);
+    const double c = std::cos(Br);
+    const double t = std::tan(Br);
+    const double t2 = t * t;
+    const double eta2 = e.ep2 * c * c;
+    const double m = (Lr - L0r) * c;
+    const double m2 = m * m;
+    const double m4 = m2 * m2;
+    const double X0 = e.a * (e.arcK * Br - e.arcC2 * std::sin(2 * Br) + e.arcC4 * std::sin(4 * Br) -
+                             e.arcC6 * std::sin(6 * Br));
+    const double N = e.a / std::sqrt(1 - e.e2 * s * s);
+    const double X =
+        e.falseNorthing +
+        e.scale * (X0 + N * t *
+                            (m2 / 2 + (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * m4 / 24 +
+                             (61 - 58 * t2 + t2 * t2 + 270 * eta2 - 330 * t2 * eta2) * m4 * m2 / 720));
+    const double Y = P + e.scale * N *
+                             (m + (1 - t2 + eta2) * m2 * m / 6 +
+                              (5 - 18 * t2 + t2 * t2 + 14 * eta2 - 58 * t2 * eta2) * m4 * m / 120);
+    const double Xr = A::round(X, 3);
+    const double Yr = A::round(Y, 3);
+    if (!finite({L0, Br, Ld, Lr, L0r, P, X, Y, Xr, Yr})) {
+        latitude = longitude = 0;
+        return texts::kMsgProjectionOverflow;
+    }
+    latitude = Xr;
+    longitude = Yr;
+
+    if (std::abs(Ld - L0) > rule.crossHalfWidth) return texts::msgCrossZone(formatDouble(L0));
+    if (L0 != chosenMeridian) return texts::msgOtherMeridian(formatDouble(L0));
+    return {};
+}
+
+const texts::ZoneInputMessages& inputMessages(ZoneWidth w) {
+    switch (w) {
+    case ZoneWidth::Six: return texts::kZone6Messages;
+    case ZoneWidth::Three: return texts::kZone3Messages;
+    case ZoneWidth::OneAndHalf: break;
+    }
+    return texts::kZone1p5Messages;
+}
+
+template <class A>
+QString zoneToGeo(ZoneWidth w, double& x, double& y, const QString& ellipsoidCode) {
+    SetEllipsoid(ellipsoidCode);
+    const EllipsoidConstants& e = currentEllipsoid();
+    const texts::ZoneInputMessages& messages = inputMessages(w);
+    const double X = x;
+    const double Y = y;
+    const auto reject = [&x, &y](const QString& message) {
+        x = y = 0;
+        return message;
+    };
+
+    if (X == 0 && Y == 0) return messages.zeroZero;  // the outputs are 0 already
+    if (std::abs(Y) < (w == ZoneWidth::Six ? 1001000 : 1000)) return reject(messages.eastingTooSmall);
+    const bool eastingTooLarge = w == ZoneWidth::OneAndHalf ? Y > 119999000 || Y < -121999000
+                                 : w == ZoneWidth::Three    ? std::abs(Y) > 60999000
+                                                            : std::abs(Y) > 30999000;
+    if (eastingTooLarge) return reject(messages.eastingTooLarge);
+    if (std::abs(X) > 10002200) return reject(messages.northingTooLarge);
+
+    // The zone from the prefix: 1.5-degree zones on the signed easting (negative numbers
+    // west of Greenwich), 3- and 6-degree zones on its magnitude with the sign kept aside.
+    const bool south = X < 0;
+    const double northing = std::abs(X);
+    bool west = false;
+    double L0 = 0;
+    double yc = 0;  // distance from the central meridian, m
+    if (w == ZoneWidth::OneAndHalf) {
+        const double n = std::trunc(Y / 1000000);
+        L0 = (n + 1) * 1.5;
+        const double P = n * 1000000;
+        yc = (P >= 0 ? Y - P - e.falseEasting : Y - P + e.falseEasting) / e.scale;
+    } else {
+        west = Y < 0;
+        const double easting = std::abs(Y);
+        const double n = std::trunc(easting / 1000000);
+        L0 = w == ZoneWidth::Three ? 3 * n : 6 * n - 3;
+        yc = (easting - n * 1000000 - 500000) / e.scale;
+    }
+    currentCentralMeridian() = L0;
+    if (L0 < -180 || L0 > 180) return reject(texts::kMsgEastingZoneOutOfRange);
+
+    const auto fail = [&reject] { return reject(texts::kMsgProjectionOverflow); };
+    const double mu = ((northing - e.falseNorthing) / e.scale) / e.rectRadius;
+    const double Bf = mu + e.fp2 * std::sin(2 * mu) + e.fp4 * std::sin(4 * mu) + e.fp6 * std::sin(6 * mu);
+    if (!std::isfinite(Bf) || Bf * kDegreesPerRadian > 90) return fail();  // past the pole
+
+    const double sf = std::sin(Bf);
+    const double s2 = sf * sf;
+    const double c = std::cos(Bf);
+    const double t = std::tan(Bf);
+    const double t2 = t * t;
+    const double eta2 = e.ep2 * c * c;
+    const double Mf = e.a1e2 / std::pow(1 - e.e2 * s2, 1.5);
+    const double Nf = e.a / std::sqrt(1 - e.e2 * s2);
+    const double D = yc / Nf;
+    const double D2 = D * D;
+    const double D4 = D2 * D2;
+    const double B = Bf - (Nf * t / Mf) *
+                              (D2 / 2 - (5 + 3 * t2 + eta2 - 9 * t2 * eta2) * D4 / 24 +
+                               (61 + 90 * t2 + 45 * t2 * t2) * D4 * D2 / 720);
+    const double l = (D - (1 + 2 * t2 + eta2) * D2 * D / 6 +
+                      (5 + 28 * t2 + 24 * t2 * t2 + 6 * eta2 + 8 * t2 * eta2) * D4 * D / 120) /
+                     c;
+    const double latitudeDegrees = B * kDegreesPerRadian;
+    const double longitudeDegrees = l * kDegreesPerRadian + L0;
+    if (!finite({latitudeDegrees, longitudeDegrees}) || std::abs(latitudeDegrees) > 90) return fail();
+
+    // GeoNormaliseDms(GeoRound(GeoDegreesToDms(·), 8)), the 3- and 6-degree longitude and the
+    // latitude read back with their sign from the text "-" and the number's text.
+    const double latitude = B != 0 ? A::dmsOutput(latitudeDegrees, true, south) : 0;
+    const double longitude = A::dmsOutput(longitudeDegrees, w != ZoneWidth::OneAndHalf, west);
+    if (!finite({latitude, longitude})) return fail();
+    x = latitude;
+    y = longitude;
+    return {};
+}
+
+}  // namespace
+
+QString GeoToZone6(double& latitude, double& longitude, double chosenMeridian,
+                   const QString& ellipsoidCode) {
+    return geoToZone<FastArithmetic>(ZoneWidth::Six, latitude, longitude, chosenMeridian, ellipsoidCode);
+}
+QString GeoToZone3(double& latitude, double& longitude, double chosenMeridian,
+                   const QString& ellipsoidCode) {
+    return geoToZone<FastArithmetic>(ZoneWidth::Three, latitude, longitude, chosenMeridian, ellipsoidCode);
+}
+QString GeoToZone1p5(double& latitude, double& longitude, double chosenMeridian,
+                     const QString& ellipsoidCode) {
+    return geoToZone<FastArithmetic>(ZoneWidth::OneAndHalf, latitude, longitude, chosenMeridian,
+                                     ellipsoidCode);
+}
+QString ZoneToGeo1p5(double& x, double& y, const QString& ellipsoidCode) {
+    return zoneToGeo<FastArithmetic>(ZoneWidth::OneAndHalf, x, y, ellipsoidCode);
+}
+QString ZoneToGeo3(double& x, double& y, const QString& ellipsoidCode) {
+    return zoneToGeo<FastArithmetic>(ZoneWidth::Three, x, y, ellipsoidCode);
+}
+QString ZoneToGeo6(double& x, double& y, const QString& ellipsoidCode) {
+    return zoneToGeo<FastArithmetic>(ZoneWidth::Six, x, y, ellipsoidCode);
+}
+
+namespace textual {
+QString GeoToZone6(double& latitude, double& longitude, double chosenMeridian,
+                   const QString& ellipsoidCode) {
+    return geoToZone<TextArithmetic>(ZoneWidth::Six, latitude, longitude, chosenMeridian, ellipsoidCode);
+}
+QString GeoToZone3(double& latitude, double& longitude, double chosenMeridian,
+                   const QString& ellipsoidCode) {
+    return geoToZone<TextArithmetic>(ZoneWidth::Three, latitude, longitude, chosenMeridian, ellipsoidCode);
+}
+QString GeoToZone1p5(double& latitude, double& longitude, double chosenMeridian,
+                     const QString& ellipsoidCode) {
+    return geoToZone<TextArithmetic>(ZoneWidth::OneAndHalf, latitude, longitude, chosenMeridian,
+                                     ellipsoidCode);
+}
+QString ZoneToGeo1p5(double& x, double& y, const QString& ellipsoidCode) {
+    return zoneToGeo<TextArithmetic>(ZoneWidth::OneAndHalf, x, y, ellipsoidCode);
+}
+QString ZoneToGeo3(double& x, double& y, const QString& ellipsoidCode) {
+    return zoneToGeo<TextArithmetic>(ZoneWidth::Three, x, y, ellipsoidCode);
+}
+QString ZoneToGeo6(double& x, double& y, const QString& ellipsoidCode) {
+    return zoneToGeo<TextArithmetic>(ZoneWidth::Six, x, y, ellipsoidCode);
+}
+}  // namespace textual
+
+}  // namespace cesuan

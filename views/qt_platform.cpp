@@ -1,6 +1,7 @@
 #include "views/qt_platform.h"
 
 #include "views/angle_screen_view.h"
+#include "views/coordinate_view.h"
 #include "views/main_window_view.h"
 #include "views/statistics_view.h"
 #include "views/variable_editor_view.h"
@@ -60,11 +61,11 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Variables: return std::make_unique<VariableEditorView>(web_);
     case ScreenId::Angles: return std::make_unique<AngleScreenView>(messages_);
     case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_);
+    case ScreenId::Coordinates: return std::make_unique<CoordinateView>(messages_, web_, *this);
     case ScreenId::ModuleMenu:
     case ScreenId::Help:
     case ScreenId::BaseCalculator:
     case ScreenId::NumberSplit:
-    case ScreenId::Coordinates:
     case ScreenId::Bearing:
     case ScreenId::Attitude:
         break;

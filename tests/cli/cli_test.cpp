@@ -99,6 +99,23 @@ TEST(CliStats, PrintsTheAlignedTableAndTheGrid) {
     EXPECT_EQ(blank.err.count(u'\n'), 2);
 }
 
+TEST(CliCoord, ConvertsAsTheCoordinateScreen) {
+    const QByteArray points("A01 , 39.4125536 , 117.5017873 , 23.441\r\nB , 39.4041 , 117.4814\n");
+    Outcome r = cli({QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6")}, points);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"﹌﹌﹌以下为６度带北京系公里网坐标……单位【米】﹌﹌﹌",
+                            u"A01 , 4395570.260 , 20571909.407 , 23.441 ", u"B   , 4394169.648 , 20568970.051 ", u""}));
+    EXPECT_TRUE(r.err.startsWith(u"A01  , 39.4125536 , 117.5017873 , 23.441\n"));  // the cleaned input
+
+    r = cli({QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6"), QStringLiteral("--no-serial"),
+             QStringLiteral("--ellipsoid"), QStringLiteral("XA"), QStringLiteral("--limit"), QStringLiteral("1")},
+            points);
+    EXPECT_EQ(r.out, lines({u"﹌﹌﹌以下为６度带西安系公里网坐标……单位【米】﹌﹌﹌", u"4395494.607 , 20571908.236 , 23.441 ", u""}));
+
+    r = cli({QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("6J")}, QByteArray("P , 4395570.260 , 20571909.407\n"));
+    EXPECT_TRUE(r.out.contains(u"P , 39.41255360 , 117.50178730 ")) << r.out.toStdString();
+}
+
 TEST(CliUsage, BadUsageExitsWithTwo) {
     const QStringList bad[] = {
         {},
@@ -110,6 +127,8 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         {QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("--to"), QStringLiteral("rad")},
         {QStringLiteral("stats"), QStringLiteral("--lead"), QStringLiteral("4")},
         {QStringLiteral("stats"), QStringLiteral("--sep"), QStringLiteral("xy")},
+        {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J7")},
+        {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS")},
     };
     for (const QStringList& arguments : bad) {
         const Outcome r = cli(arguments);

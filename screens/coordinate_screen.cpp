@@ -1,0 +1,253 @@
+#include "screens/coordinate_screen.h"
+
+#include "engine/arithmetic.h"
+#include "engine/number_text.h"
+#include "geodesy/geodesy_texts.h"
+#include "geodesy/projection.h"
+#include "screens/coordinate_texts.h"
+#include "screens/main_screen_texts.h"
+#include "statistics/data_text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cesuan {
+
+namespace t = texts::coordinates;
+
+namespace {
+
+constexpr int kDefaultMeridianIndex = 8;  // "117度-6"
+const Rgb kXyzColour{0xFF, 0xE0, 0xC0};
+const Rgb kYxzColour{0xC0, 0xFF, 0xFF};
+
+// The number at the start of a text ("118.5度" gives 118.5), 0 when there is none.
+double leadingNumber(const QString& text) {
+    return parseDouble(LeadingNumberText(text)).value_or(0.0);
+}
+
+// |x rem m| below 1E-9, with the remainder of the two-number routines.
+bool divides(double x, double m) {
+    const CalcValue r = RemainderTwo(CalcValue(formatDouble(x)), CalcValue(formatDouble(m)));
+    return std::fabs(r.toDouble().value_or(1.0)) < 1E-9;
+}
+
+}  // namespace
+
+CoordinateScreen::CoordinateScreen(MessageBoxService& messages, WindowPrinter& printer, WebPageOpener& web,
+                                   ScreenNavigator& screens)
+    : messages_(messages), printer_(printer), web_(web), screens_(screens) {
+    load();
+}
+
+void CoordinateScreen::load() {
+    text1 = t::kStartInput;
+    text2 = t::kExplanation;
+    combo5Index = 0;
+    fieldSeparator = t::kSeparators[0];
+    dataOrder = QStringLiteral("XYZ");
+    ellipsoidCode = QStringLiteral("BJ");
+    centralMeridian = 117;
+    combo3Index = kDefaultMeridianIndex;
+    combo3Text = t::kMeridians[kDefaultMeridianIndex];
+    combo4Index = 0;
+    option1Caption = t::kXyz;
+    option1Colour = kXyzColour;
+    option1Tooltip = t::kTipXyz;
+    check1 = true;
+    check1Caption = t::kSerialOn;
+    label4 = t::kZoneLabelStart;
+    statusLine.clear();
+    savedExplanation = text2;
+}
+
+bool CoordinateScreen::meridianIsValid() const {
+    return divides(centralMeridian, 1.5) && centralMeridian >= -180 && centralMeridian <= 180;
+}
+
+void CoordinateScreen::rejectMeridian() {
+    messages_.show(t::kBadMeridian);
+    centralMeridian = 117;
+    combo3Index = kDefaultMeridianIndex;
+    label4 = t::kZoneLabelReset;
+}
+
+void CoordinateScreen::readConversionSettings() {
+    serialOutput = check1;
+    fieldSeparator = t::kSeparators.value(combo5Index, QStringLiteral(","));
+    if (fieldSeparator.toLower() == u"tab") fieldSeparator = QStringLiteral("\t");
+    if (fieldSeparator == u" ") {
+        text1.replace(u'\t', u' ').replace(u'\u3000', u' ');
+        for (int run = 5; run >= 2; --run) text1.replace(QString(run, u' '), QStringLiteral(" "));
+    }
+    dataOrder = option1Caption == t::kXyz ? QStringLiteral("XYZ") : QStringLiteral("YXZ");
+    const auto& ellipsoids = EllipsoidChoices();
+    ellipsoidCode = combo4Index >= 0 && combo4Index < int(ellipsoids.size()) ? ellipsoids[std::size_t(combo4Index)].code
+                                                                             : QStringLiteral("BJ");
+    centralMeridian = leadingNumber(combo3Text);
+    if (!meridianIsValid()) rejectMeridian();
+    combo3Text = formatDouble(centralMeridian) + QStringLiteral("度");
+}
+
+QString CoordinateScreen::ZoneLabel(double meridian) {
+    const auto part = [](bool isCentral, double zone) {
+        return isCentral ? QString::number(std::llround(zone)) + u' ' : QStringLiteral(" --");
+    };
+    return QStringLiteral("对应带号:") + part(divides(meridian + 3, 6), (meridian + 3) / 6) +
+           part(divides(meridian, 3), meridian / 3) + part(divides(meridian, 1.5), (meridian - 1.5) / 1.5);
+}
+
+void CoordinateScreen::meridianClicked(int index) {
+    if (index < 0 || index >= t::kMeridians.size()) return;
+    combo3Index = index;
+    combo3Text = t::kMeridians[index];
+    centralMeridian = 117;
+    centralMeridian = leadingNumber(combo3Text);
+    label4 = ZoneLabel(centralMeridian);
+}
+
+void CoordinateScreen::meridianLostFocus() {
+    if (combo3Text.trimmed().isEmpty()) {
+        centralMeridian = 117;
+        combo3Index = kDefaultMeridianIndex;
+        combo3Text = t::kMeridians[kDefaultMeridianIndex];
+        label4 = t::kZoneLabelReset;
+    }
+    centralMeridian = leadingNumber(combo3Text);
+    if (!meridianIsValid()) rejectMeridian();
+    combo3Text = formatDouble(centralMeridian) + QStringLiteral("度");
+    label4 = ZoneLabel(centralMeridian);
+}
+
+void CoordinateScreen::separatorClicked(int index) {
+    if (index < 0 || index >= t::kSeparators.size()) return;
+    combo5Index = index;
+    fieldSeparator = t::kSeparators[index].trimmed();
+    if (fieldSeparator.toLower() == u"tab") fieldSeparator = QStringLiteral("\t");
+    if (fieldSeparator.isEmpty() || fieldSeparator < QStringLiteral(" "))
+        messages_.showCancelTryContinue(t::kBlankSeparator, t::kBlankSeparatorTitle);
+}
+
+void CoordinateScreen::toggleDataOrder() {
+    const bool toYxz = option1Caption == t::kXyz;
+    option1Caption = toYxz ? t::kYxz : t::kXyz;
+    option1Colour = toYxz ? kYxzColour : kXyzColour;
+    option1Tooltip = toYxz ? t::kTipYxz : t::kTipXyz;
+}
+
+void CoordinateScreen::serialToggled(bool checked) {
+    check1 = checked;
+    check1Caption = checked ? t::kSerialOn : t::kSerialOff;
+}
+
+void CoordinateScreen::cleanInput() {
+    text1 = NormaliseDataText(text1);
+    text2.clear();
+}
+
+void CoordinateScreen::resetSeparator() { separatorClicked(0); }
+void CoordinateScreen::resetMeridian() { meridianClicked(kDefaultMeridianIndex); }
+void CoordinateScreen::resetEllipsoid() { combo4Index = 0; }
+void CoordinateScreen::swapTexts() { text1 = text2; }
+
+void CoordinateScreen::showCalculator() { screens_.show(ScreenId::Main); }
+
+void CoordinateScreen::showMenu() {
+    statusLine = screens_.show(ScreenId::ModuleMenu) ? QString() : texts::main::moduleComing(t::kMenu);
+}
+
+void CoordinateScreen::showHelp() {
+    statusLine = screens_.show(ScreenId::Help) ? QString() : texts::main::moduleComing(t::kHelp);
+    text2 = savedExplanation;
+}
+
+void CoordinateScreen::printScreen() { printer_.printWindow(); }
+void CoordinateScreen::openHomePage() { web_.open(web::kHome); }
+void CoordinateScreen::openCommunityPage() { web_.open(web::kCommunity); }
+
+void CoordinateScreen::zone1p5To3() { convert(Source::Zone1p5, Target::Zone3); }
+void CoordinateScreen::zone3To6() { convert(Source::Zone3, Target::Zone6); }
+void CoordinateScreen::zone3To1p5() { convert(Source::Zone3, Target::Zone1p5); }
+void CoordinateScreen::zone6To3() { convert(Source::Zone6, Target::Zone3); }
+void CoordinateScreen::zone1p5ToGeo() { convert(Source::Zone1p5, Target::Geodetic); }
+void CoordinateScreen::zone3ToGeo() { convert(Source::Zone3, Target::Geodetic); }
+void CoordinateScreen::zone6ToGeo() { convert(Source::Zone6, Target::Geodetic); }
+void CoordinateScreen::geoToZone1p5() { convert(Source::Geodetic, Target::Zone1p5); }
+void CoordinateScreen::geoToZone3() { convert(Source::Geodetic, Target::Zone3); }
+void CoordinateScreen::geoToZone6() { convert(Source::Geodetic, Target::Zone6); }
+
+void CoordinateScreen::convert(Source from, Target to) {
+    readConversionSettings();
+    FieldSeparator() = fieldSeparator;
+    CoordinateBatch batch;
+    text1 = ParseCoordinateText(text1, pointLimit, batch);
+    if (batch.count() < 1) {
+        text2.clear();
+        return;
+    }
+
+    const bool eastFirst = dataOrder == u"YXZ";
+    // Latitude and longitude of a geodetic input follow the order found in the data.
+    bool geodeticEastFirst = eastFirst;
+    if (from == Source::Geodetic) {
+        const auto [min1, max1] = std::minmax_element(batch.points.begin(), batch.points.end(),
+                                                      [](const auto& a, const auto& b) { return a.col1 < b.col1; });
+        const auto [min2, max2] = std::minmax_element(batch.points.begin(), batch.points.end(),
+                                                      [](const auto& a, const auto& b) { return a.col2 < b.col2; });
+        const auto within90 = [](double lo, double hi) { return lo >= -90 && hi <= 90; };
+        const bool col1Within = within90(min1->col1, max1->col1), col2Within = within90(min2->col2, max2->col2);
+        if (eastFirst && col1Within && !col2Within) geodeticEastFirst = false;
+        if (!eastFirst && col2Within && !col1Within) geodeticEastFirst = true;
+        const double lowest = GeoDmsToDegrees(geodeticEastFirst ? min1->col1 : min2->col2);
+        const double highest = GeoDmsToDegrees(geodeticEastFirst ? max1->col1 : max2->col2);
+        if (geodeticEastFirst != eastFirst)
+            text1 = AppendCoordinateRemark(text1, geodeticEastFirst ? texts::kRemarkLongitudeFirst : texts::kRemarkLatitudeFirst);
+        if (std::fabs(lowest) > 180 || std::fabs(highest) > 180)
+            text1 = AppendCoordinateRemark(text1, texts::kRemarkLongitudeOver180);
+    }
+
+    const auto inverse = [this](Source zone, double& x, double& y) {
+        switch (zone) {
+        case Source::Zone1p5: return ZoneToGeo1p5(x, y, ellipsoidCode);
+        case Source::Zone3: return ZoneToGeo3(x, y, ellipsoidCode);
+        default: return ZoneToGeo6(x, y, ellipsoidCode);
+        }
+    };
+    const auto forward = [this](Target zone, double& latitude, double& longitude) {
+        switch (zone) {
+        case Target::Zone1p5: return GeoToZone1p5(latitude, longitude, centralMeridian, ellipsoidCode);
+        case Target::Zone3: return GeoToZone3(latitude, longitude, centralMeridian, ellipsoidCode);
+        default: return GeoToZone6(latitude, longitude, centralMeridian, ellipsoidCode);
+        }
+    };
+
+    CoordinateResultLayout layout;
+    layout.kind = to == Target::Geodetic ? CoordinateResultKind::Geodetic
+                  : to == Target::Zone6  ? CoordinateResultKind::Zone6
+                  : to == Target::Zone3  ? CoordinateResultKind::Zone3
+                                         : CoordinateResultKind::Zone1p5;
+    layout.serialOutput = serialOutput;
+    layout.serialWidth = SerialColumnWidth(batch);
+    layout.eastFirst = eastFirst;
+
+    QString lines;
+    for (const CoordinatePoint& point : batch.points) {
+        // north: X or the latitude; east: Y or the longitude.
+        const bool inputEastFirst = from == Source::Geodetic ? geodeticEastFirst : eastFirst;
+        double north = inputEastFirst ? point.col2 : point.col1;
+        double east = inputEastFirst ? point.col1 : point.col2;
+        QString message;
+        if (from != Source::Geodetic) message = inverse(from, north, east);
+        if (to != Target::Geodetic) {
+            const QString forwardMessage = forward(to, north, east);
+            message = from == Source::Geodetic ? forwardMessage : message + u' ' + forwardMessage;
+        }
+        lines += CoordinateResultLine(layout, point.serial, north, east, point.col3, message);
+    }
+    const auto& ellipsoids = EllipsoidChoices();
+    const QString ellipsoidName =
+        combo4Index >= 0 && combo4Index < int(ellipsoids.size()) ? ellipsoids[std::size_t(combo4Index)].name : QString();
+    text2 = CoordinateResultBlock(CoordinateResultHeader(layout.kind, ellipsoidName), lines, text2);
+}
+
+}  // namespace cesuan
