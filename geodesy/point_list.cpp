@@ -1,0 +1,1 @@
+#include "geodesy/point_list.h"
