@@ -85,3 +85,34 @@ inline const QString kRemarkLongitudeFirst = QStringLiteral("备注∴原始数�
 inline const QString kRemarkLongitudeOver180 = QStringLiteral("备注∴原始数据的经度大于180度错误∴");
 
 }  // namespace cesuan::texts
+
+// ---- Plane attitude (geodesy/attitude.h) ----
+
+namespace cesuan::texts {
+
+inline const QString kMsgPlanePointsAllEqual =
+    QStringLiteral("三点坐标数据完全相同 =====> 数据有误----无法计算面体参数？");
+inline const QString kMsgPlaneTwoPointsEqual =
+    QStringLiteral("三点坐标有两点数据相同 =====> 数据有误----无法计算面体参数？");
+inline const QString kMsgPlanePointsInLine =
+    QStringLiteral("三点坐标在一条直线上 =====> 数据有误----无法计算面体参数？");
+// The constants d of the three points differ beyond 1/10 mm; the result is still given.
+inline const QString kMsgPlaneConstantImprecise = QStringLiteral(
+    "根据三点坐标推导出来面体方程式---其常数 d 参数精度误差大于1/10毫米---计算结果有少量误差，请参考使用。");
+
+}  // namespace cesuan::texts
+
+// ---- Point lists (geodesy/point_list.h) ----
+
+namespace cesuan::texts {
+
+// One box for each character the point-list filter removes, up to kUselessCharacterBoxes.
+inline const QString kMsgUselessCharacter =
+    QStringLiteral("数据中存在无用的字符或汉字！已被自动清除，计算继续进行。");
+inline constexpr int kUselessCharacterBoxes = 5;
+// The one box after those: how many more characters were removed.
+inline QString msgMoreUselessCharacters(int more) {
+    return QStringLiteral("另有 ") + QString::number(more) + QStringLiteral(" 个无用的字符或汉字已被自动清除。");
+}
+
+}  // namespace cesuan::texts

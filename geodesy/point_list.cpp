@@ -1,1 +1,138 @@
 #include "geodesy/point_list.h"
+
+#include "geodesy/geodesy_texts.h"
+#include "statistics/data_text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace cesuan {
+namespace {
+
+struct PointCharacterMapping {
+    char16_t result;
+    const char16_t* characters;
+};
+
+// The point list's own look-alikes, applied after the data-text clean-up.
+constexpr std::array kPointCharacters = std::to_array<PointCharacterMapping>({
+    {u'+', u"＋\u254B\u253C+"},
+    {u'-', u"_＿\u00B1\u2014\u2500\u2501\u2015－-"},
+    {u' ', u"\u3000 "},
+    {u'.', u"．。、."},
+    {u',', u"，,;；／/"},
+});
+
+QChar mapPointCharacter(QChar c) {
+    for (const PointCharacterMapping& row : kPointCharacters)
+        for (const char16_t* p = row.characters; *p; ++p)
+            if (c.unicode() == *p) return QChar(row.result);
+    return c;
+}
+
+bool keptByFilter(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'z') || (u >= u'0' && u <= u'9') || u == u',' || u == u'.' || u == u'-' ||
+           u == u'+' || u == u' ' || u <= 13;
+}
+
+// CR LF, a lone CR and a lone LF all become CR LF.
+QString withCrLfLineEnds(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            out += QStringLiteral("\r\n");
+            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else if (c == u'\n') {
+            out += QStringLiteral("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString rightAligned(const QString& s, int width) { return s.rightJustified(width, u' '); }
+QString leftAligned(const QString& s, int width) { return s.leftJustified(width, u' '); }
+
+}  // namespace
+
+QString ParsePointList(const QString& text, bool hasSerial, PointList& list, MessageBoxService& box) {
+    if (text.size() < 2) return text;
+
+    QString t = withCrLfLineEnds(TrimBlanks(text));
+    t = t.endsWith(u'\n') ? u' ' + t + u' ' : u' ' + t + QStringLiteral("\r\n ");
+
+    // Look-alikes to ASCII, one character for one.
+    t = NormaliseDataText(t);
+    for (QChar& c : t) c = mapPointCharacter(c);
+
+    // The filter: at most kUselessCharacterBoxes boxes, then one that counts the rest.
+    QString kept;
+    kept.reserve(t.size());
+    int removed = 0;
+    for (QChar c : t) {
+        if (keptByFilter(c)) {
+            kept += c;
+            continue;
+        }
+        ++removed;
+        if (removed <= texts::kUselessCharacterBoxes) box.show(texts::kMsgUselessCharacter);
+    }
+    if (removed > texts::kUselessCharacterBoxes)
+        box.show(texts::msgMoreUselessCharacters(removed - texts::kUselessCharacterBoxes));
+    t = kept;
+
+    // Every CR ends one line; every line is a point, numbered from 1.
+    list.points.assign(std::size_t(t.count(u'\r')), SurveyPoint{});
+    for (std::size_t i = 0; i < list.points.size(); ++i) list.points[i].serial = QString::number(i + 1);
+
+    qsizetype fieldStart = 0;
+    int field = 1;
+    std::size_t line = 0;  // 0-based
+    const auto store = [&](qsizetype end) {
+        const QString value = TrimBlanks(t.mid(fieldStart, end - fieldStart));
+        if (value.isEmpty() || line >= list.points.size()) return;
+        SurveyPoint& p = list.points[line];
+        const int column = hasSerial ? field - 1 : field;  // 0 is the serial, 1..4 the numbers
+        switch (column) {
+        case 0: p.serial = value; break;
+        case 1: p.x = ToCalcValue(CalcValue(value)); break;
+        case 2: p.y = ToCalcValue(CalcValue(value)); break;
+        case 3: p.h = ToCalcValue(CalcValue(value)); break;
+        case 4: p.extra = ToCalcValue(CalcValue(value)); break;
+        default: break;  // further fields are ignored
+        }
+    };
+    for (qsizetype d = 0; d + 1 < t.size(); ++d) {
+        if (t[d] == u',') {
+            store(d);
+            ++field;
+            fieldStart = d + 1;
+        } else if (t[d] == u'\r') {
+            store(d);
+            fieldStart = d + 2;  // past the LF
+            field = 1;
+            ++line;
+        }
+    }
+
+    // The aligned text.
+    int widths[5] = {0, 0, 0, 0, 0};
+    for (const SurveyPoint& p : list.points) {
+        const QString cells[5] = {p.serial, p.x.text(), p.y.text(), p.h.text(), p.extra.text()};
+        for (int c = 0; c < 5; ++c) widths[c] = std::max(widths[c], int(cells[c].size()));
+    }
+    QString aligned;
+    const QString separator = QStringLiteral(" ,");
+    for (const SurveyPoint& p : list.points) {
+        aligned += rightAligned(p.serial, widths[0]) + separator + leftAligned(p.x.text(), widths[1]) + separator +
+                   leftAligned(p.y.text(), widths[2]) + separator + rightAligned(p.h.text(), widths[3]) + separator +
+                   rightAligned(p.extra.text(), widths[4]) + QStringLiteral("\r\n");
+    }
+    return aligned;
+}
+
+}  // namespace cesuan

@@ -1,0 +1,40 @@
+#pragma once
+// The distance and bearing window's (Form214) texts. The blanks are part of the texts.
+
+#include <QString>
+
+namespace cesuan::texts::bearing {
+
+inline const QString kWindowTitle = QStringLiteral("距离方位 — 测算 CeSuan");
+
+inline const QString kStartPoints = QStringLiteral(
+    "A001,4395879.562,40400348.322,23.441\r\n"
+    " Z02,4394571.954,40397379.291,19.838\r\n"
+    "  z3,4394926.422,40397410.355,19.851");
+
+inline const QString kGridCoordinates = QStringLiteral("坐标数据为公里网--米");  // Check1 checked
+inline const QString kGeodeticCoordinates = QStringLiteral("坐标数据为经纬度");  // Check1 not checked
+inline const QString kCompute = QStringLiteral("进行计算");                      // Command1
+inline const QString kPrint = QStringLiteral("打印屏幕");                        // Command2
+inline const QString kTipPrint = QStringLiteral("安装打印机后才可执行打印功能");
+inline const QString kHeading = QStringLiteral("计算两点间距离和方位");  // Label1
+inline const QString kFormatNote = QStringLiteral(                      // Label2
+    "[序号]，纬度 X，经度 Y，高程 H 值必须采用，分隔数据！每行必须用回车符结束。   "
+    "输出的角度数据为 90 . 59 59 99 类型 --> 度 . 分 秒 百分秒。");
+inline const QString kZeroDirections = QStringLiteral("水平上用真北为0度，垂直向用平为0度。");  // Label4
+inline const QString kUsePoint = QStringLiteral("用点号");                  // Label5
+inline const QString kAsOrigin = QStringLiteral("作为原点计算其它点。");    // Label6
+inline const QString kColumnHeading =                                        // Label7
+    QStringLiteral("序号  平距(米)   水平角(度)   斜距(米)   仰俯角(度)");
+
+// The origin when no point is chosen.
+inline const QString kNoOrigin = QStringLiteral("0");
+
+// Command1 failed.
+inline const QString kMsgDataError = QStringLiteral("坐标数据存在错误，请修改后计算。");
+
+// The buttons to other screens (the captions are this program's own).
+inline const QString kCalculator = QStringLiteral("计算器");
+inline const QString kMenu = QStringLiteral("其它功能");
+
+}  // namespace cesuan::texts::bearing

@@ -1,0 +1,240 @@
+#include "screens/bearing_screen.h"
+
+#include "tests/support/journal_fixture.h"
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+namespace cesuan {
+namespace {
+
+class BearingScreenTest : public JournalTest {
+protected:
+    RecordingMessageBox box;
+    RecordingPrinter printer;
+    RecordingNavigator navigator;
+    BearingScreen screen{box, printer, navigator};
+
+    // The rows of Text2, split at " ," and trimmed.
+    std::vector<QStringList> rows() const {
+        std::vector<QStringList> result;
+        for (const QString& line : screen.text2.split(q(u"\r\n"), Qt::SkipEmptyParts)) {
+            QStringList cells = line.split(q(u" ,"));
+            for (QString& c : cells) c = c.trimmed();
+            result.push_back(cells);
+        }
+        return result;
+    }
+};
+
+// D.MMSSss back to decimal degrees, on the digits of the text.
+double DmsTextToDegrees(const QString& text) {
+    const bool negative = text.startsWith(u'-');
+    const QString t = negative ? text.mid(1) : text;
+    const qsizetype point = t.indexOf(u'.');
+    const double degrees = t.left(point < 0 ? t.size() : point).toDouble();
+    const QString rest = (point < 0 ? QString() : t.mid(point + 1)).leftJustified(8, u'0');
+    const double minutes = rest.left(2).toDouble();
+    const double seconds = (rest.mid(2, 2) + u'.' + rest.mid(4)).toDouble();
+    const double value = degrees + minutes / 60 + seconds / 3600;
+    return negative ? -value : value;
+}
+
+TEST_F(BearingScreenTest, StartsWithTheWindowTexts) {
+    EXPECT_EQ(screen.text1, q(u"A001,4395879.562,40400348.322,23.441\r\n"
+                              u" Z02,4394571.954,40397379.291,19.838\r\n"
+                              u"  z3,4394926.422,40397410.355,19.851"));
+    EXPECT_TRUE(screen.check1);
+    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为公里网--米"));
+    EXPECT_EQ(screen.combo2Items, QStringList({q(u"0")}));
+    EXPECT_EQ(screen.combo2Text, q(u"0"));
+    EXPECT_EQ(screen.command1Caption, q(u"进行计算"));
+    EXPECT_EQ(screen.command2Caption, q(u"打印屏幕"));
+    EXPECT_EQ(screen.command2Tooltip, q(u"安装打印机后才可执行打印功能"));
+    EXPECT_EQ(screen.label1, q(u"计算两点间距离和方位"));
+    EXPECT_EQ(screen.label2, q(u"[序号]，纬度 X，经度 Y，高程 H 值必须采用，分隔数据！每行必须用回车符结束。   "
+                               u"输出的角度数据为 90 . 59 59 99 类型 --> 度 . 分 秒 百分秒。"));
+    EXPECT_EQ(screen.label4, q(u"水平上用真北为0度，垂直向用平为0度。"));
+    EXPECT_EQ(screen.label5, q(u"用点号"));
+    EXPECT_EQ(screen.label6, q(u"作为原点计算其它点。"));
+    EXPECT_EQ(screen.label7, q(u"序号  平距(米)   水平角(度)   斜距(米)   仰俯角(度)"));
+    EXPECT_TRUE(screen.windowTitle.contains(q(u"距离方位")));
+}
+
+TEST_F(BearingScreenTest, CheckBoxCaptionFollowsItsValue) {
+    screen.check1Clicked(false);
+    EXPECT_FALSE(screen.check1);
+    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为经纬度"));
+    screen.check1Clicked(true);
+    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为公里网--米"));
+}
+
+TEST_F(BearingScreenTest, OriginListIsRefilledFromTheSerialsKeepingTheTypedText) {
+    const QString before = screen.text1;
+    screen.combo2Text = q(u"typed");
+    screen.combo2GotFocus();
+    EXPECT_EQ(screen.combo2Items, QStringList({q(u"0"), q(u"A001"), q(u"Z02"), q(u"z3")}));
+    EXPECT_EQ(screen.combo2Text, q(u"typed"));
+    EXPECT_EQ(screen.text1, before);
+
+    screen.check1Clicked(false);
+    screen.text1 = q(u"1,2,3\r\n4,5,6");
+    screen.combo2GotFocus();
+    EXPECT_EQ(screen.combo2Items, QStringList({q(u"0"), q(u"1"), q(u"2")}));
+}
+
+TEST_F(BearingScreenTest, StartDataFromA001) {
+    screen.combo2Text = q(u"A001");
+    screen.compute();
+    EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_EQ(screen.combo2Text, q(u"A001"));
+    EXPECT_TRUE(screen.text1.startsWith(q(u"A001 ,4395879.562 ,40400348.322 ,23.441 ,\r\n Z02 ,")));
+    const auto r = rows();
+    ASSERT_EQ(r.size(), 3u);
+    EXPECT_EQ(r[0], QStringList({q(u"A001"), q(u"0"), q(u"0"), q(u"0"), q(u"0")}));
+    // Z02 lies south-west: dX = -1307.608, dY = -2969.031, dH = -3.603. Values from Python's
+    // math.hypot and math.atan: 3244.2231, 180 + 66.230552 = 246°13'49.99", slope 3244.2251,
+    // vertical -0.063632 degrees = -0°03'49.08".
+    EXPECT_EQ(r[1], QStringList({q(u"Z02"), q(u"3244.223"), q(u"246.134999"), q(u"3244.225"), q(u"-0.034908")}));
+}
+
+TEST_F(BearingScreenTest, CardinalDirectionsAndThePlumbLine) {
+    screen.text1 = q(u"O,100,200,10\r\n"
+                     u"N,110,200,10\r\n"
+                     u"E,100,205,10\r\n"
+                     u"S,90,200,10\r\n"
+                     u"W,100,190,10\r\n"
+                     u"UP,100,200,15\r\n"
+                     u"DN,100,200,7\r\n"
+                     u"NE,103,204,15\r\n"
+                     u"SE,97,204,10\r\n"
+                     u"NW,103,196,5\r\n");
+    screen.combo2Text = q(u"O");
+    screen.compute();
+    ASSERT_TRUE(box.shown.isEmpty());
+    const std::vector<QStringList> want = {
+        {q(u"O"), q(u"0"), q(u"0"), q(u"0"), q(u"0")},
+        {q(u"N"), q(u"10"), q(u"0"), q(u"10"), q(u"0")},
+        {q(u"E"), q(u"5"), q(u"90"), q(u"5"), q(u"0")},
+        {q(u"S"), q(u"10"), q(u"180"), q(u"10"), q(u"0")},
+        {q(u"W"), q(u"10"), q(u"270"), q(u"10"), q(u"0")},
+        {q(u"UP"), q(u"0"), q(u"0"), q(u"5"), q(u"90")},
+        {q(u"DN"), q(u"0"), q(u"0"), q(u"3"), q(u"-90")},
+        // atan(4/3) = 53.13010235 degrees = 53°07'48.37"; the slope is 5√2.
+        {q(u"NE"), q(u"5"), q(u"53.074837"), q(u"7.071"), q(u"45")},
+        {q(u"SE"), q(u"5"), q(u"126.521163"), q(u"5"), q(u"0")},   // 180 - 53.130102
+        {q(u"NW"), q(u"5"), q(u"306.521163"), q(u"7.071"), q(u"-45")},  // 360 - 53.130102
+    };
+    EXPECT_EQ(rows(), want);
+}
+
+TEST_F(BearingScreenTest, TableColumnsAreRightAligned) {
+    screen.text1 = q(u"A,0,0,0\r\nBB,3,4,0\r\nC,-300,400,0");
+    screen.combo2Text = q(u"A");
+    screen.compute();
+    EXPECT_EQ(screen.text2, q(u" A ,  0 ,         0 ,  0 ,0\r\n"
+                              u"BB ,  5 , 53.074837 ,  5 ,0\r\n"
+                              u" C ,500 ,126.521163 ,500 ,0\r\n"));
+}
+
+TEST_F(BearingScreenTest, WithoutAChosenPointTheOriginIsZero) {
+    for (const char16_t* origin : {u"0", u"", u"nowhere"}) {
+        SCOPED_TRACE(QString::fromUtf16(origin).toStdString());
+        screen.text1 = q(u"P,3,4,0\r\nQ,0,0,-2");
+        screen.combo2Text = QString::fromUtf16(origin);
+        screen.compute();
+        EXPECT_EQ(screen.combo2Text, q(u"0"));
+        const auto r = rows();
+        ASSERT_EQ(r.size(), 2u);
+        EXPECT_EQ(r[0], QStringList({q(u"P"), q(u"5"), q(u"53.074837"), q(u"5"), q(u"0")}));
+        EXPECT_EQ(r[1], QStringList({q(u"Q"), q(u"0"), q(u"0"), q(u"2"), q(u"-90")}));
+    }
+}
+
+TEST_F(BearingScreenTest, ANonNumberFailsWithOneBoxAndABlankTable) {
+    const QString failure = q(u"坐标数据存在错误，请修改后计算。");
+    for (const char16_t* text : {u"A,1,2,3\r\nB,abc,5,6", u"A,1,2,3\r\nB,4,5,1e400"}) {
+        SCOPED_TRACE(QString::fromUtf16(text).toStdString());
+        box.shown.clear();
+        screen.text2 = q(u"old");
+        screen.text1 = QString::fromUtf16(text);
+        screen.combo2Text = q(u"A");
+        screen.compute();
+        EXPECT_EQ(box.shown, QStringList({failure}));
+        EXPECT_EQ(screen.text2, q(u" "));
+    }
+    // The start data read as a list without serials: "A001" is no number.
+    box.shown.clear();
+    screen.text1 = BearingScreen(box, printer, navigator).text1;
+    screen.check1Clicked(false);
+    screen.compute();
+    EXPECT_EQ(box.shown, QStringList({failure}));
+    // Once corrected, the same screen computes again.
+    box.shown.clear();
+    screen.text1 = q(u"1,2,3");
+    screen.compute();
+    EXPECT_TRUE(box.shown.isEmpty());
+    // x 1, y 2, h 3 from (0, 0, 0): √5, atan 2 = 63°26'05.82", √14, atan(3/√5) = 53°18'02.79".
+    EXPECT_EQ(screen.text2, q(u"1 ,2.236 ,63.260582 ,3.742 ,53.180279\r\n"));
+}
+
+TEST_F(BearingScreenTest, MatchesVectorGeometryOnRandomPoints) {
+    std::mt19937_64 rng(20261210);
+    std::uniform_real_distribution<double> northing(4300000, 4400000), easting(40300000, 40400000),
+        height(-50, 3000);
+    const auto fixed = [](double v, int places) { return QString::number(v, 'f', places); };
+    for (int set = 0; set < 20; ++set) {
+        std::vector<std::array<double, 3>> pts(8);
+        QString text;
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+            // Millimetre coordinates, as a survey gives them; the texts are the exact values.
+            pts[i] = {fixed(northing(rng), 3).toDouble(), fixed(easting(rng), 3).toDouble(),
+                      fixed(height(rng), 3).toDouble()};
+            if (set % 4 == 0 && i == 1) pts[i][0] = pts[0][0];  // due east or west of point 1
+            if (set % 4 == 1 && i == 2) pts[i][1] = pts[0][1];  // due north or south
+            text += q(u"P") + QString::number(i + 1) + u',' + fixed(pts[i][0], 3) + u',' + fixed(pts[i][1], 3) +
+                    u',' + fixed(pts[i][2], 3) + q(u"\r\n");
+        }
+        const std::size_t o = std::size_t(set) % pts.size();
+        screen.text1 = text;
+        screen.combo2Text = q(u"P") + QString::number(o + 1);
+        screen.compute();
+        ASSERT_TRUE(box.shown.isEmpty());
+        const auto r = rows();
+        ASSERT_EQ(r.size(), pts.size());
+        for (std::size_t i = 0; i < pts.size(); ++i) {
+            SCOPED_TRACE(testing::Message() << "set " << set << " point " << i + 1);
+            const double dx = pts[i][0] - pts[o][0], dy = pts[i][1] - pts[o][1], dh = pts[i][2] - pts[o][2];
+            const double d = std::hypot(dx, dy);
+            double azimuth = std::atan2(dy, dx) * 180 / std::numbers::pi;
+            if (azimuth < 0) azimuth += 360;
+            const double vertical = std::atan2(dh, d) * 180 / std::numbers::pi;
+            EXPECT_NEAR(r[i][1].toDouble(), d, 0.0005 + 1e-9 * d);
+            EXPECT_NEAR(r[i][3].toDouble(), std::hypot(d, dh), 0.0005 + 1e-9 * d);
+            double diff = std::fabs(DmsTextToDegrees(r[i][2]) - azimuth);
+            diff = std::min(diff, 360 - diff);
+            EXPECT_LT(diff, 2e-6) << r[i][2].toStdString();
+            EXPECT_NEAR(DmsTextToDegrees(r[i][4]), vertical, 2e-6) << r[i][4].toStdString();
+            // Seconds and minutes of a D.MMSSss text stay below 60.
+            const QString frac = r[i][2].section(u'.', 1).leftJustified(4, u'0');
+            EXPECT_LT(frac.left(2).toInt(), 60);
+            EXPECT_LT(frac.mid(2, 2).toInt(), 60);
+        }
+    }
+}
+
+TEST_F(BearingScreenTest, PrintAndOtherScreens) {
+    screen.printScreen();
+    EXPECT_EQ(printer.printed, 1);
+    screen.showCalculator();
+    screen.showMenu();
+    EXPECT_EQ(navigator.shown, (std::vector<ScreenId>{ScreenId::Main, ScreenId::ModuleMenu}));
+    EXPECT_TRUE(screen.statusLine.isEmpty());
+    navigator.missing = {ScreenId::ModuleMenu};
+    screen.showMenu();
+    EXPECT_EQ(screen.statusLine, q(u"[其它功能]模块即将推出，敬请期待。"));
+}
+
+}  // namespace
+}  // namespace cesuan
