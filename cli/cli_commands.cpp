@@ -5,6 +5,9 @@
 #include "evaluator/settings.h"
 #include "geodesy/projection.h"
 #include "screens/angle_screen.h"
+#include "screens/attitude_screen.h"
+#include "screens/bearing_screen.h"
+#include "geodesy/point_list.h"
 #include "screens/coordinate_screen.h"
 #include "screens/coordinate_texts.h"
 #include "screens/main_screen.h"
@@ -31,6 +34,9 @@ const char kUsage[] =
     "       cesuan-cli stats [--lead 0|1|2|3] [--sep C|tab|blank] [FILE]\n"
     "       cesuan-cli coord --op J6|J3|J1.5|6J|3J|1.5J|1.5to3|3to6|3to1.5|6to3 [--ellipsoid BJ|XA|WGS|CGCS]\n"
     "                        [--meridian DEG] [--order XYZ|YXZ] [--sep C] [--no-serial] [--limit N] [FILE]\n"
+    "       cesuan-cli points [--no-serial] [FILE]\n"
+    "       cesuan-cli bearing [--origin SERIAL] [--no-serial] [FILE]\n"
+    "       cesuan-cli attitude [--first SERIAL] [FILE]\n"
     "\n"
     "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
     "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
@@ -43,7 +49,12 @@ const char kUsage[] =
     "       separator (*).\n"
     "coord  converts the points in FILE (or standard input) as the coordinate screen does and\n"
     "       prints the result block; the cleaned input and its remarks go to standard error.\n"
-    "       Defaults: BJ, meridian 117, order XYZ, separator \",\", serials, no point limit.\n";
+    "       Defaults: BJ, meridian 117, order XYZ, separator \",\", serials, no point limit.\n"
+    "points    prints the aligned text of a point list (serial, X, Y, H by commas).\n"
+    "bearing   distance, bearing, slope distance and vertical angle of every point from the\n"
+    "          origin (its serial, or 0 for the point 0, 0, 0) as the bearing screen shows them.\n"
+    "attitude  strike, dip direction and dip of the plane through three points, starting at\n"
+    "          --first (0: the first three points), as the attitude screen shows them.\n";
 
 void write(std::FILE* f, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -315,6 +326,49 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     return 0;
 }
 
+// points, bearing and attitude: the survey screens on a point list.
+int survey(const QString& command, const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption noSerial(QStringLiteral("no-serial"), QStringLiteral("the lines carry no serials"));
+    const QCommandLineOption origin(QStringLiteral("origin"), QStringLiteral("serial of the origin"),
+                                    QStringLiteral("SERIAL"), QStringLiteral("0"));
+    const QCommandLineOption first(QStringLiteral("first"), QStringLiteral("serial of the first point"),
+                                   QStringLiteral("SERIAL"), QStringLiteral("0"));
+    if (command == u"attitude") parser.addOption(first);
+    else parser.addOption(noSerial);
+    if (command == u"bearing") parser.addOption(origin);
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, command + QStringLiteral(" reads one FILE"));
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+
+    StderrMessageBox messages(err);
+    NoPrinter printer;
+    NoScreens screens;
+    QString result;
+    if (command == u"points") {
+        PointList list;
+        result = ParsePointList(*input, !parser.isSet(noSerial), list, messages);
+    } else if (command == u"bearing") {
+        BearingScreen screen(messages, printer, screens);
+        screen.check1Clicked(!parser.isSet(noSerial));
+        screen.text1 = *input;
+        screen.combo2Text = parser.value(origin);
+        screen.compute();
+        result = screen.text2;
+    } else {
+        AttitudeScreen screen(messages, printer, screens);
+        screen.text1 = *input;
+        screen.combo2Text = parser.value(first);
+        screen.compute();
+        result = screen.text2;
+    }
+    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    write(out, result.endsWith(u'\n') ? result : result + u'\n');
+    return 0;
+}
+
 }  // namespace
 
 QStringList splitLines(const QString& text) {
@@ -332,6 +386,8 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"angle") return angle(rest, out, err);
     if (command == u"stats") return stats(rest, in, out, err);
     if (command == u"coord") return coord(rest, in, out, err);
+    if (command == u"points" || command == u"bearing" || command == u"attitude")
+        return survey(command, rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {
         std::fputs(kUsage, out);
         return 0;

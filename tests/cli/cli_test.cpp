@@ -116,6 +116,23 @@ TEST(CliCoord, ConvertsAsTheCoordinateScreen) {
     EXPECT_TRUE(r.out.contains(u"P , 39.41255360 , 117.50178730 ")) << r.out.toStdString();
 }
 
+TEST(CliSurvey, PointsBearingAndAttitude) {
+    const QByteArray list("A001,4395879.562,40400348.322,23.441\nZ02,4394571.954,40397379.291,19.838\r\nz3,4394926.422,40397410.355,19.851\n");
+    Outcome r = cli({QStringLiteral("points")}, list);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"A001 ,4395879.562 ,40400348.322 ,23.441 ,", u" Z02 ,4394571.954 ,40397379.291 ,19.838 ,",
+                            u"  z3 ,4394926.422 ,40397410.355 ,19.851 ,"}));
+
+    r = cli({QStringLiteral("bearing"), QStringLiteral("--origin"), QStringLiteral("A001")}, list);
+    EXPECT_EQ(r.out, lines({u"A001 ,       0 ,         0 ,       0 ,        0", u" Z02 ,3244.223 ,246.134999 ,3244.225 ,-0.034908",
+                            u"  z3 ,3088.709 ,252.013294 ,3088.712 ,-0.035974"}));
+
+    r = cli({QStringLiteral("attitude"), QStringLiteral("--first"), QStringLiteral("G4")},
+            QString::fromUtf16(u"G4,0,0,0\nG5,2,0,-2\nG6,0,2,-2\n例,1,1\n").toUtf8());
+    EXPECT_TRUE(r.out.contains(u"    走向为 135 度\n    倾向为 45 度\n    倾角为 54.44082 度。")) << r.out.toStdString();
+    EXPECT_EQ(r.err, lines({u"数据中存在无用的字符或汉字！已被自动清除，计算继续进行。"}));  // the removed 例
+}
+
 TEST(CliUsage, BadUsageExitsWithTwo) {
     const QStringList bad[] = {
         {},
@@ -128,6 +145,7 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         {QStringLiteral("stats"), QStringLiteral("--lead"), QStringLiteral("4")},
         {QStringLiteral("stats"), QStringLiteral("--sep"), QStringLiteral("xy")},
         {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J7")},
+        {QStringLiteral("attitude"), QStringLiteral("--origin"), QStringLiteral("A")},
         {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS")},
     };
     for (const QStringList& arguments : bad) {
