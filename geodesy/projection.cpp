@@ -12,6 +12,7 @@
 #include <limits>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 namespace cesuan {
 
@@ -96,6 +97,19 @@ double& currentCentralMeridian() {
 }
 
 void SetEllipsoid(const QString& code) {
+    // The four codes as the screens pass them, without blanks and in capitals, at once.
+    const QChar* c = code.constData();
+    const qsizetype n = code.size();
+    const EllipsoidConstants* exact = n == 2 && c[0] == u'B' && c[1] == u'J' ? &kBeijing1954
+                                      : n == 2 && c[0] == u'X' && c[1] == u'A' ? &kXian1980
+                                      : n == 3 && c[0] == u'W' && c[1] == u'G' && c[2] == u'S' ? &kWgs84
+                                      : n == 4 && c[0] == u'C' && c[1] == u'G' && c[2] == u'C' && c[3] == u'S'
+                                          ? &kCgcs2000
+                                          : nullptr;
+    if (exact) {
+        ellipsoid() = *exact;
+        return;
+    }
     // Trimmed of blanks and upper-cased. An ASCII code is compared in place; any other goes
     // through QString::toUpper, which may still make one of the codes ("wgſ" is "WGS").
     qsizetype from = 0, to = code.size();
@@ -516,6 +530,21 @@ std::optional<Decimal15> decimal15(double v) {
     return Decimal15{coefficient, scale, std::signbit(v)};
 }
 
+// The integer part of d, the decimal of v, and the rest below it (in units of 10^-scale, for
+// scale <= 19). The integer part is that of v, worked out beside the decimal, unless the
+// rounding to 15 digits carried into the next integer (59.99999999999999 is 60.0000000000000).
+struct Split {
+    std::uint64_t whole, fraction;
+};
+Split splitDecimal(const Decimal15& d, double v) {
+    const std::uint64_t unit = kPow10[std::size_t(d.scale)];
+    const std::uint64_t whole = std::uint64_t(std::abs(v));  // |v| < 179769313486232: exact
+    const std::uint64_t fraction = d.coefficient - whole * unit;  // the decimal is not below whole
+    if (fraction < unit) return {whole, fraction};
+    const std::uint64_t carried = d.integerPart();
+    return {carried, d.coefficient - carried * unit};
+}
+
 // GeoRound's result as a decimal: d rounded half up to `places` places, when it has more.
 Decimal15 roundedTo(Decimal15 d, int places) {
     if (d.whole() || places >= d.scale) return d;
@@ -583,8 +612,8 @@ double dmsToDegreesFast(double angle) {
     if (beyondDecimalLimit(angle)) return angle;
     const std::optional<Decimal15> d = decimal15(angle);
     if (!d || d->scale > 19) return textual::GeoDmsToDegrees(angle);
-    const std::uint64_t whole = d->integerPart();
-    std::uint64_t fraction = d->coefficient - whole * kPow10[std::size_t(d->scale)];
+    const auto [whole, integerRest] = splitDecimal(*d, angle);
+    std::uint64_t fraction = integerRest;
     if (fraction == 0) return angle;  // whole degrees
     int scale = d->scale;
     if (scale < 4) {  // ".5" reads as ".5000": 50 minutes
@@ -648,8 +677,7 @@ double degreesToDmsFast(double degrees) {
     const std::optional<Decimal15> d = decimal15(degrees);
     if (!d || d->scale > 15) return textual::GeoDegreesToDms(degrees);
     const std::uint64_t unit = kPow10[std::size_t(d->scale)];
-    const std::uint64_t whole = d->integerPart();
-    const std::uint64_t fraction = d->coefficient - whole * unit;
+    const auto [whole, fraction] = splitDecimal(*d, degrees);
     if (fraction == 0) return degrees;  // whole degrees
     const std::uint64_t minutes = divPow10(fraction * 60, d->scale);
     const std::uint64_t restSixtieths = fraction * 60 - minutes * unit;  // of a minute, in 1/unit
@@ -828,6 +856,31 @@ double zoneNumber(ZoneWidth w, double meridian) {
     return A::round(meridian / 1.5 - 1, 0);
 }
 
+// The central meridian for d and its zone number. The fast form keeps recent answers: the
+// same width and the same d (bit for bit) give the same two numbers.
+template <class A>
+std::pair<double, double> zoneOf(ZoneWidth w, double d) {
+    const double L0 = zoneMeridian<A>(w, d);
+    return {L0, zoneNumber<A>(w, L0)};
+}
+template <>
+std::pair<double, double> zoneOf<FastArithmetic>(ZoneWidth w, double d) {
+    struct Last {
+        ZoneWidth w;
+        std::uint64_t d;
+        std::pair<double, double> zone;
+    };
+    // A few dozen recent answers, placed by the bits of d.
+    static std::array<std::optional<Last>, 64> recent;
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(d);
+    std::optional<Last>& slot = recent[std::size_t((bits ^ (bits >> 17) ^ (bits >> 35)) % recent.size())];
+    if (!slot || slot->w != w || slot->d != bits) {
+        const double L0 = zoneMeridian<FastArithmetic>(w, d);
+        slot = Last{w, bits, {L0, zoneNumber<FastArithmetic>(w, L0)}};
+    }
+    return slot->zone;
+}
+
 template <class A>
 QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chosenMeridian,
                   const QString& ellipsoidCode) {
@@ -841,14 +894,14 @@ QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chose
     }
     const ZoneRule rule = zoneRule(w);
     const double d = std::abs(L - chosenMeridian) > rule.farThreshold ? L : chosenMeridian;
-    const double L0 = zoneMeridian<A>(w, d);
+    const auto [L0, zoneNumberOfL0] = zoneOf<A>(w, d);
     currentCentralMeridian() = L0;
 
     const double Br = A::degreesToRadians(A::dmsToDegrees(B));
     const double Ld = A::dmsToDegrees(L);
     const double Lr = A::degreesToRadians(Ld);
     const double L0r = A::degreesToRadians(L0);
-    double P = zoneNumber<A>(w, L0) * 1000000;
+    double P = zoneNumberOfL0 * 1000000;
     P = P >= 0 ? P + e.falseEasting : P - e.falseEasting;
 
     const double s = std::sin(Br);

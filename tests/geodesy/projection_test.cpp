@@ -208,6 +208,7 @@ TEST(Ellipsoids, CodesPickRowsAndTheScreenListsThemInOrder) {
     const Case cases[] = {
         {u"BJ", &kBeijing1954}, {u" xa ", &kXian1980}, {u"wgs", &kWgs84},     {u"CGCS", &kCgcs2000},
         {u"", &kBeijing1954},   {u"WGS84", &kBeijing1954}, {u"X A", &kBeijing1954},
+        {u"XA", &kXian1980},    {u"WGS", &kWgs84},     {u"CGC", &kBeijing1954}, {u"BJ ", &kBeijing1954},
         {u"\tXA", &kBeijing1954},  // only blanks are trimmed
         {u"wgſ", &kWgs84},         // upper-casing makes ſ an S
     };
@@ -690,7 +691,10 @@ TEST(SameDigits, HelpersMatchTheirTextualForms) {
         // ties of the 15-digit decimal (half to even), and of the rounding helpers
         123456789012344.5, 123456789012345.5, 12345678901234.25, 12345678901234.75, 1234567890123.125,
         0.5, 2.5, -2.5, 1.005, 2.675, 0.1 + 0.2, 179769313486231.5, -179769313486232.0, 1e-13, 3e-9,
-        59.99999999999999, 29.999999999, 21.2499994444444, 117.4960, 117.5960, -0.006, 0, -0.0};
+        59.99999999999999, 29.999999999, 21.2499994444444, 117.4960, 117.5960, -0.006, 0, -0.0,
+        // the 15-digit decimal carried into the next integer
+        0.9999999999999999, 117.99999999999999, -39.999999999999996, 9.999999999999998,
+        99.99999999999999, 179.99999999999997};
     for (int i = 0; i < 120000; ++i) {
         double v = wide(rng);
         switch (i % 6) {
@@ -716,6 +720,34 @@ TEST(SameDigits, HelpersMatchTheirTextualForms) {
         same("GeoNormaliseDms", v, GeoNormaliseDms(v), textual::GeoNormaliseDms(v));
     }
     EXPECT_EQ(mismatches, 0);
+}
+
+TEST(SameDigits, RepeatedZoneChoicesMatchTheTextualForms) {
+    // The fast projections keep recent zone choices: the same chosen meridian again, under
+    // another width or after other meridians, must still give the textual results.
+    const double chosen[] = {117, 117.5, 0.0, -0.0, 111, 118.5, 117};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const Width w : {Width::Six, Width::Three, Width::OneAndHalf}) {
+            for (const double meridian : chosen) {
+                for (const double l : {117.3, 0.3, -0.3}) {
+                    SCOPED_TRACE(std::string(name(w)) + " " + show(l) + " chosen " + show(meridian));
+                    double x1 = 39.4125536, y1 = l, x2 = x1, y2 = l;
+                    const QString m1 = forward(w, x1, y1, meridian, u16(u"BJ"));
+                    const double meridian1 = currentCentralMeridian();
+                    QString m2;
+                    switch (w) {
+                    case Width::Six: m2 = textual::GeoToZone6(x2, y2, meridian, u16(u"BJ")); break;
+                    case Width::Three: m2 = textual::GeoToZone3(x2, y2, meridian, u16(u"BJ")); break;
+                    case Width::OneAndHalf: m2 = textual::GeoToZone1p5(x2, y2, meridian, u16(u"BJ")); break;
+                    }
+                    EXPECT_EQ(m1, m2);
+                    EXPECT_EQ(meridian1, currentCentralMeridian());
+                    EXPECT_EQ(x1, x2);
+                    EXPECT_EQ(y1, y2);
+                }
+            }
+        }
+    }
 }
 
 TEST(SameDigits, ProjectionsMatchTheirTextualForms) {
