@@ -1,7 +1,7 @@
 // cesuan-screenshots [DIR]: renders each window of the program with an example in it to
 // DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
-// DIR/statistics_window.png and DIR/coordinate_window.png (DIR defaults to
-// docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and
+// DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png and
+// DIR/attitude_window.png (DIR defaults to docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and
 // web pages are only recorded.
 
 #include "screens/platform.h"
@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 #include <cstdio>
 
@@ -19,6 +21,18 @@ namespace {
 
 void click(QWidget* window, const char* button) {
     window->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+    QApplication::processEvents();
+}
+
+// Puts the point list into Text1, lets Combo2 refill its list from it (as when it gets the
+// focus) and chooses the serial; the focus then goes to Command1, as clicking it does.
+void setPoints(QWidget* window, const QString& points, const QString& serial) {
+    window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(points);
+    auto* combo = window->findChild<QComboBox*>(QStringLiteral("Combo2"));
+    combo->setFocus();
+    QApplication::processEvents();
+    combo->setCurrentIndex(combo->findText(serial));
+    window->findChild<QWidget*>(QStringLiteral("Command1"))->setFocus();
     QApplication::processEvents();
 }
 
@@ -85,6 +99,21 @@ int main(int argc, char* argv[]) {
     QWidget* coordinates = open(screens, cesuan::ScreenId::Coordinates);
     click(coordinates, "CommandJto6");
     ok = save(coordinates, dir, QStringLiteral("coordinate_window.png")) && ok;
+
+    // The start points measured from A001.
+    QWidget* bearing = open(screens, cesuan::ScreenId::Bearing);
+    setPoints(bearing, QStringLiteral("A001,4395879.562,40400348.322,23.441\n"
+                                      "Z02,4394571.954,40397379.291,19.838\n"
+                                      "z3,4394926.422,40397410.355,19.851"),
+              QStringLiteral("A001"));
+    click(bearing, "Command1");
+    ok = save(bearing, dir, QStringLiteral("bearing_window.png")) && ok;
+
+    // The plane Z = -X - Y through G4, G5 and G6: strike 135 degrees.
+    QWidget* attitude = open(screens, cesuan::ScreenId::Attitude);
+    setPoints(attitude, QStringLiteral("G4,0,0,0\nG5,2,0,-2\nG6,0,2,-2"), QStringLiteral("G4"));
+    click(attitude, "Command1");
+    ok = save(attitude, dir, QStringLiteral("attitude_window.png")) && ok;
 
     for (const QString& text : messages.shown) std::fprintf(stderr, "message box: %s\n", qPrintable(text));
     return ok ? 0 : 1;

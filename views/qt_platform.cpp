@@ -1,6 +1,8 @@
 #include "views/qt_platform.h"
 
 #include "views/angle_screen_view.h"
+#include "views/attitude_view.h"
+#include "views/bearing_view.h"
 #include "views/coordinate_view.h"
 #include "views/main_window_view.h"
 #include "views/statistics_view.h"
@@ -62,12 +64,12 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Angles: return std::make_unique<AngleScreenView>(messages_);
     case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_);
     case ScreenId::Coordinates: return std::make_unique<CoordinateView>(messages_, web_, *this);
+    case ScreenId::Bearing: return std::make_unique<BearingView>(messages_, *this);
+    case ScreenId::Attitude: return std::make_unique<AttitudeView>(messages_, *this);
     case ScreenId::ModuleMenu:
     case ScreenId::Help:
     case ScreenId::BaseCalculator:
     case ScreenId::NumberSplit:
-    case ScreenId::Bearing:
-    case ScreenId::Attitude:
         break;
     }
     return nullptr;

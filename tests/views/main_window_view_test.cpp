@@ -259,8 +259,6 @@ void MainWindowViewTest::missingScreenIsAnnounced_data() {
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("status");
     QTest::newRow("bases") << QStringLiteral("dcButton3") << int(ScreenId::BaseCalculator) << QStringLiteral("[进制换算]模块即将推出，敬请期待。");
-    QTest::newRow("bearing") << QStringLiteral("dcButton6") << int(ScreenId::Bearing) << QStringLiteral("[距离方位]模块即将推出，敬请期待。");
-    QTest::newRow("attitude") << QStringLiteral("dcButton7") << int(ScreenId::Attitude) << QStringLiteral("[面体产状]模块即将推出，敬请期待。");
     QTest::newRow("help") << QStringLiteral("dcButton14") << int(ScreenId::Help) << QStringLiteral("[帮 助]模块即将推出，敬请期待。");
 }
 

@@ -1,0 +1,131 @@
+#include "views/attitude_view.h"
+
+#include "screens/attitude_texts.h"
+#include "views/box_font.h"
+#include "views/line_ends.h"
+#include "ui_attitude_view.h"
+
+#include <QEvent>
+
+#include <tuple>
+
+namespace cesuan {
+
+namespace t = texts::attitude;
+
+namespace {
+
+void setTextIfChanged(QPlainTextEdit* box, const QString& text) {
+    if (box->toPlainText() != text) box->setPlainText(text);  // keeps the caret unless the text changed
+}
+
+}  // namespace
+
+AttitudeView::AttitudeView(MessageBoxService& messages, ScreenNavigator& screens, QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::AttitudeView>()),
+      printer_(*this),
+      screen_(messages, printer_, screens) {
+    ui_->setupUi(this);
+    setUpTexts();
+    connectControls();
+    ui_->Combo2->installEventFilter(this);
+    copyOut();  // the start points and the first point "0" as the controller loaded them
+}
+
+AttitudeView::~AttitudeView() = default;
+
+void AttitudeView::setUpTexts() {
+    setWindowTitle(screen_.windowTitle);
+
+    ui_->Label1->setText(screen_.label1);
+    QFont heading = ui_->Label1->font();
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    heading.setBold(true);
+    ui_->Label1->setFont(heading);
+    ui_->Label2->setText(screen_.label2);
+    ui_->Label4->setText(screen_.label4);
+    ui_->Label5->setText(screen_.label5);
+    ui_->Label6->setText(screen_.label6);
+
+    // A typed serial is read as typed: no completion from the list, and it joins no list.
+    ui_->Combo2->setCompleter(nullptr);
+    ui_->Combo2->setInsertPolicy(QComboBox::NoInsert);
+    ui_->Combo2->setMinimumContentsLength(8);
+    ui_->Combo2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    // The boxes use the monospaced font where a Chinese character takes two columns; neither
+    // box wraps its lines.
+    const QFont font = boxFont();
+    const QFontMetrics metrics(font);
+    ui_->Label7->setText(screen_.label7);
+    // The heading starts where the lines of the box under it start: after its frame and the
+    // margin of 4 pixels a plain text box keeps round its text.
+    constexpr int kTextMargin = 4;
+    ui_->Label7->setIndent(ui_->Text2->frameWidth() + kTextMargin);
+    for (QPlainTextEdit* box : {ui_->Text1, ui_->Text2}) {
+        box->setFont(font);
+        box->setMinimumHeight(metrics.lineSpacing() * 10 + 12);
+    }
+    ui_->Text1->setMinimumWidth(metrics.horizontalAdvance(QString(40, u'0')) + 2 * metrics.lineSpacing());
+    ui_->Text2->setMinimumWidth(metrics.horizontalAdvance(QString(50, u'0')) + 2 * metrics.lineSpacing());
+}
+
+void AttitudeView::connectControls() {
+    const std::tuple<QPushButton*, QString, QString, void (AttitudeScreen::*)()> buttons[] = {
+        {ui_->Command1, screen_.command1Caption, QString(), &AttitudeScreen::compute},
+        {ui_->Command2, screen_.command2Caption, screen_.command2Tooltip, &AttitudeScreen::printScreen},
+        {ui_->CommandJsq, t::kCalculator, QString(), &AttitudeScreen::showCalculator},
+        {ui_->CommandQiTa, t::kMenu, QString(), &AttitudeScreen::showMenu},
+    };
+    for (const auto& [button, caption, tip, command] : buttons) {
+        button->setText(caption);
+        button->setToolTip(tip);
+        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
+    }
+    connect(ui_->Check1, &QCheckBox::clicked, this,
+            [this](bool checked) { run([this, checked] { screen_.check1Clicked(checked); }); });
+}
+
+template <typename Operation>
+void AttitudeView::run(Operation operation) {
+    if (busy_) return;
+    busy_ = true;
+    copyIn();
+    operation();
+    copyOut();
+    busy_ = false;
+}
+
+void AttitudeView::copyIn() {
+    screen_.text1 = toControllerLines(ui_->Text1->toPlainText());
+    screen_.text2 = toControllerLines(ui_->Text2->toPlainText());
+    screen_.combo2Text = ui_->Combo2->currentText();
+    screen_.check1 = ui_->Check1->isChecked();
+}
+
+void AttitudeView::copyOut() {
+    setTextIfChanged(ui_->Text1, toWidgetLines(screen_.text1));
+    setTextIfChanged(ui_->Text2, toWidgetLines(screen_.text2));
+    QStringList items;
+    for (int i = 0; i < ui_->Combo2->count(); ++i) items.append(ui_->Combo2->itemText(i));
+    if (items != screen_.combo2Items) {
+        ui_->Combo2->clear();
+        ui_->Combo2->addItems(screen_.combo2Items);
+    }
+    if (ui_->Combo2->currentText() != screen_.combo2Text) {
+        const int index = ui_->Combo2->findText(screen_.combo2Text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0) ui_->Combo2->setCurrentIndex(index);
+        ui_->Combo2->setEditText(screen_.combo2Text);
+    }
+    ui_->Check1->setChecked(screen_.check1);
+    ui_->Check1->setText(screen_.check1Caption);
+    ui_->StatusLine->setText(screen_.statusLine);
+}
+
+bool AttitudeView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == ui_->Combo2) run([this] { screen_.combo2GotFocus(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace cesuan

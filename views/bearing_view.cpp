@@ -1,0 +1,132 @@
+#include "views/bearing_view.h"
+
+#include "screens/bearing_texts.h"
+#include "views/box_font.h"
+#include "views/line_ends.h"
+#include "ui_bearing_view.h"
+
+#include <QEvent>
+
+#include <tuple>
+
+namespace cesuan {
+
+namespace t = texts::bearing;
+
+namespace {
+
+void setTextIfChanged(QPlainTextEdit* box, const QString& text) {
+    if (box->toPlainText() != text) box->setPlainText(text);  // keeps the caret unless the text changed
+}
+
+}  // namespace
+
+BearingView::BearingView(MessageBoxService& messages, ScreenNavigator& screens, QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::BearingView>()),
+      printer_(*this),
+      screen_(messages, printer_, screens) {
+    ui_->setupUi(this);
+    setUpTexts();
+    connectControls();
+    ui_->Combo2->installEventFilter(this);
+    copyOut();  // the start points and the origin "0" as the controller loaded them
+}
+
+BearingView::~BearingView() = default;
+
+void BearingView::setUpTexts() {
+    setWindowTitle(screen_.windowTitle);
+
+    ui_->Label1->setText(screen_.label1);
+    QFont heading = ui_->Label1->font();
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    heading.setBold(true);
+    ui_->Label1->setFont(heading);
+    ui_->Label2->setText(screen_.label2);
+    ui_->Label4->setText(screen_.label4);
+    ui_->Label5->setText(screen_.label5);
+    ui_->Label6->setText(screen_.label6);
+
+    // A typed origin is read as typed: no completion from the list, and it joins no list.
+    ui_->Combo2->setCompleter(nullptr);
+    ui_->Combo2->setInsertPolicy(QComboBox::NoInsert);
+    ui_->Combo2->setMinimumContentsLength(8);
+    ui_->Combo2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    // The table lines up under its heading only in a monospaced font where a Chinese
+    // character takes two columns; neither box wraps its lines.
+    const QFont font = boxFont();
+    const QFontMetrics metrics(font);
+    ui_->Label7->setFont(font);
+    ui_->Label7->setText(screen_.label7);
+    // The heading starts where the lines of the box under it start: after its frame and the
+    // margin of 4 pixels a plain text box keeps round its text.
+    constexpr int kTextMargin = 4;
+    ui_->Label7->setIndent(ui_->Text2->frameWidth() + kTextMargin);
+    for (QPlainTextEdit* box : {ui_->Text1, ui_->Text2}) {
+        box->setFont(font);
+        box->setMinimumHeight(metrics.lineSpacing() * 10 + 12);
+    }
+    ui_->Text1->setMinimumWidth(metrics.horizontalAdvance(QString(40, u'0')) + 2 * metrics.lineSpacing());
+    ui_->Text2->setMinimumWidth(metrics.horizontalAdvance(screen_.label7) + 2 * metrics.lineSpacing());
+}
+
+void BearingView::connectControls() {
+    const std::tuple<QPushButton*, QString, QString, void (BearingScreen::*)()> buttons[] = {
+        {ui_->Command1, screen_.command1Caption, QString(), &BearingScreen::compute},
+        {ui_->Command2, screen_.command2Caption, screen_.command2Tooltip, &BearingScreen::printScreen},
+        {ui_->CommandJsq, t::kCalculator, QString(), &BearingScreen::showCalculator},
+        {ui_->CommandQiTa, t::kMenu, QString(), &BearingScreen::showMenu},
+    };
+    for (const auto& [button, caption, tip, command] : buttons) {
+        button->setText(caption);
+        button->setToolTip(tip);
+        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
+    }
+    connect(ui_->Check1, &QCheckBox::clicked, this,
+            [this](bool checked) { run([this, checked] { screen_.check1Clicked(checked); }); });
+}
+
+template <typename Operation>
+void BearingView::run(Operation operation) {
+    if (busy_) return;
+    busy_ = true;
+    copyIn();
+    operation();
+    copyOut();
+    busy_ = false;
+}
+
+void BearingView::copyIn() {
+    screen_.text1 = toControllerLines(ui_->Text1->toPlainText());
+    screen_.text2 = toControllerLines(ui_->Text2->toPlainText());
+    screen_.combo2Text = ui_->Combo2->currentText();
+    screen_.check1 = ui_->Check1->isChecked();
+}
+
+void BearingView::copyOut() {
+    setTextIfChanged(ui_->Text1, toWidgetLines(screen_.text1));
+    setTextIfChanged(ui_->Text2, toWidgetLines(screen_.text2));
+    QStringList items;
+    for (int i = 0; i < ui_->Combo2->count(); ++i) items.append(ui_->Combo2->itemText(i));
+    if (items != screen_.combo2Items) {
+        ui_->Combo2->clear();
+        ui_->Combo2->addItems(screen_.combo2Items);
+    }
+    if (ui_->Combo2->currentText() != screen_.combo2Text) {
+        const int index = ui_->Combo2->findText(screen_.combo2Text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0) ui_->Combo2->setCurrentIndex(index);
+        ui_->Combo2->setEditText(screen_.combo2Text);
+    }
+    ui_->Check1->setChecked(screen_.check1);
+    ui_->Check1->setText(screen_.check1Caption);
+    ui_->StatusLine->setText(screen_.statusLine);
+}
+
+bool BearingView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == ui_->Combo2) run([this] { screen_.combo2GotFocus(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace cesuan
