@@ -1,0 +1,316 @@
+#include "radix/radix.h"
+
+#include "engine/journal.h"
+#include "engine/power.h"
+#include "radix/radix_texts.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+
+namespace cesuan {
+namespace {
+
+const QString kZero = QStringLiteral("0");
+const QString kFailure = QStringLiteral("-1");
+
+bool isBinaryDigit(QChar c) { return c == u'0' || c == u'1'; }
+bool isHexAlphabet(QChar c) { return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F'); }
+
+// The accepted prefix of an already trimmed text: alphabet characters, "." anywhere, "-"
+// in the first place only; the first other character ends it.
+template <typename Alphabet>
+QString acceptedPrefix(const QString& trimmed, Alphabet inAlphabet) {
+    qsizetype end = 0;
+    for (; end < trimmed.size(); ++end) {
+        const QChar c = trimmed[end];
+        if (inAlphabet(c) || c == u'.' || (c == u'-' && end == 0)) continue;
+        break;
+    }
+    return trimmed.left(end);
+}
+
+// The number texts are split at their first ".": integer digits and fraction digits.
+struct Magnitude {
+    bool negative = false;
+    QString integer;
+    QString fraction;
+    bool hasPoint = false;
+};
+
+Magnitude splitMagnitude(const QString& prefix, QString magnitude) {
+    Magnitude m;
+    m.negative = prefix.startsWith(u'-');
+    const qsizetype point = magnitude.indexOf(u'.');
+    m.hasPoint = point >= 0;
+    m.integer = m.hasPoint ? magnitude.left(point) : magnitude;
+    if (m.hasPoint) m.fraction = magnitude.mid(point + 1);
+    return m;
+}
+
+// Counts the failure and shows its box; the result every failed conversion returns.
+QString conversionFailure(const QString& argument, const QString& from, const QString& to,
+                          MessageBoxService& box) {
+    box.show(texts::msgRadixConversion(TrimBlanks(argument), from, to));
+    ++Journal().errorCount;
+    return kFailure;
+}
+
+// The conversions write only errorCount of the journal: the double fallbacks and reliable
+// digits that PowerOf notes for the weights are put back when the conversion ends.
+class PowerNotesUndone {
+public:
+    PowerNotesUndone() : fallbacks_(Journal().doubleFallbackCount), reliable_(Journal().reliableDigits) {}
+    ~PowerNotesUndone() {
+        Journal().doubleFallbackCount = fallbacks_;
+        Journal().reliableDigits = reliable_;
+    }
+    PowerNotesUndone(const PowerNotesUndone&) = delete;
+    PowerNotesUndone& operator=(const PowerNotesUndone&) = delete;
+
+private:
+    int fallbacks_;
+    int reliable_;
+};
+
+// The value of a group of binary digits, empty when it holds anything else.
+std::optional<int> groupValue(QStringView group) {
+    int value = 0;
+    for (const QChar c : group) {
+        if (!isBinaryDigit(c)) return std::nullopt;
+        value = value * 2 + (c == u'1' ? 1 : 0);
+    }
+    return value;
+}
+
+QChar digitChar(int value) { return QLatin1Char("0123456789ABCDEF"[value]); }
+
+// BinToHex (4 bits a digit) and BinToOct (3 bits, with its leading-"000" step).
+QString binaryToGroups(const QString& argument, int bits, MessageBoxService& box) {
+    const bool octal = bits == 3;
+    const QString& target = octal ? texts::kRadixOctal : texts::kRadixHexadecimal;
+    const QString prefix = acceptedPrefix(TrimBlanks(argument), isBinaryDigit);
+    if (prefix.isEmpty()) return kZero;
+    QString magnitude = StripLeadingMinus(prefix);
+    if (octal) {
+        if (magnitude.startsWith(u"000") && !magnitude.startsWith(u"000.")) magnitude.remove(0, 3);
+        if (magnitude.isEmpty()) return kZero;
+    }
+    const Magnitude m = splitMagnitude(prefix, magnitude);
+
+    QString out;
+    // Integer digits in groups from the right; the leftmost short group reads as padded
+    // with zeros on the left, which leaves its value as it is.
+    const qsizetype lead = m.integer.size() % bits;
+    for (qsizetype i = lead > 0 ? -(bits - lead) : 0; i < m.integer.size(); i += bits) {
+        const qsizetype from = i < 0 ? 0 : i;
+        const std::optional<int> v = groupValue(QStringView(m.integer).mid(from, i + bits - from));
+        if (!v) return conversionFailure(argument, texts::kRadixBinary, target, box);
+        out += digitChar(*v);
+    }
+    // Fraction digits in groups from the left, only when a digit follows the point. A short
+    // last group reads as padded with zeros on the right and writes nothing when all zeros.
+    const bool fractionHasDigit =
+        std::any_of(m.fraction.cbegin(), m.fraction.cend(), [](QChar c) { return isBinaryDigit(c); });
+    if (fractionHasDigit) {
+        out += u'.';
+        for (qsizetype i = 0; i < m.fraction.size(); i += bits) {
+            const QStringView group = QStringView(m.fraction).mid(i, bits);
+            const std::optional<int> v = groupValue(group);
+            if (!v) return conversionFailure(argument, texts::kRadixBinary, target, box);
+            if (group.size() == bits) {
+                out += digitChar(*v);
+            } else if (*v != 0) {
+                out += digitChar(*v << (bits - group.size()));
+            }
+        }
+    }
+    return TrimBlanks((m.negative ? QStringLiteral("-") : QString()) + out);
+}
+
+// HexToBin (4 bits a digit) and OctToBin (3 bits, digits 0..7 only).
+QString digitsToBinary(const QString& argument, int bits, MessageBoxService& box) {
+    const bool octal = bits == 3;
+    const QString& source = octal ? texts::kRadixOctal : texts::kRadixHexadecimal;
+    QString trimmed = TrimBlanks(argument);
+    if (!octal) trimmed = trimmed.toUpper();
+    const QString prefix = acceptedPrefix(trimmed, isHexAlphabet);
+    if (prefix.isEmpty()) return kZero;
+    const QString magnitude = StripLeadingMinus(prefix);
+
+    QString out;
+    bool pointSeen = false;
+    for (const QChar c : magnitude) {
+        if (c == u'.') {
+            if (pointSeen) return conversionFailure(argument, source, texts::kRadixBinary, box);
+            pointSeen = true;
+            out += u'.';
+            continue;
+        }
+        const int value = c <= u'9' ? c.unicode() - u'0' : c.unicode() - u'A' + 10;
+        if (value >= (1 << bits)) return conversionFailure(argument, source, texts::kRadixBinary, box);
+        for (int bit = bits - 1; bit >= 0; --bit) out += (value >> bit) & 1 ? u'1' : u'0';
+    }
+    return TrimBlanks((prefix.startsWith(u'-') ? QStringLiteral("-") : QString()) + out);
+}
+
+// The counters' walk: the characters `mark` of the lower-cased trimmed text before its
+// first "e".
+int countBeforeExponent(const QString& text, QChar mark, QString (*message)(const QString&)) {
+    const QString trimmed = TrimBlanks(text);
+    if (trimmed.size() > INT_MAX) {  // the count is a 32-bit number
+        LogFailure(message(trimmed));
+        return -1;
+    }
+    int count = 0;
+    for (const QChar c : trimmed.toLower()) {
+        if (c == u'e') break;
+        if (c == mark) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+QString BinToHex(const QString& binary, MessageBoxService& box) { return binaryToGroups(binary, 4, box); }
+QString BinToOct(const QString& binary, MessageBoxService& box) { return binaryToGroups(binary, 3, box); }
+QString HexToBin(const QString& hexadecimal, MessageBoxService& box) {
+    return digitsToBinary(hexadecimal, 4, box);
+}
+QString OctToBin(const QString& octal, MessageBoxService& box) { return digitsToBinary(octal, 3, box); }
+
+CalcValue BinToDec(const QString& binary, MessageBoxService& box) {
+    const QString prefix = acceptedPrefix(TrimBlanks(binary), isBinaryDigit);
+    if (prefix.isEmpty()) return Decimal96(0);
+    const Magnitude m = splitMagnitude(prefix, StripLeadingMinus(prefix));
+    const PowerNotesUndone undo;
+
+    // Each weight as PowerOf gives it, taken into the decimal sum (a double through its 15
+    // digits); a weight or sum outside the decimal range is a failure.
+    Decimal96 sum(0);
+    auto addWeight = [&sum](const CalcValue& weight) {
+        const std::optional<Decimal96> w = weight.toDecimal();
+        const std::optional<Decimal96> s = w ? add(sum, *w) : std::nullopt;
+        if (s) sum = *s;
+        return s.has_value();
+    };
+    const qsizetype digits = m.integer.size();
+    for (qsizetype j = 1; j <= digits; ++j) {
+        if (m.integer[digits - j] != u'1') continue;
+        if (!addWeight(PowerOf(2, CalcValue(std::int64_t(j - 1)))))
+            return conversionFailure(binary, texts::kRadixBinary, texts::kRadixDecimal, box);
+    }
+    const CalcValue half(QStringLiteral("0.5"));
+    for (qsizetype k = 1; k <= m.fraction.size(); ++k) {
+        if (m.fraction[k - 1] != u'1') continue;  // a second "." counts as a zero digit
+        if (!addWeight(PowerOf(half, CalcValue(std::int64_t(k)))))
+            return conversionFailure(binary, texts::kRadixBinary, texts::kRadixDecimal, box);
+    }
+    return CalcValue((m.negative ? QStringLiteral("-") : QString()) + sum.toText());
+}
+
+CalcValue DecToBin(const CalcValue& x, MessageBoxService& box) {
+    const QString t = x.trimmedText();
+    if (t.isEmpty()) return Decimal96(0);
+    const PowerNotesUndone undo;
+    auto failure = [&] { return CalcValue(conversionFailure(t, texts::kRadixDecimal, texts::kRadixBinary, box)); };
+
+    const std::optional<Decimal96> value = CalcValue(t).toDecimal();
+    if (!value) return failure();
+    const QString s = value->toText();
+    const qsizetype point = s.indexOf(u'.');
+    QString integer = point < 0 ? s : s.left(point);
+    const QString fraction = point < 0 ? QString() : s.mid(point + 1);
+    if (integer.startsWith(u'-')) integer.remove(0, 1);
+    if (integer.isEmpty()) integer = kZero;
+
+    // Integer bits: the powers 2^95 .. 2^0 subtracted where they fit.
+    std::optional<Decimal96> r = Decimal96::fromText(integer);
+    if (!r) return failure();
+    QString out;
+    for (int n = 95; n >= 0; --n) {
+        const std::optional<Decimal96> w = PowerOf(2, n).toDecimal();
+        if (!w) return failure();
+        if (*r >= *w) {
+            r = subtract(*r, *w);
+            if (!r) return failure();
+            out += u'1';
+        } else if (!out.isEmpty()) {
+            out += u'0';
+        }
+    }
+    if (out.isEmpty()) out = kZero;
+
+    // Fraction bits: 92 weights, each half the previous in decimal (rounded to 28 places
+    // beyond 2^-28), subtracted where they fit; trailing zero bits go.
+    if (!fraction.isEmpty()) {
+        std::optional<Decimal96> f = Decimal96::fromText(QStringLiteral("0.") + fraction);
+        if (!f) return failure();
+        const Decimal96 half = Decimal96::fromParts(5, 1, false);
+        Decimal96 w(1);
+        out += u'.';
+        for (int j = 1; j <= 92; ++j) {
+            const std::optional<Decimal96> next = multiply(w, half);
+            if (!next) return failure();
+            w = *next;
+            const std::optional<Decimal96> rest = subtract(*f, w);
+            if (!rest) return failure();
+            if (!rest->isNegative()) {
+                f = rest;
+                out += u'1';
+            } else {
+                out += u'0';
+            }
+        }
+        while (out.endsWith(u'0')) out.chop(1);
+        if (out.endsWith(u'.')) out.chop(1);
+    }
+    if (s.startsWith(u'-')) out.prepend(u'-');
+    return CalcValue(out);
+}
+
+CalcValue BinaryNot(const CalcValue& x, MessageBoxService& box) {
+    const QString t = x.trimmedText();
+    if (t.isEmpty()) {
+        ++Journal().errorCount;
+        return CalcValue(kFailure);
+    }
+    const QString b = TrimBlanks(DecToBin(CalcValue(t), box).text());
+    // Digits inverted, sign toggled (最前符号位 - <==> 正).
+    QString n = b.startsWith(u'-') ? QString() : QStringLiteral("-");
+    for (const QChar c : b) {
+        if (c == u'1') n += u'0';
+        else if (c == u'0') n += u'1';
+        else if (c == u'.') n += u'.';
+    }
+    if (n.isEmpty()) {
+        ++Journal().errorCount;
+        return CalcValue(kFailure);
+    }
+    return CalcValue(TrimBlanks(BinToDec(n, box).text()));
+}
+
+QString StripLeadingMinus(const QString& text) {
+    const QString trimmed = TrimBlanks(text);
+    return trimmed.startsWith(u'-') ? trimmed.mid(1) : trimmed;
+}
+
+int CountMinusSigns(const QString& text) { return countBeforeExponent(text, u'-', texts::msgCountMinusSigns); }
+int CountPoints(const QString& text) { return countBeforeExponent(text, u'.', texts::msgCountPoints); }
+
+int DigitCharCount(const QString& text) {
+    const QString trimmed = TrimBlanks(text);
+    if (trimmed.size() > INT_MAX) {  // the count is a 32-bit number
+        LogFailure(texts::msgDigitCharCount(trimmed));
+        return -1;
+    }
+    int count = 0;
+    for (const QChar c : trimmed) {
+        const bool digit = c >= u'0' && c <= u'9';
+        if (!digit && c != u' ' && c != u'.' && c != u'+' && c != u'-') break;
+        if (digit) ++count;
+    }
+    return count;
+}
+
+}  // namespace cesuan
