@@ -6,6 +6,7 @@
 #include "geodesy/projection.h"
 #include "screens/angle_screen.h"
 #include "screens/attitude_screen.h"
+#include "screens/base_calculator_screen.h"
 #include "screens/bearing_screen.h"
 #include "geodesy/point_list.h"
 #include "screens/coordinate_screen.h"
@@ -37,6 +38,8 @@ const char kUsage[] =
     "       cesuan-cli points [--no-serial] [FILE]\n"
     "       cesuan-cli bearing [--origin SERIAL] [--no-serial] [FILE]\n"
     "       cesuan-cli attitude [--first SERIAL] [FILE]\n"
+    "       cesuan-cli radix --from 2|8|10|16 --to 2|8|10|16 VALUE ...\n"
+    "       cesuan-cli base --radix 2|8|10|16 --op add|sub|mul|div|pow|rem|and|or|not|xor|nand|nor A B\n"
     "\n"
     "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
     "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
@@ -54,7 +57,11 @@ const char kUsage[] =
     "bearing   distance, bearing, slope distance and vertical angle of every point from the\n"
     "          origin (its serial, or 0 for the point 0, 0, 0) as the bearing screen shows them.\n"
     "attitude  strike, dip direction and dip of the plane through three points, starting at\n"
-    "          --first (0: the first three points), as the attitude screen shows them.\n";
+    "          --first (0: the first three points), as the attitude screen shows them.\n"
+    "radix     converts each VALUE between the radixes as the base calculator does (write --\n"
+    "          before the values when one begins with \"-\").\n"
+    "base      computes A op B as the base calculator does and prints data 1, data 2, the result\n"
+    "          and, when shown, the too-long-result warning, one per line (not: B alone is enough).\n";
 
 void write(std::FILE* f, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -369,6 +376,66 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
     return 0;
 }
 
+std::optional<int> radixOf(const QString& text) {
+    for (int radix : {2, 8, 10, 16})
+        if (text == QString::number(radix)) return radix;
+    return std::nullopt;
+}
+
+int radix(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("2, 8, 10 or 16"), QStringLiteral("R"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("2, 8, 10 or 16"), QStringLiteral("R"));
+    parser.addOptions({from, to});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const std::optional<int> source = radixOf(parser.value(from)), target = radixOf(parser.value(to));
+    if (!source || !target) return usage(err, QStringLiteral("--from and --to take 2, 8, 10 or 16"));
+    const QStringList values = parser.positionalArguments().mid(1);
+    if (values.isEmpty()) return usage(err, QStringLiteral("radix needs at least one VALUE"));
+    StderrMessageBox messages(err);
+    for (const QString& value : values) {
+        ResetJournal();
+        write(out, BaseCalculatorScreen::ConvertRadix(value, *source, *target, messages) + u'\n');
+    }
+    return 0;
+}
+
+int base(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption radixOption(QStringLiteral("radix"), QStringLiteral("2, 8, 10 or 16"), QStringLiteral("R"));
+    const QCommandLineOption op(QStringLiteral("op"), QStringLiteral("the operation"), QStringLiteral("OP"));
+    parser.addOptions({radixOption, op});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const std::optional<int> radixValue = radixOf(parser.value(radixOption));
+    if (!radixValue) return usage(err, QStringLiteral("--radix takes 2, 8, 10 or 16"));
+    using Op = BaseCalculatorScreen::Operation;
+    const std::map<QString, Op> operations = {
+        {QStringLiteral("add"), Op::Add}, {QStringLiteral("sub"), Op::Subtract}, {QStringLiteral("mul"), Op::Multiply},
+        {QStringLiteral("div"), Op::Divide}, {QStringLiteral("pow"), Op::Power}, {QStringLiteral("rem"), Op::Remainder},
+        {QStringLiteral("and"), Op::And}, {QStringLiteral("or"), Op::Or}, {QStringLiteral("not"), Op::Not},
+        {QStringLiteral("xor"), Op::Xor}, {QStringLiteral("nand"), Op::AndNot}, {QStringLiteral("nor"), Op::OrNot},
+    };
+    const auto operation = operations.find(parser.value(op));
+    if (operation == operations.end()) return usage(err, QStringLiteral("--op takes add sub mul div pow rem and or not xor nand nor"));
+    const QStringList values = parser.positionalArguments().mid(1);
+    const bool unary = operation->second == Op::Not;
+    if (values.size() != 2 && !(unary && values.size() == 1)) return usage(err, QStringLiteral("base takes A and B"));
+
+    StderrMessageBox messages(err);
+    NoPrinter printer;
+    NoWebPages web;
+    NoScreens screens;
+    BaseCalculatorScreen screen(messages, printer, web, screens);
+    screen.radixClicked(*radixValue);
+    screen.operationClicked(operation->second);
+    screen.text1 = values.size() == 2 ? values[0] : QString();
+    screen.text2 = values.last();
+    screen.compute();
+    write(out, screen.text1 + u'\n' + screen.text2 + u'\n' + screen.text3 + u'\n');
+    if (screen.label6Visible) write(out, screen.label6 + u'\n');
+    return 0;
+}
+
 }  // namespace
 
 QStringList splitLines(const QString& text) {
@@ -386,6 +453,8 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"angle") return angle(rest, out, err);
     if (command == u"stats") return stats(rest, in, out, err);
     if (command == u"coord") return coord(rest, in, out, err);
+    if (command == u"radix") return radix(rest, out, err);
+    if (command == u"base") return base(rest, out, err);
     if (command == u"points" || command == u"bearing" || command == u"attitude")
         return survey(command, rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {

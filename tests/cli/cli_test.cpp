@@ -133,6 +133,26 @@ TEST(CliSurvey, PointsBearingAndAttitude) {
     EXPECT_EQ(r.err, lines({u"数据中存在无用的字符或汉字！已被自动清除，计算继续进行。"}));  // the removed 例
 }
 
+TEST(CliBases, RadixAndBase) {
+    Outcome r = cli({QStringLiteral("radix"), QStringLiteral("--from"), QStringLiteral("10"), QStringLiteral("--to"),
+                     QStringLiteral("2"), QStringLiteral("--"), QStringLiteral("10"), QStringLiteral("-5")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"1010", u"-101"}));
+    r = cli({QStringLiteral("radix"), QStringLiteral("--from"), QStringLiteral("2"), QStringLiteral("--to"),
+             QStringLiteral("16"), QStringLiteral("1010"), QStringLiteral("1.0")});
+    EXPECT_EQ(r.out, lines({u"A", u"1."}));  // the literal result of a zero fraction
+
+    r = cli({QStringLiteral("base"), QStringLiteral("--radix"), QStringLiteral("2"), QStringLiteral("--op"),
+             QStringLiteral("add"), QStringLiteral("101"), QStringLiteral("11")});
+    EXPECT_EQ(r.out, lines({u"101", u"11", u"1000"}));
+    r = cli({QStringLiteral("base"), QStringLiteral("--radix"), QStringLiteral("16"), QStringLiteral("--op"),
+             QStringLiteral("and"), QStringLiteral("FF"), QStringLiteral("0F")});
+    EXPECT_EQ(r.out.split(u'\n').value(2), u"F");
+    r = cli({QStringLiteral("base"), QStringLiteral("--radix"), QStringLiteral("2"), QStringLiteral("--op"),
+             QStringLiteral("not"), QStringLiteral("101")});
+    EXPECT_EQ(r.out.split(u'\n').value(2), u"-10");  // NOT 5 is -2
+}
+
 TEST(CliUsage, BadUsageExitsWithTwo) {
     const QStringList bad[] = {
         {},
@@ -146,6 +166,8 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         {QStringLiteral("stats"), QStringLiteral("--sep"), QStringLiteral("xy")},
         {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J7")},
         {QStringLiteral("attitude"), QStringLiteral("--origin"), QStringLiteral("A")},
+        {QStringLiteral("radix"), QStringLiteral("--from"), QStringLiteral("3"), QStringLiteral("--to"), QStringLiteral("2"), QStringLiteral("1")},
+        {QStringLiteral("base"), QStringLiteral("--radix"), QStringLiteral("2"), QStringLiteral("--op"), QStringLiteral("add"), QStringLiteral("1")},
         {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS")},
     };
     for (const QStringList& arguments : bad) {
