@@ -1,7 +1,8 @@
 // cesuan-screenshots [DIR]: renders each window of the program with an example in it to
 // DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
-// DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png and
-// DIR/attitude_window.png (DIR defaults to docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and
+// DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png,
+// DIR/attitude_window.png and DIR/base_calculator_window.png (DIR defaults to
+// docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and
 // web pages are only recorded.
 
 #include "screens/platform.h"
@@ -114,6 +115,15 @@ int main(int argc, char* argv[]) {
     setPoints(attitude, QStringLiteral("G4,0,0,0\nG5,2,0,-2\nG6,0,2,-2"), QStringLiteral("G4"));
     click(attitude, "Command1");
     ok = save(attitude, dir, QStringLiteral("attitude_window.png")) && ok;
+
+    // Hexadecimal FF times 1A (255 times 26 = 6630): 19E6.
+    QWidget* bases = open(screens, cesuan::ScreenId::BaseCalculator);
+    click(bases, "Option4");
+    bases->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("FF"));
+    bases->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("1A"));
+    click(bases, "Option7");
+    click(bases, "Command23");
+    ok = save(bases, dir, QStringLiteral("base_calculator_window.png")) && ok;
 
     for (const QString& text : messages.shown) std::fprintf(stderr, "message box: %s\n", qPrintable(text));
     return ok ? 0 : 1;

@@ -30,6 +30,7 @@ inline const QString kPrint = QStringLiteral("打印屏幕");
 inline const QString kPrintTip = QStringLiteral("安装打印机后才可执行打印功能");
 inline const QString kMenu = QStringLiteral("其它功能");
 inline const QString kMenuTip = QStringLiteral("多种功能模块");
+inline const QString kHomePage = QStringLiteral("测算网站");  // CommandVorn
 
 // The twelve operations: button captions and the captions of Label4.
 inline const std::array<QString, 12> kOperationNames = {

@@ -2,6 +2,7 @@
 
 #include "views/angle_screen_view.h"
 #include "views/attitude_view.h"
+#include "views/base_calculator_view.h"
 #include "views/bearing_view.h"
 #include "views/coordinate_view.h"
 #include "views/main_window_view.h"
@@ -66,9 +67,9 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Coordinates: return std::make_unique<CoordinateView>(messages_, web_, *this);
     case ScreenId::Bearing: return std::make_unique<BearingView>(messages_, *this);
     case ScreenId::Attitude: return std::make_unique<AttitudeView>(messages_, *this);
+    case ScreenId::BaseCalculator: return std::make_unique<BaseCalculatorView>(messages_, web_, *this);
     case ScreenId::ModuleMenu:
     case ScreenId::Help:
-    case ScreenId::BaseCalculator:
     case ScreenId::NumberSplit:
         break;
     }

@@ -258,7 +258,6 @@ void MainWindowViewTest::missingScreenIsAnnounced_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("screen");
     QTest::addColumn<QString>("status");
-    QTest::newRow("bases") << QStringLiteral("dcButton3") << int(ScreenId::BaseCalculator) << QStringLiteral("[进制换算]模块即将推出，敬请期待。");
     QTest::newRow("help") << QStringLiteral("dcButton14") << int(ScreenId::Help) << QStringLiteral("[帮 助]模块即将推出，敬请期待。");
 }
 
