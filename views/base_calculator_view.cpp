@@ -1,5 +1,7 @@
 #include "views/base_calculator_view.h"
 
+#include "views/widget_texts.h"
+
 #include "screens/base_calculator_texts.h"
 #include "views/box_font.h"
 #include "views/line_ends.h"
@@ -12,14 +14,6 @@
 namespace cesuan {
 
 namespace t = texts::base_calculator;
-
-namespace {
-
-void setTextIfChanged(QLineEdit* box, const QString& text) {
-    if (box->text() != text) box->setText(text);  // setText moves the caret: only on a change
-}
-
-}  // namespace
 
 BaseCalculatorView::BaseCalculatorView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens,
                                        QWidget* parent)

@@ -1,5 +1,9 @@
 #include "views/bearing_view.h"
 
+#include "views/widget_texts.h"
+
+#include "views/survey_view_binding.h"
+
 #include "screens/bearing_texts.h"
 #include "views/box_font.h"
 #include "views/line_ends.h"
@@ -12,14 +16,6 @@
 namespace cesuan {
 
 namespace t = texts::bearing;
-
-namespace {
-
-void setTextIfChanged(QPlainTextEdit* box, const QString& text) {
-    if (box->toPlainText() != text) box->setPlainText(text);  // keeps the caret unless the text changed
-}
-
-}  // namespace
 
 BearingView::BearingView(MessageBoxService& messages, ScreenNavigator& screens, QWidget* parent)
     : QWidget(parent),
@@ -98,31 +94,9 @@ void BearingView::run(Operation operation) {
     busy_ = false;
 }
 
-void BearingView::copyIn() {
-    screen_.text1 = toControllerLines(ui_->Text1->toPlainText());
-    screen_.text2 = toControllerLines(ui_->Text2->toPlainText());
-    screen_.combo2Text = ui_->Combo2->currentText();
-    screen_.check1 = ui_->Check1->isChecked();
-}
+void BearingView::copyIn() { copySurveyTextsIn(screen_, *ui_); }
 
-void BearingView::copyOut() {
-    setTextIfChanged(ui_->Text1, toWidgetLines(screen_.text1));
-    setTextIfChanged(ui_->Text2, toWidgetLines(screen_.text2));
-    QStringList items;
-    for (int i = 0; i < ui_->Combo2->count(); ++i) items.append(ui_->Combo2->itemText(i));
-    if (items != screen_.combo2Items) {
-        ui_->Combo2->clear();
-        ui_->Combo2->addItems(screen_.combo2Items);
-    }
-    if (ui_->Combo2->currentText() != screen_.combo2Text) {
-        const int index = ui_->Combo2->findText(screen_.combo2Text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index >= 0) ui_->Combo2->setCurrentIndex(index);
-        ui_->Combo2->setEditText(screen_.combo2Text);
-    }
-    ui_->Check1->setChecked(screen_.check1);
-    ui_->Check1->setText(screen_.check1Caption);
-    ui_->StatusLine->setText(screen_.statusLine);
-}
+void BearingView::copyOut() { copySurveyTextsOut(screen_, *ui_); }
 
 bool BearingView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched == ui_->Combo2) run([this] { screen_.combo2GotFocus(); });

@@ -1,5 +1,7 @@
 #include "views/coordinate_view.h"
 
+#include "views/widget_texts.h"
+
 #include "geodesy/projection.h"
 
 #include "screens/coordinate_texts.h"
@@ -16,14 +18,6 @@
 namespace cesuan {
 
 namespace t = texts::coordinates;
-
-namespace {
-
-void setTextIfChanged(QPlainTextEdit* box, const QString& text) {
-    if (box->toPlainText() != text) box->setPlainText(text);  // keeps the caret unless the text changed
-}
-
-}  // namespace
 
 CoordinateView::CoordinateView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens,
                                QWidget* parent)

@@ -1,5 +1,7 @@
 #include "views/main_window_view.h"
 
+#include "views/widget_texts.h"
+
 #include "screens/main_screen_texts.h"
 #include "views/box_font.h"
 #include "views/line_ends.h"
@@ -12,14 +14,6 @@
 namespace cesuan {
 
 namespace t = texts::main;
-
-namespace {
-
-void setTextIfChanged(QLineEdit* box, const QString& text) {
-    if (box->text() != text) box->setText(text);  // setText moves the caret: only on a change
-}
-
-}  // namespace
 
 MainWindowView::MainWindowView(MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
                                ScreenNavigator& screens, QWidget* parent)

@@ -1,0 +1,44 @@
+#pragma once
+// What the two survey windows (distance and bearing, plane attitude) copy between their
+// widgets and their controllers: the same controls, named alike in both.
+
+#include "views/line_ends.h"
+#include "views/widget_texts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QStringList>
+
+namespace cesuan {
+
+template <typename Screen, typename Ui>
+void copySurveyTextsIn(Screen& screen, const Ui& ui) {
+    screen.text1 = toControllerLines(ui.Text1->toPlainText());
+    screen.text2 = toControllerLines(ui.Text2->toPlainText());
+    screen.combo2Text = ui.Combo2->currentText();
+    screen.check1 = ui.Check1->isChecked();
+}
+
+template <typename Screen, typename Ui>
+void copySurveyTextsOut(const Screen& screen, Ui& ui) {
+    setTextIfChanged(ui.Text1, toWidgetLines(screen.text1));
+    setTextIfChanged(ui.Text2, toWidgetLines(screen.text2));
+    QStringList items;
+    for (int i = 0; i < ui.Combo2->count(); ++i) items.append(ui.Combo2->itemText(i));
+    if (items != screen.combo2Items) {
+        ui.Combo2->clear();
+        ui.Combo2->addItems(screen.combo2Items);
+    }
+    if (ui.Combo2->currentText() != screen.combo2Text) {
+        const int index = ui.Combo2->findText(screen.combo2Text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0) ui.Combo2->setCurrentIndex(index);
+        ui.Combo2->setEditText(screen.combo2Text);
+    }
+    ui.Check1->setChecked(screen.check1);
+    ui.Check1->setText(screen.check1Caption);
+    ui.StatusLine->setText(screen.statusLine);
+}
+
+}  // namespace cesuan
