@@ -4,10 +4,13 @@
 #include "views/qt_platform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("测算 CeSuan"));
+    QApplication::setDesktopFileName(QStringLiteral("cesuan"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/cesuan.svg")));  // app/cesuan.qrc
 
     cesuan::QtMessageBox messages;
     cesuan::QtWebPageOpener web;

@@ -1,9 +1,10 @@
 // cesuan-screenshots [DIR]: renders each window of the program with an example in it to
 // DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
 // DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png,
-// DIR/attitude_window.png and DIR/base_calculator_window.png (DIR defaults to
-// docs/screenshots). Runs offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and
-// web pages are only recorded.
+// DIR/attitude_window.png, DIR/base_calculator_window.png, DIR/number_split.png,
+// DIR/module_menu.png and DIR/help_screen.png (DIR defaults to docs/screenshots). Runs
+// offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and web pages are only
+// recorded.
 
 #include "screens/platform.h"
 #include "views/qt_platform.h"
@@ -124,6 +125,16 @@ int main(int argc, char* argv[]) {
     click(bases, "Option7");
     click(bases, "Command23");
     ok = save(bases, dir, QStringLiteral("base_calculator_window.png")) && ok;
+
+    // -12.345 split: "-12" and "345".
+    QWidget* split = open(screens, cesuan::ScreenId::NumberSplit);
+    split->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("-12.345"));
+    click(split, "Command1");
+    ok = save(split, dir, QStringLiteral("number_split.png")) && ok;
+
+    // The module menu as the coordinate window's 其它功能 opens it, and the help window.
+    ok = save(open(screens, cesuan::ScreenId::ModuleMenu), dir, QStringLiteral("module_menu.png")) && ok;
+    ok = save(open(screens, cesuan::ScreenId::Help), dir, QStringLiteral("help_screen.png")) && ok;
 
     for (const QString& text : messages.shown) std::fprintf(stderr, "message box: %s\n", qPrintable(text));
     return ok ? 0 : 1;

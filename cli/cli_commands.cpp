@@ -12,6 +12,7 @@
 #include "screens/coordinate_screen.h"
 #include "screens/coordinate_texts.h"
 #include "screens/main_screen.h"
+#include "screens/number_split.h"
 #include "screens/statistics_screen.h"
 #include "screens/statistics_texts.h"
 #include "screens/variable_editor.h"
@@ -40,6 +41,7 @@ const char kUsage[] =
     "       cesuan-cli attitude [--first SERIAL] [FILE]\n"
     "       cesuan-cli radix --from 2|8|10|16 --to 2|8|10|16 VALUE ...\n"
     "       cesuan-cli base --radix 2|8|10|16 --op add|sub|mul|div|pow|rem|and|or|not|xor|nand|nor A B\n"
+    "       cesuan-cli split NUMBER\n"
     "\n"
     "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
     "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
@@ -61,7 +63,9 @@ const char kUsage[] =
     "radix     converts each VALUE between the radixes as the base calculator does (write --\n"
     "          before the values when one begins with \"-\").\n"
     "base      computes A op B as the base calculator does and prints data 1, data 2, the result\n"
-    "          and, when shown, the too-long-result warning, one per line (not: B alone is enough).\n";
+    "          and, when shown, the too-long-result warning, one per line (not: B alone is enough).\n"
+    "split     splits NUMBER as the number split screen does and prints its integer part and its\n"
+    "          fractional digits, one per line (NUMBER may begin with \"-\").\n";
 
 void write(std::FILE* f, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -210,6 +214,19 @@ int angle(const QStringList& arguments, std::FILE* out, std::FILE* err) {
         (screen.*conversion->second)();
         write(out, screen.text2 + u'\n');
     }
+    return 0;
+}
+
+// The number split screen: the integer part and the fractional digits of one number. The
+// number is taken as it is, so that a negative one needs no "--" (which is skipped).
+int split(const QStringList& arguments, std::FILE* out, std::FILE* err) {
+    QStringList values = arguments.mid(2);
+    if (values.value(0) == u"--") values.removeFirst();
+    if (values.size() != 1) return usage(err, QStringLiteral("split needs one NUMBER"));
+    NumberSplit screen;
+    screen.text1 = values.first();
+    screen.split();
+    write(out, screen.text2 + u'\n' + screen.text3 + u'\n');
     return 0;
 }
 
@@ -455,6 +472,7 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"coord") return coord(rest, in, out, err);
     if (command == u"radix") return radix(rest, out, err);
     if (command == u"base") return base(rest, out, err);
+    if (command == u"split") return split(rest, out, err);
     if (command == u"points" || command == u"bearing" || command == u"attitude")
         return survey(command, rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {

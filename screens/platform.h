@@ -47,6 +47,8 @@ enum class ScreenId {
     Coordinates,   // Form213
     Bearing,       // Form214
     Attitude,      // Form216
+    Welcome,       // Form215, a placeholder that only greets
+    ButtonTest,    // Form6, a placeholder row of styled buttons
 };
 
 class ScreenNavigator {
@@ -62,6 +64,8 @@ inline const QString kHome = QStringLiteral("https://example.org/cesuan/");
 inline const QString kCommunity = QStringLiteral("https://example.org/cesuan/community");
 inline const QString kDownload = QStringLiteral("https://example.org/cesuan/download");
 inline const QString kPartner = QStringLiteral("https://example.org/partner/");
+inline const QString kTrading = QStringLiteral("https://example.org/cesuan/trading");
+inline const QString kMining = QStringLiteral("https://example.org/mining/");
 }  // namespace web
 
 // --- Recorders for tests and the command line ------------------------------------------

@@ -11,6 +11,7 @@ CESUAN_PACKAGES=(
   libbenchmark-dev      # Google Benchmark
   libboost-dev          # Boost.Multiprecision, the exact oracle of the tests and a benchmark peer
   fonts-noto-cjk        # Noto Sans Mono CJK SC: a Chinese character two columns wide keeps results aligned
+  libqt6svg6            # the SVG image and icon plugins: the application icon app/cesuan.svg
   libproj-dev           # PROJ: an independent check of the projections in the tests and a peer in the benchmark
 )
 

@@ -5,7 +5,10 @@
 #include "views/base_calculator_view.h"
 #include "views/bearing_view.h"
 #include "views/coordinate_view.h"
+#include "views/help_view.h"
 #include "views/main_window_view.h"
+#include "views/module_menu_view.h"
+#include "views/number_split_view.h"
 #include "views/statistics_view.h"
 #include "views/variable_editor_view.h"
 
@@ -68,10 +71,11 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Bearing: return std::make_unique<BearingView>(messages_, *this);
     case ScreenId::Attitude: return std::make_unique<AttitudeView>(messages_, *this);
     case ScreenId::BaseCalculator: return std::make_unique<BaseCalculatorView>(messages_, web_, *this);
-    case ScreenId::ModuleMenu:
-    case ScreenId::Help:
-    case ScreenId::NumberSplit:
-        break;
+    case ScreenId::NumberSplit: return std::make_unique<NumberSplitView>();
+    case ScreenId::ModuleMenu: return std::make_unique<ModuleMenuView>(web_, *this);
+    case ScreenId::Help: return std::make_unique<HelpView>(web_, *this);
+    case ScreenId::Welcome: return std::make_unique<WelcomeView>();
+    case ScreenId::ButtonTest: return std::make_unique<ButtonTestView>();
     }
     return nullptr;
 }

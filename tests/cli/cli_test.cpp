@@ -153,6 +153,16 @@ TEST(CliBases, RadixAndBase) {
     EXPECT_EQ(r.out.split(u'\n').value(2), u"-10");  // NOT 5 is -2
 }
 
+TEST(CliSplit, PrintsBothPartsAsTheSplitScreen) {
+    Outcome r = cli({QStringLiteral("split"), QStringLiteral("-12.345")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"-12", u"345"}));
+    EXPECT_TRUE(r.err.isEmpty());
+
+    r = cli({QStringLiteral("split"), QStringLiteral("--"), QStringLiteral("-0.5")});
+    EXPECT_EQ(r.out, lines({u"-0", u"5"}));
+}
+
 TEST(CliUsage, BadUsageExitsWithTwo) {
     const QStringList bad[] = {
         {},
@@ -169,6 +179,8 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         {QStringLiteral("radix"), QStringLiteral("--from"), QStringLiteral("3"), QStringLiteral("--to"), QStringLiteral("2"), QStringLiteral("1")},
         {QStringLiteral("base"), QStringLiteral("--radix"), QStringLiteral("2"), QStringLiteral("--op"), QStringLiteral("add"), QStringLiteral("1")},
         {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS")},
+        {QStringLiteral("split")},
+        {QStringLiteral("split"), QStringLiteral("1"), QStringLiteral("2")},
     };
     for (const QStringList& arguments : bad) {
         const Outcome r = cli(arguments);

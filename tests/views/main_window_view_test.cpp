@@ -36,8 +36,6 @@ private slots:
     void unitButtonCyclesCaptionAndColour();
     void chosenPlacesPadTheResult();
     void historyAndClearShowTheSlot();
-    void missingScreenIsAnnounced_data();
-    void missingScreenIsAnnounced();
     void pagesOpenInTheBrowser_data();
     void pagesOpenInTheBrowser();
     void returningFromAnotherScreenClearsTheResult();
@@ -252,23 +250,6 @@ void MainWindowViewTest::historyAndClearShowTheSlot() {
     click("dcButton12");
     QCOMPARE(text1_->text(), u"示例   r * s * t * u * v * w * x * y * z ");
     QCOMPARE(text2_->text(), u" ");
-}
-
-void MainWindowViewTest::missingScreenIsAnnounced_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("screen");
-    QTest::addColumn<QString>("status");
-    QTest::newRow("help") << QStringLiteral("dcButton14") << int(ScreenId::Help) << QStringLiteral("[帮 助]模块即将推出，敬请期待。");
-}
-
-void MainWindowViewTest::missingScreenIsAnnounced() {
-    QFETCH(QString, button);
-    QFETCH(int, screen);
-    QFETCH(QString, status);
-    click(button.toLatin1().constData());
-    QCOMPARE(text3_->toPlainText(), status);
-    QCOMPARE(program_->screens.window(ScreenId(screen)), nullptr);
-    QVERIFY(QApplication::activeWindow() == window_);
 }
 
 void MainWindowViewTest::pagesOpenInTheBrowser_data() {

@@ -1,0 +1,28 @@
+#pragma once
+// The help window (Form5) as a controller: a read-only help text, four buttons that open web
+// pages and one that brings the calculator forward (the help window stays open behind it).
+
+#include "screens/platform.h"
+
+#include <QString>
+
+namespace cesuan {
+
+class HelpScreen {
+public:
+    HelpScreen(WebPageOpener& web, ScreenNavigator& screens);
+
+    QString text1;  // the help text (CR LF), read only
+
+    void openPartnerPage();    // Command1
+    void openPlatformPage();   // Command3
+    void openTradingPage();    // Command4
+    void openCommunityPage();  // Command5
+    void showCalculator();     // Command6
+
+private:
+    WebPageOpener& web_;
+    ScreenNavigator& screens_;
+};
+
+}  // namespace cesuan

@@ -1,0 +1,66 @@
+#include "screens/module_menu.h"
+
+#include "screens/main_screen_texts.h"
+#include "screens/module_menu_texts.h"
+
+#include <optional>
+
+namespace cesuan {
+
+namespace t = texts::menu;
+
+namespace {
+
+constexpr int kHelpIndex = 65;
+constexpr int kMiningIndex = 25;
+
+std::optional<ScreenId> screenOf(int index) {
+    switch (index) {
+    case 0: return ScreenId::Statistics;
+    case 1: return ScreenId::Angles;
+    case 2: return ScreenId::BaseCalculator;
+    case 5: return ScreenId::Main;
+    case 9: return ScreenId::NumberSplit;
+    case 12: return ScreenId::Coordinates;
+    case 13: return ScreenId::Bearing;
+    case 14: return ScreenId::Welcome;
+    case 15: return ScreenId::Attitude;
+    case 30: return ScreenId::ButtonTest;
+    case kHelpIndex: return ScreenId::Help;
+    default: return std::nullopt;
+    }
+}
+
+std::optional<QString> pageOf(int index) {
+    switch (index) {
+    case 24: return web::kHome;
+    case kMiningIndex: return web::kMining;
+    case 26: return web::kCommunity;
+    case 27: return web::kDownload;
+    case 28: return web::kTrading;
+    case 29: return web::kPartner;
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+ModuleMenu::ModuleMenu(WebPageOpener& web, ScreenNavigator& screens)
+    : label1(t::kProverb), web_(web), screens_(screens) {}
+
+bool ModuleMenu::HasButton(int index) { return index >= 0 && index < t::kButtonCount && index != 64; }
+
+QString ModuleMenu::Caption(int index) { return HasButton(index) ? t::kCaptions[std::size_t(index)] : QString(); }
+
+QString ModuleMenu::Tooltip(int index) { return index == kMiningIndex ? t::kTipChineseAddress : QString(); }
+
+void ModuleMenu::openModule(int index) {
+    if (!HasButton(index)) return;
+    if (const auto screen = screenOf(index)) {
+        statusLine = screens_.show(*screen) ? QString() : texts::main::moduleComing(Caption(index));
+    } else if (const auto page = pageOf(index)) {
+        web_.open(*page);
+    }
+}
+
+}  // namespace cesuan

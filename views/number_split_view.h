@@ -1,0 +1,31 @@
+#pragma once
+// The number split window: binds the controls of number_split_view.ui to a NumberSplit.
+
+#include "screens/number_split.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace cesuan {
+
+namespace Ui {
+class NumberSplitView;
+}
+
+class NumberSplitView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit NumberSplitView(QWidget* parent = nullptr);
+    ~NumberSplitView() override;
+
+private:
+    void split();
+    void copyOut();
+
+    std::unique_ptr<Ui::NumberSplitView> ui_;
+    NumberSplit screen_;
+};
+
+}  // namespace cesuan
