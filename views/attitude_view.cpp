@@ -68,19 +68,7 @@ void AttitudeView::setUpTexts() {
 }
 
 void AttitudeView::connectControls() {
-    const std::tuple<QPushButton*, QString, QString, void (AttitudeScreen::*)()> buttons[] = {
-        {ui_->Command1, screen_.command1Caption, QString(), &AttitudeScreen::compute},
-        {ui_->Command2, screen_.command2Caption, screen_.command2Tooltip, &AttitudeScreen::printScreen},
-        {ui_->CommandJsq, t::kCalculator, QString(), &AttitudeScreen::showCalculator},
-        {ui_->CommandQiTa, t::kMenu, QString(), &AttitudeScreen::showMenu},
-    };
-    for (const auto& [button, caption, tip, command] : buttons) {
-        button->setText(caption);
-        button->setToolTip(tip);
-        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
-    }
-    connect(ui_->Check1, &QCheckBox::clicked, this,
-            [this](bool checked) { run([this, checked] { screen_.check1Clicked(checked); }); });
+    connectSurveyControls(this, screen_, *ui_, t::kCalculator, t::kMenu, [this](auto operation) { run(operation); });
 }
 
 template <typename Operation>

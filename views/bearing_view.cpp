@@ -69,19 +69,7 @@ void BearingView::setUpTexts() {
 }
 
 void BearingView::connectControls() {
-    const std::tuple<QPushButton*, QString, QString, void (BearingScreen::*)()> buttons[] = {
-        {ui_->Command1, screen_.command1Caption, QString(), &BearingScreen::compute},
-        {ui_->Command2, screen_.command2Caption, screen_.command2Tooltip, &BearingScreen::printScreen},
-        {ui_->CommandJsq, t::kCalculator, QString(), &BearingScreen::showCalculator},
-        {ui_->CommandQiTa, t::kMenu, QString(), &BearingScreen::showMenu},
-    };
-    for (const auto& [button, caption, tip, command] : buttons) {
-        button->setText(caption);
-        button->setToolTip(tip);
-        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
-    }
-    connect(ui_->Check1, &QCheckBox::clicked, this,
-            [this](bool checked) { run([this, checked] { screen_.check1Clicked(checked); }); });
+    connectSurveyControls(this, screen_, *ui_, t::kCalculator, t::kMenu, [this](auto operation) { run(operation); });
 }
 
 template <typename Operation>

@@ -6,10 +6,13 @@
 #include "views/widget_texts.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringList>
+
+#include <tuple>
 
 namespace cesuan {
 
@@ -39,6 +42,27 @@ void copySurveyTextsOut(const Screen& screen, Ui& ui) {
     ui.Check1->setChecked(screen.check1);
     ui.Check1->setText(screen.check1Caption);
     ui.StatusLine->setText(screen.statusLine);
+}
+
+// The buttons and the check box of a survey window, each running its controller operation
+// through `run` (the view's copy-in, operate, copy-out).
+template <typename Screen, typename Ui, typename Run>
+void connectSurveyControls(QWidget* owner, Screen& screen, Ui& ui, const QString& calculatorCaption,
+                           const QString& menuCaption, Run run) {
+    Screen* s = &screen;
+    const std::tuple<QPushButton*, QString, QString, void (Screen::*)()> buttons[] = {
+        {ui.Command1, screen.command1Caption, QString(), &Screen::compute},
+        {ui.Command2, screen.command2Caption, screen.command2Tooltip, &Screen::printScreen},
+        {ui.CommandJsq, calculatorCaption, QString(), &Screen::showCalculator},
+        {ui.CommandQiTa, menuCaption, QString(), &Screen::showMenu},
+    };
+    for (const auto& [button, caption, tip, command] : buttons) {
+        button->setText(caption);
+        button->setToolTip(tip);
+        QObject::connect(button, &QPushButton::clicked, owner, [run, s, command] { run([s, command] { (s->*command)(); }); });
+    }
+    QObject::connect(ui.Check1, &QCheckBox::clicked, owner,
+                     [run, s](bool checked) { run([s, checked] { s->check1Clicked(checked); }); });
 }
 
 }  // namespace cesuan
