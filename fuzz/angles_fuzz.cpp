@@ -1,0 +1,21 @@
+// An angle typed into the angle screen, through each of its six conversions.
+
+#include "fuzz/fuzz_support.h"
+#include "screens/angle_screen.h"
+
+using namespace cesuan;
+using namespace cesuan::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = Decode(data, size);
+    using Conversion = void (AngleScreen::*)();
+    static constexpr Conversion kConversions[] = {
+        &AngleScreen::radianToDms, &AngleScreen::radianToDecimalDegree, &AngleScreen::decimalDegreeToDms,
+        &AngleScreen::decimalDegreeToRadian, &AngleScreen::dmsToRadian, &AngleScreen::dmsToDecimalDegree,
+    };
+    CountingMessageBox messages;
+    AngleScreen screen(messages);
+    screen.text1 = input.text;
+    Watched([&] { (screen.*kConversions[input.variant % 6])(); });
+    return 0;
+}

@@ -1,0 +1,38 @@
+// Points pasted into the coordinate screen and converted: the first line is the central
+// meridian as typed into its list, the rest the point text. The selector gives the
+// conversion, the ellipsoid and the data order.
+
+#include "fuzz/fuzz_support.h"
+#include "geodesy/projection.h"
+#include "screens/coordinate_screen.h"
+
+using namespace cesuan;
+using namespace cesuan::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = Decode(data, size);
+    using Conversion = void (CoordinateScreen::*)();
+    static constexpr Conversion kConversions[] = {
+        &CoordinateScreen::geoToZone6,   &CoordinateScreen::geoToZone3,   &CoordinateScreen::geoToZone1p5,
+        &CoordinateScreen::zone6ToGeo,   &CoordinateScreen::zone3ToGeo,   &CoordinateScreen::zone1p5ToGeo,
+        &CoordinateScreen::zone1p5To3,   &CoordinateScreen::zone3To6,     &CoordinateScreen::zone3To1p5,
+        &CoordinateScreen::zone6To3,
+    };
+    const int variant = input.variant % 80;
+    CountingMessageBox messages;
+    NoPrinter printer;
+    NoWebPages web;
+    NoScreens screens;
+    CoordinateScreen screen(messages, printer, web, screens);
+    screen.load();
+    screen.combo4Index = variant / 10 % int(EllipsoidChoices().size());
+    if (variant >= 40) screen.toggleDataOrder();
+    const auto [meridian, points] = SplitFirstLine(input.text);
+    screen.combo3Text = meridian;
+    screen.text1 = points;
+    Watched([&] {
+        screen.meridianLostFocus();
+        (screen.*kConversions[variant % 10])();
+    });
+    return 0;
+}

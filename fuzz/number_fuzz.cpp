@@ -1,0 +1,35 @@
+// A number typed into a box: the variable editor's reading (TextToNumber), the literal
+// reading of the engine, and the number split screen.
+
+#include "engine/calc_value.h"
+#include "fuzz/fuzz_support.h"
+#include "screens/number_split.h"
+#include "screens/variable_editor.h"
+
+using namespace cesuan;
+using namespace cesuan::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = Decode(data, size);
+    switch (input.variant % 3) {
+    case 0:
+        Watched([&] {
+            const CalcValue value = TextToNumber(input.text);
+            (void)value.text();
+        });
+        break;
+    case 1:
+        Watched([&] {
+            const CalcValue value = ToCalcValue(input.text);
+            (void)value.text();
+        });
+        break;
+    default: {
+        NumberSplit screen;
+        screen.text1 = input.text;
+        Watched([&] { screen.split(); });
+        break;
+    }
+    }
+    return 0;
+}

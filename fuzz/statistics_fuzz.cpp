@@ -1,0 +1,22 @@
+// A data table pasted into the statistics screen and computed, with the leading name
+// columns (0..3) and the separator the selector gives.
+
+#include "fuzz/fuzz_support.h"
+#include "screens/statistics_screen.h"
+#include "screens/statistics_texts.h"
+
+using namespace cesuan;
+using namespace cesuan::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = Decode(data, size);
+    CountingMessageBox messages;
+    NoPrinter printer;
+    StatisticsScreen screen(messages, printer);
+    screen.load();
+    screen.chooseLeadingColumns(input.variant % 4);
+    screen.chooseSeparator(int(input.variant / 4 % texts::statistics::kSeparators.size()));
+    screen.text1 = input.text;
+    Watched([&] { screen.computeStatistics(); });
+    return 0;
+}

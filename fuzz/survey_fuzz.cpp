@@ -1,0 +1,51 @@
+// A point list pasted into the survey screens: the first line is the serial typed into the
+// origin (bearing) or first-point (attitude) box, the rest the list. The selector gives the
+// screen and whether the lines carry serials.
+
+#include "fuzz/fuzz_support.h"
+#include "geodesy/point_list.h"
+#include "screens/attitude_screen.h"
+#include "screens/bearing_screen.h"
+
+using namespace cesuan;
+using namespace cesuan::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const FuzzInput input = Decode(data, size);
+    const auto [serial, points] = SplitFirstLine(input.text);
+    CountingMessageBox messages;
+    NoPrinter printer;
+    NoScreens screens;
+    switch (input.variant % 4) {
+    case 0:
+    case 1: {
+        PointList list;
+        Watched([&] { (void)ParsePointList(input.text, input.variant % 4 == 0, list, messages); });
+        break;
+    }
+    case 2: {
+        BearingScreen screen(messages, printer, screens);
+        screen.load();
+        screen.check1Clicked(input.variant / 4 % 2 == 0);
+        screen.text1 = points;
+        screen.combo2Text = serial;
+        Watched([&] {
+            screen.combo2GotFocus();
+            screen.compute();
+        });
+        break;
+    }
+    default: {
+        AttitudeScreen screen(messages, printer, screens);
+        screen.load();
+        screen.text1 = points;
+        screen.combo2Text = serial;
+        Watched([&] {
+            screen.combo2GotFocus();
+            screen.compute();
+        });
+        break;
+    }
+    }
+    return 0;
+}

@@ -1,0 +1,123 @@
+// Writes the seed corpora: the examples each screen starts with or offers, with the
+// selector bytes that put them on their screens' usual settings.
+//   write_seeds DIR   (fuzz/corpus in the repository)
+
+#include "screens/attitude_texts.h"
+#include "screens/bearing_texts.h"
+#include "screens/coordinate_texts.h"
+#include "screens/main_screen_texts.h"
+#include "screens/statistics_texts.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+QString g_root;
+
+void seed(const char* target, const QString& name, int selector, const QString& text) {
+    QDir().mkpath(g_root + u'/' + QLatin1StringView(target));
+    QFile file(g_root + u'/' + QLatin1StringView(target) + u'/' + name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+    file.write(QByteArray(1, char(selector)) + text.toUtf8());
+}
+
+QString number(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: write_seeds DIR\n");
+        return 2;
+    }
+    g_root = QString::fromLocal8Bit(argv[1]);
+    namespace t = cesuan::texts;
+
+    // The calculator's history examples at 15 places, in radians, degrees and D.MMSS.
+    const QString units[] = {QStringLiteral("rad"), QStringLiteral("deg"), QStringLiteral("dms")};
+    for (int k = 0; k < int(t::main::kExamples.size()); ++k)
+        for (int unit = 0; unit < 3; ++unit)
+            seed("formula", QStringLiteral("example") + number(k + 1) + u'-' + units[unit], unit * 29 + 15,
+                 t::main::kExamples[std::size_t(k)]);
+    const QString formulas[] = {
+        QStringLiteral("1/0"),         QStringLiteral("((1+2)"),    QStringLiteral("sin90"),
+        QStringLiteral("3!%"),         QStringLiteral("0.001^-9.5"), QStringLiteral("1e30\\7"),
+        QStringLiteral("sh67+ch67"),   QStringLiteral("arctan1"),   QStringLiteral("2^0.5*π-ε"),
+        QStringLiteral("1.2.3+1"),
+    };
+    for (int k = 0; k < int(std::size(formulas)); ++k)
+        seed("formula", QStringLiteral("edge") + number(k + 1), 29 + 28, formulas[k]);
+
+    // Numbers as typed into a box, through each reading.
+    const QString numbers[] = {
+        QStringLiteral("123.456"), QStringLiteral("-1.5e+3"), QStringLiteral("１２３．４"),
+        QStringLiteral("  -0.0012 "), QStringLiteral("79228162514264337593543950335"), QStringLiteral("1e-28"),
+        QStringLiteral("abc"),
+    };
+    for (int reading = 0; reading < 3; ++reading)
+        for (int k = 0; k < int(std::size(numbers)); ++k)
+            seed("number", QStringLiteral("reading") + QString::number(reading) + u'-' + number(k + 1), reading, numbers[k]);
+
+    // Angles through the six conversions.
+    const QString angles[] = {
+        QStringLiteral("1.2345"), QStringLiteral("45.3"), QStringLiteral("-10.499999999999999999999999999"),
+        QStringLiteral("359.5959"), QStringLiteral("3.14159265358979323846"),
+    };
+    for (int conversion = 0; conversion < 6; ++conversion)
+        for (int k = 0; k < int(std::size(angles)); ++k)
+            seed("angles", QStringLiteral("conversion") + QString::number(conversion) + u'-' + number(k + 1), conversion,
+                 angles[k]);
+
+    // The base calculator: conversions (selector 48 + from + 4 × to, radixes 2 8 10 16) and
+    // computations (selector radix + 4 × operation).
+    struct Case { int selector; const char* name; QString text; };
+    const Case radixCases[] = {
+        {48 + 2 + 4 * 0, "dec-to-bin", QStringLiteral("-10.625")},
+        {48 + 0 + 4 * 3, "bin-to-hex", QStringLiteral("1011011.101")},
+        {48 + 3 + 4 * 1, "hex-to-oct", QStringLiteral("FF.8")},
+        {48 + 1 + 4 * 2, "oct-to-dec", QStringLiteral("777.4")},
+        {2 + 4 * 0, "dec-add", QStringLiteral("123.5\n-7")},
+        {0 + 4 * 6, "bin-and", QStringLiteral("1011\n110")},
+        {3 + 4 * 2, "hex-multiply", QStringLiteral("FF.8\n1A")},
+        {1 + 4 * 4, "oct-power", QStringLiteral("7\n3")},
+        {2 + 4 * 3, "dec-divide", QStringLiteral("1\n3")},
+        {2 + 4 * 5, "dec-remainder", QStringLiteral("100\n7")},
+        {0 + 4 * 8, "bin-not", QStringLiteral("\n101")},
+        {3 + 4 * 9, "hex-xor", QStringLiteral("-1F\nA")},
+    };
+    for (const Case& c : radixCases) seed("radix", QLatin1StringView(c.name), c.selector, c.text);
+
+    // The statistics screen's start table (one name column, "*"), and a table without names.
+    seed("statistics", QStringLiteral("start"), 1, t::statistics::kStartData);
+    seed("statistics", QStringLiteral("numbers-only"), 0, QStringLiteral("1*2*3\r\n4*5*6\r\n7.5*-8*9e2\r\n"));
+
+    // The coordinate screen: its start text through the forward conversions, and grid
+    // points through the inverse and zone conversions (meridian 117 on the first line).
+    const QString meridian = QStringLiteral("117\n");
+    for (int conversion = 0; conversion < 3; ++conversion)
+        seed("coordinates", QStringLiteral("start-") + QString::number(conversion), conversion,
+             meridian + t::coordinates::kStartInput);
+    seed("coordinates", QStringLiteral("grid6"), 3,
+         meridian + QStringLiteral("A01,4395879.562,20400348.322,23.441\r\nB2,2350816.825,20544093.359,5\r\n"));
+    seed("coordinates", QStringLiteral("grid3"), 4, meridian + QStringLiteral("A01,4395879.562,39400348.322,23.441\r\n"));
+    seed("coordinates", QStringLiteral("grid1p5"), 5, meridian + QStringLiteral("A01,4395879.562,77400348.322\r\n"));
+    seed("coordinates", QStringLiteral("zone-3to6"), 7, meridian + QStringLiteral("4395879.562,39400348.322\r\n"));
+    seed("coordinates", QStringLiteral("zone-6to3-yxz"), 49, meridian + QStringLiteral("20400348.322,4395879.562\r\n"));
+    seed("coordinates", QStringLiteral("west"), 20, QStringLiteral("-75\n-33.2,-70.3\r\n"));
+
+    // The survey screens: the point lists they start with.
+    seed("survey", QStringLiteral("points"), 0, t::bearing::kStartPoints);
+    seed("survey", QStringLiteral("points-no-serial"), 1, QStringLiteral("4395879.562,40400348.322,23.441\r\n1,2,3"));
+    seed("survey", QStringLiteral("bearing"), 2, QStringLiteral("0\n") + t::bearing::kStartPoints);
+    seed("survey", QStringLiteral("bearing-origin"), 2, QStringLiteral("Z02\n") + t::bearing::kStartPoints);
+    seed("survey", QStringLiteral("bearing-geodetic"), 6, QStringLiteral("0\nA,39.4125536,117.5017873,23\r\nB,39.4041,117.4814,19"));
+    seed("survey", QStringLiteral("attitude"), 3, QStringLiteral("0\n") + t::attitude::kStartPoints);
+    seed("survey", QStringLiteral("attitude-first"), 3, QStringLiteral("G4\n") + t::attitude::kStartPoints);
+    return 0;
+}
