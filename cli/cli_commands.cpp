@@ -88,19 +88,6 @@ private:
     std::FILE* err_;
 };
 
-// Offline stand-ins for what a command line cannot do.
-class NoWebPages : public WebPageOpener {
-public:
-    void open(const QString&) override {}
-};
-class NoPrinter : public WindowPrinter {
-public:
-    void printWindow() override {}
-};
-class NoScreens : public ScreenNavigator {
-public:
-    bool show(ScreenId) override { return false; }
-};
 class UnusedRandom : public RandomSource {  // the command line presses no keys
 public:
     float next() override { return 0.5f; }

@@ -116,18 +116,6 @@ public:
     int shown = 0;
 };
 
-class NoWebPages : public WebPageOpener {
-public:
-    void open(const QString&) override {}
-};
-class NoPrinter : public WindowPrinter {
-public:
-    void printWindow() override {}
-};
-class NoScreens : public ScreenNavigator {
-public:
-    bool show(ScreenId) override { return true; }
-};
 class HalfRandom : public RandomSource {
 public:
     float next() override { return 0.5f; }

@@ -12,7 +12,8 @@ using namespace cesuan::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzInput input = Decode(data, size);
-    const auto [serial, points] = SplitFirstLine(input.text);
+    const auto [serialLine, pointLines] = SplitFirstLine(input.text);
+    const QString serial = serialLine, points = pointLines;  // lambdas cannot capture bindings
     CountingMessageBox messages;
     NoPrinter printer;
     NoScreens screens;
@@ -23,27 +24,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Watched([&] { (void)ParsePointList(input.text, input.variant % 4 == 0, list, messages); });
         break;
     }
-    case 2: {
-        BearingScreen screen(messages, printer, screens);
-        screen.load();
-        screen.check1Clicked(input.variant / 4 % 2 == 0);
-        screen.text1 = points;
-        screen.combo2Text = serial;
-        Watched([&] {
-            screen.combo2GotFocus();
-            screen.compute();
-        });
-        break;
-    }
     default: {
-        AttitudeScreen screen(messages, printer, screens);
-        screen.load();
-        screen.text1 = points;
-        screen.combo2Text = serial;
-        Watched([&] {
-            screen.combo2GotFocus();
-            screen.compute();
-        });
+        // Bearing (2) or attitude (3): the same steps on either screen.
+        auto run = [&](auto& screen) {
+            screen.text1 = points;
+            screen.combo2Text = serial;
+            Watched([&] {
+                screen.combo2GotFocus();
+                screen.compute();
+            });
+        };
+        if (input.variant % 4 == 2) {
+            BearingScreen screen(messages, printer, screens);
+            screen.load();
+            screen.check1Clicked(input.variant / 4 % 2 == 0);
+            run(screen);
+        } else {
+            AttitudeScreen screen(messages, printer, screens);
+            screen.load();
+            run(screen);
+        }
         break;
     }
     }

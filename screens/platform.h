@@ -68,6 +68,23 @@ inline const QString kTrading = QStringLiteral("https://example.org/cesuan/tradi
 inline const QString kMining = QStringLiteral("https://example.org/mining/");
 }  // namespace web
 
+// --- Offline stand-ins: where nothing can be opened, printed or shown ------------------
+
+class NoWebPages : public WebPageOpener {
+public:
+    void open(const QString&) override {}
+};
+
+class NoPrinter : public WindowPrinter {
+public:
+    void printWindow() override {}
+};
+
+class NoScreens : public ScreenNavigator {
+public:
+    bool show(ScreenId) override { return false; }
+};
+
 // --- Recorders for tests and the command line ------------------------------------------
 
 class RecordingWebPageOpener : public WebPageOpener {
