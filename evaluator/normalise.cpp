@@ -192,7 +192,41 @@ QString NormaliseFormula(const QString& typed) {
     return TrimBlanks(s);
 }
 
+namespace {
+
+// A text that CollapseSigns would give back unchanged: not empty, in lower case, without
+// blanks or sign pairs. The evaluation collapses the whole formula after every addition, so
+// this check, which allocates nothing, keeps long sums from costing a rebuild per term.
+bool isCollapsed(const QString& s) {
+    if (s.isEmpty() || s == texts::kEmptyFormula) return false;
+    // For each ASCII character: 1 a sign, 2 a blank or an upper-case letter, 0 anything else.
+    static constexpr auto kKind = [] {
+        std::array<unsigned char, 128> kind{};
+        kind[u'+'] = kind[u'-'] = 1;
+        kind[u' '] = 2;
+        for (char c = 'A'; c <= 'Z'; ++c) kind[std::size_t(c)] = 2;
+        return kind;
+    }();
+    unsigned previous = 0;
+    for (const QChar c : s) {
+        const char16_t u = c.unicode();
+        unsigned kind;
+        if (u < 0x80) {
+            kind = kKind[u];
+        } else {
+            if (u == u'\u3000' || c.isSurrogate() || c.toLower() != c) return false;
+            kind = 0;
+        }
+        if (kind == 2 || (kind & previous)) return false;
+        previous = kind;
+    }
+    return true;
+}
+
+}  // namespace
+
 QString CollapseSigns(const QString& formula) {
+    if (isCollapsed(formula)) return formula;
     const QString s = TrimBlanks(formula).toLower();
     if (s.isEmpty() || s == texts::kEmptyFormula) return QStringLiteral("0");
     return mergePairs(withoutBlanks(s), collapseSignPair);

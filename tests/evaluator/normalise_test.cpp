@@ -94,6 +94,11 @@ TEST_F(NormaliseTest, CollapseSigns) {
         {u"2E-5", u"2e-5"},    {u"1\u3000+\u3000+2", u"1+2"},
         {u"", u"0"},           {u"   ", u"0"},        {u"空算式错误", u"0"}, {u" 空算式错误 ", u"0"},
         {u"\u3000", u""},      // not empty when trimmed; nothing left after the blanks go
+        // Texts that are already collapsed come back as they are; one upper-case letter,
+        // blank or sign pair anywhere is enough to rewrite them.
+        {u"sin1+2-3e-5*π", u"sin1+2-3e-5*π"}, {u"1+2+3+4-", u"1+2+3+4-"}, {u"1+2+3+-4", u"1+2+3-4"},
+        {u"1+2+3+4E", u"1+2+3+4e"},          {u"Π+ε", u"π+ε"},            {u"ǅ+1", u"ǆ+1"},
+        {u"\U00010400+1", u"\U00010428+1"}, {u"1+2 ", u"1+2"},            {u"1\u3000+2", u"1+2"},
     };
     for (const Case& c : cases) EXPECT_EQ(CollapseSigns(q(c.in)), q(c.want)) << q(c.in).toStdString();
     EXPECT_EQ(journal().errorCount, 0);
