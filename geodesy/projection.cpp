@@ -608,7 +608,178 @@ double roundFast(double value, int places) {
     return result ? *result : textual::GeoRound(value, places);
 }
 
+// ---------------------------------------------------------------------------------------
+// The projections' usual angles, 1 to 1000 degrees in magnitude, take a shorter way. The
+// 15-digit decimal comes from one product, as in decimal15, or from the bits of the double.
+// The quotient of GeoDmsToDegrees and the product of GeoDegreesToRadians are computed as
+// 128-bit fixed-point numbers, within 2^-12 of a unit in the last place of the result, and
+// a result is taken only where it lies more than 2^-12 of that unit from a midpoint between
+// two doubles. The decimal steps round to 26..28 decimal places, which moves a value of
+// these magnitudes by less than 2^-33 of that unit, so a result taken is the double of the
+// decimal steps. The D.MMSS output of the inverse is rounded on the same digits in integers.
+// Whatever is left goes the ways above.
+
+constexpr double kTwo52 = 4503599627370496.0;
+
+// The 15-digit decimal of a, 1 <= a < 1000, as coefficient / 10^scale with scale 12..14
+// (the coefficient as a double too); nothing when it rounds up to 10^15 (one digit more).
+inline bool decimal15Of(double a, double& coefficient, int& scale) {
+    scale = 14 - int(a >= 10) - int(a >= 100);  // without a branch: longitudes go either way
+    const SplitPow10& p = kSplitPow10[std::size_t(scale)];
+    const double t = a * p.value;  // 10^14 .. 10^15, in steps of 1/64 .. 1/8
+    double n = (t + kTwo52) - kTwo52;  // nearest integer, ties to even
+    if (std::abs(t - n) == 0.5) {  // the exact product settles the tie
+        const double c = kSplitter * a;
+        const double high = c - (c - a);
+        const double low = a - high;
+        const double e = ((high * p.high - t) + high * p.low + low * p.high) + low * p.low;
+        if (t - n == 0.5 && e > 0) n += 1;
+        if (t - n == -0.5 && e < 0) n -= 1;
+    }
+    coefficient = n;
+    return n < 1e15;
+}
+
+// A positive double as mantissa 2^52 .. 2^53 (2^53 only as a carry out of a rounding)
+// times 2^exponent.
+struct Binary {
+    std::uint64_t mantissa;
+    int exponent;
+};
+inline double doubleOf(Binary b) {
+    return std::bit_cast<double>((std::uint64_t(b.exponent + 1074) << 52) + b.mantissa);
+}
+inline Binary binaryOf(double v) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(v);
+    return {(bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52), int(bits >> 52) - 1075};
+}
+
+// The double nearest to the 128-bit fixed-point value (high 2^64 + low) 2^(exponent - 64),
+// high >= 2^52, when the value's error, below 2^47 units of low, leaves its rounding
+// certain: nothing within 2^-12 of a unit in the last place from a midpoint.
+inline std::optional<Binary> nearestOfFixed(std::uint64_t high, std::uint64_t low, int exponent) {
+    const int extra = 11 - __builtin_clzll(high);  // bits of high below the 53 kept: 0 .. 11
+    if (extra < 0) return std::nullopt;
+    std::uint64_t mantissa = high >> extra;
+    // The bits cut off, from the half of a unit down: high's low bits, then low's top ones.
+    const std::uint64_t rest = (high << 1 << (63 - extra)) | (low >> extra);
+    constexpr std::uint64_t kHalf = std::uint64_t(1) << 63, kMargin = std::uint64_t(1) << 51;
+    if (rest - (kHalf - kMargin) <= 2 * kMargin) return std::nullopt;
+    mantissa += rest >> 63;
+    return Binary{mantissa, exponent + extra};
+}
+
+// The 15-digit decimal of b, 1 <= b < 1000 (10 and 100 given as comparisons), exactly:
+// b 10^scale = m 5^scale 2^(e+scale), rounded half to even, with scale 12..14. Nothing when
+// the decimal has 16 digits.
+inline bool decimal15Of(Binary b, bool atLeast10, bool atLeast100, std::uint64_t& coefficient, int& scale) {
+    scale = 14 - int(atLeast10) - int(atLeast100);
+    if (b.mantissa >> 53) b = {b.mantissa >> 1, b.exponent + 1};
+    const Uint128 product = Uint128(b.mantissa) * kPow5[std::size_t(scale)];
+    const int shift = -(b.exponent + scale);  // 29 .. 40 for these magnitudes
+    if (shift < 1 || shift > 63) return false;
+    const std::uint64_t integer = std::uint64_t(product >> shift);
+    const std::uint64_t rest = std::uint64_t(product) & ((std::uint64_t(1) << shift) - 1);
+    const std::uint64_t half = std::uint64_t(1) << (shift - 1);
+    coefficient = integer + ((rest > half || (rest == half && (integer & 1))) ? 1 : 0);
+    return coefficient < kPow10[15];
+}
+
+// 2^116 / (3600 10^k), rounded up, for the seconds at k = 8..10 places.
+constexpr std::array<Uint128, 3> kPerHourUnit = [] {
+    std::array<Uint128, 3> r{};
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const Uint128 hour = 3600 * Uint128(kPow10[8 + i]);
+        r[i] = ((Uint128(1) << 116) + hour - 1) / hour;
+    }
+    return r;
+}();
+
+// π/180 to 28 places divided by 10^12, 10^13 and 10^14, as 128-bit numbers 2^127 .. 2^128
+// (rounded) times 2^-173, 2^-177 and 2^-180.
+struct ScaledRadians {
+    std::uint64_t high, low;
+    int exponent;
+};
+constexpr std::array<ScaledRadians, 3> kScaledRadians = {{
+    {0x9d348d7394aeb2b5, 0x2871260f5d6b06ad, -173},
+    {0xfb8748b8ede45121, 0xda4ea34bc8ab3de2, -177},
+    {0xc93906fa57e9da81, 0x7b721c3ca088fe4e, -180},
+}};
+
+// GeoDmsToDegrees of a, 1 <= a < 1000, where it has minutes or seconds below 60: the
+// degrees whole + n / (3600 10^k) as a 128-bit fixed-point number with 116 places, too
+// large by less than n < 2^46 of their units.
+inline std::optional<Binary> dmsDegreesOf(double a) {
+    double digits;
+    int scale;
+    if (!decimal15Of(a, digits, scale)) return std::nullopt;
+    const std::uint64_t coefficient = std::uint64_t(digits);
+    const std::uint64_t unit = kPow10[std::size_t(scale)];
+    const std::uint64_t whole = std::uint64_t(a);
+    const std::uint64_t fraction = coefficient - whole * unit;
+    if (fraction == 0 || fraction >= unit) return std::nullopt;  // whole; a carry into the degrees
+    const std::uint64_t minutes = divPow10(fraction, scale - 2);
+    if (minutes >= 60) return std::nullopt;
+    const std::uint64_t secondUnit = kPow10[std::size_t(scale - 4)];
+    const std::uint64_t seconds =
+        std::min(fraction - minutes * kPow10[std::size_t(scale - 2)], 60 * secondUnit);
+    const std::uint64_t n = minutes * 60 * secondUnit + seconds;
+    const Uint128 fixed = (Uint128(whole) << 116) + n * kPerHourUnit[std::size_t(scale - 12)];
+    return nearestOfFixed(std::uint64_t(fixed >> 64), std::uint64_t(fixed), 64 - 116);
+}
+
+// GeoDegreesToRadians of degrees, 1 <= degrees < 1000: the 15-digit decimal times π/180.
+inline std::optional<double> radiansOf(Binary degrees) {
+    const double value = doubleOf(degrees);
+    std::uint64_t coefficient;
+    int scale;
+    if (!decimal15Of(degrees, value >= 10, value >= 100, coefficient, scale)) return std::nullopt;
+    const ScaledRadians& k = kScaledRadians[std::size_t(scale - 12)];
+    // Coefficient times k (2^173 .. 2^178) without its 50 lowest bits, short by less than
+    // two units.
+    const Uint128 top = ((Uint128(coefficient) * k.high) << 14) + ((Uint128(coefficient) * k.low) >> 50);
+    const std::optional<Binary> r = nearestOfFixed(std::uint64_t(top >> 64), std::uint64_t(top), k.exponent + 50 + 64);
+    if (!r) return std::nullopt;
+    return doubleOf(*r);
+}
+
+// dmsOutputFast for 1 <= degrees < 1000 where its 8 places need no carry of 60 and are not
+// whole degrees. For the decimal's fraction f at s places, GeoDegreesToDms gives minutes
+// m = floor(60 f / 10^s) and the value whole + (4 10^s m + 360 f) / 10^(s+3), and its double
+// D; the 15-digit decimal of D lies within 6 10^-13 of that value, so away from a half of
+// the 8th place (by 10^-11 here) both round the same way: to 4 10^5 m plus 360 f / 10^(s-5)
+// rounded, in units of the 8th place.
+inline std::optional<double> dmsOutputOf(double degrees, bool prefixed, bool negative) {
+    if (!(degrees >= 1 && degrees < 1000)) return std::nullopt;
+    double digits;
+    int scale;
+    if (!decimal15Of(degrees, digits, scale)) return std::nullopt;
+    const std::uint64_t whole = std::uint64_t(degrees);
+    const std::uint64_t fraction = std::uint64_t(digits) - whole * kPow10[std::size_t(scale)];
+    if (fraction == 0 || fraction >= kPow10[std::size_t(scale)]) return std::nullopt;
+    const std::uint64_t minutes = divPow10(60 * fraction, scale);  // 60 f < 2^57
+    const int cut = scale - 5;
+    const std::uint64_t kept = divPow10(360 * fraction, cut);  // 360 f < 2^57
+    const std::uint64_t dropped = 360 * fraction - kept * kPow10[std::size_t(cut)];
+    const std::uint64_t half = 5 * kPow10[std::size_t(cut - 1)];
+    const std::uint64_t margin = kPow10[std::size_t(cut - 3)];
+    if (dropped + margin >= half && dropped <= half + margin) return std::nullopt;
+    // The seconds in units of the 8th place, rounded: below 600000 but for a carry of 60.
+    const std::uint64_t seconds = kept + (dropped > half ? 1 : 0) - 600000 * minutes;
+    if (seconds == 600000 || (minutes == 0 && seconds == 0)) return std::nullopt;
+    const double magnitude = double(whole * kPow10[8] + 1000000 * minutes + seconds) / kExactPow10[8];
+    return prefixed && negative ? -magnitude : magnitude;
+}
+
 double dmsToDegreesFast(double angle) {
+    const double a = std::abs(angle);
+    if (a >= 1 && a < 1000) {
+        if (const std::optional<Binary> degrees = dmsDegreesOf(a)) {
+            const double d = doubleOf(*degrees);
+            return angle < 0 ? -d : d;
+        }
+    }
     if (beyondDecimalLimit(angle)) return angle;
     const std::optional<Decimal15> d = decimal15(angle);
     if (!d || d->scale > 19) return textual::GeoDmsToDegrees(angle);
@@ -654,6 +825,10 @@ double degreesToRadiansFast(double degrees) {
         double& entry = known[std::size_t(int(halves) + kHalves)];
         if (std::isnan(entry)) entry = degreesToRadiansByDigits(degrees);
         return entry;
+    }
+    const double a = std::abs(degrees);
+    if (a >= 1 && a < 1000) {
+        if (const std::optional<double> radians = radiansOf(binaryOf(a))) return degrees < 0 ? -*radians : *radians;
     }
     return degreesToRadiansByDigits(degrees);
 }
@@ -758,6 +933,7 @@ double signedValueFast(bool negative, double v) {
 }
 
 double dmsOutputFast(double degrees, bool prefixed, bool negative) {
+    if (const std::optional<double> usual = dmsOutputOf(degrees, prefixed, negative)) return *usual;
     const double dms = degreesToDmsFast(degrees);
     if (!beyondDecimalLimit(dms) && dms != std::trunc(dms)) {
         const std::optional<std::uint64_t> units = roundedUnits(dms, 8);
@@ -937,6 +1113,9 @@ QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chose
     return {};
 }
 
+// v / e.scale; the same v without the division for the usual scale 1.
+double unscaled(double v, const EllipsoidConstants& e) { return e.scale == 1 ? v : v / e.scale; }
+
 const texts::ZoneInputMessages& inputMessages(ZoneWidth w) {
     switch (w) {
     case ZoneWidth::Six: return texts::kZone6Messages;
@@ -977,19 +1156,19 @@ QString zoneToGeo(ZoneWidth w, double& x, double& y, const QString& ellipsoidCod
         const double n = std::trunc(Y / 1000000);
         L0 = (n + 1) * 1.5;
         const double P = n * 1000000;
-        yc = (P >= 0 ? Y - P - e.falseEasting : Y - P + e.falseEasting) / e.scale;
+        yc = unscaled(P >= 0 ? Y - P - e.falseEasting : Y - P + e.falseEasting, e);
     } else {
         west = Y < 0;
         const double easting = std::abs(Y);
         const double n = std::trunc(easting / 1000000);
         L0 = w == ZoneWidth::Three ? 3 * n : 6 * n - 3;
-        yc = (easting - n * 1000000 - 500000) / e.scale;
+        yc = unscaled(easting - n * 1000000 - 500000, e);
     }
     currentCentralMeridian() = L0;
     if (L0 < -180 || L0 > 180) return reject(texts::kMsgEastingZoneOutOfRange);
 
     const auto fail = [&reject] { return reject(texts::kMsgProjectionOverflow); };
-    const double mu = ((northing - e.falseNorthing) / e.scale) / e.rectRadius;
+    const double mu = unscaled(northing - e.falseNorthing, e) / e.rectRadius;
     const double Bf = mu + e.fp2 * std::sin(2 * mu) + e.fp4 * std::sin(4 * mu) + e.fp6 * std::sin(6 * mu);
     if (!std::isfinite(Bf) || Bf * kDegreesPerRadian > 90) return fail();  // past the pole
 

@@ -722,6 +722,47 @@ TEST(SameDigits, HelpersMatchTheirTextualForms) {
     EXPECT_EQ(mismatches, 0);
 }
 
+TEST(SameDigits, SurveyAnglesMatchTheirTextualForms) {
+    // The angles the projections see most, 1 to 1000 degrees: D.MMSS as typed (seconds to 3..5
+    // places, minutes and seconds up to 59.999), degrees anywhere in between, values a few
+    // units of the last place from a half of the 8th place, and exact halves of the 16th digit.
+    std::mt19937_64 rng(20240615);
+    std::uniform_int_distribution<int> degrees(1, 999), minutes(0, 59), seconds(0, 59999);
+    std::uniform_real_distribution<double> anywhere(1, 1000);
+    long mismatches = 0;
+    const auto same = [&mismatches](const char* what, double in, double fast, double text) {
+        if (fast == text) return;
+        if (++mismatches <= 10) ADD_FAILURE() << what << "(" << show(in) << "): " << show(fast) << " against " << show(text);
+    };
+    for (int i = 0; i < 200000; ++i) {
+        double v = 0;
+        switch (i % 4) {
+        case 0: {
+            char text[48];
+            std::snprintf(text, sizeof text, "%d.%02d%05d%d", degrees(rng), minutes(rng), seconds(rng), int(rng() % 100));
+            v = std::stod(text);
+            break;
+        }
+        case 1: v = anywhere(rng); break;
+        case 2: v = std::nextafter(std::round(anywhere(rng) * 1e8) / 1e8 + 5e-9, 0.0) + double(int(rng() % 9) - 4) * 1e-14; break;
+        case 3: {  // odd / 2^(s+1) at s decimals of the 15-digit decimal: a half in its 16th digit
+            const double a = anywhere(rng);
+            const int s = a >= 100 ? 12 : a >= 10 ? 13 : 14;
+            v = std::ldexp(2 * std::floor(std::ldexp(a, s)) + 1, -(s + 1));
+            break;
+        }
+        }
+        if (rng() % 2) v = -v;
+        same("GeoDmsToDegrees", v, GeoDmsToDegrees(v), textual::GeoDmsToDegrees(v));
+        same("GeoDegreesToRadians", v, GeoDegreesToRadians(v), textual::GeoDegreesToRadians(v));
+        same("GeoDmsToRadians", v, GeoDmsToRadians(v), textual::GeoDmsToRadians(v));
+        const double dms = GeoDegreesToDms(v);
+        same("GeoDegreesToDms", v, dms, textual::GeoDegreesToDms(v));
+        same("GeoRound(dms, 8)", dms, GeoRound(dms, 8), textual::GeoRound(dms, 8));
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
 TEST(SameDigits, RepeatedZoneChoicesMatchTheTextualForms) {
     // The fast projections keep recent zone choices: the same chosen meridian again, under
     // another width or after other meridians, must still give the textual results.
