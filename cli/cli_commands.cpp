@@ -105,11 +105,36 @@ QString unaligned(const QString& box) {
     return marked ? approximate + u' ' + text : text;
 }
 
-QString readAll(std::FILE* in) {
-    QFile file;
-    if (!file.open(in, QIODevice::ReadOnly)) return QString();
-    return QString::fromUtf8(file.readAll());
+// Writes a text with its CR LF line ends as LF (a lone CR stays), a piece of lines at a time,
+// so that a long text is neither copied nor converted as a whole.
+void writeWithLf(std::FILE* f, QStringView text) {
+    constexpr qsizetype kPiece = 1 << 16;
+    QString piece;
+    piece.reserve(kPiece + 256);
+    qsizetype from = 0;
+    while (from < text.size()) {
+        const qsizetype crlf = text.indexOf(u"\r\n", from);
+        const qsizetype end = crlf < 0 ? text.size() : crlf;
+        piece += text.mid(from, end - from);
+        if (crlf < 0) break;
+        piece += u'\n';
+        from = crlf + 2;
+        // Cut only after a line end, so that no character is split between two pieces.
+        if (piece.size() >= kPiece) {
+            write(f, piece);
+            piece.resize(0);
+        }
+    }
+    write(f, piece);
 }
+
+QByteArray readAllBytes(std::FILE* in) {
+    QFile file;
+    if (!file.open(in, QIODevice::ReadOnly)) return QByteArray();
+    return file.readAll();
+}
+
+QString readAll(std::FILE* in) { return QString::fromUtf8(readAllBytes(in)); }
 
 int calc(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
     QCommandLineParser parser;
@@ -217,6 +242,37 @@ int split(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
+// The text with every line end (CR LF, lone CR, lone LF) as CR LF, and one after the last
+// line when it has none (splitLines, joined by CR LF and closed, in one pass).
+QString withCrLfLineEnds(const QString& text) {
+    const auto isLineEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
+    const qsizetype n = text.size();
+    // Every line end becomes two characters: one more for each lone CR or LF.
+    qsizetype size = n;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!isLineEnd(text[i])) continue;
+        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        else ++size;
+    }
+    const bool closed = n > 0 && isLineEnd(text[n - 1]);
+    QString result(size + (closed ? 0 : 2), Qt::Uninitialized);
+    QChar* to = result.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (!isLineEnd(text[i])) {
+            *to++ = text[i];
+            continue;
+        }
+        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        *to++ = u'\r';
+        *to++ = u'\n';
+    }
+    if (!closed) {
+        *to++ = u'\r';
+        *to++ = u'\n';
+    }
+    return result;
+}
+
 // The input of a command: FILE, or standard input without one; any line ends become CR LF.
 std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::FILE* err) {
     QString data;
@@ -230,8 +286,7 @@ std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::F
         }
         data = QString::fromUtf8(file.readAll());
     }
-    QStringList lines = splitLines(data);
-    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    return withCrLfLineEnds(data);
 }
 
 int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
@@ -313,7 +368,7 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     if (!ok || pointLimit < 1) return usage(err, QStringLiteral("--limit takes a positive number"));
     const QStringList files = parser.positionalArguments().mid(1);
     if (files.size() > 1) return usage(err, QStringLiteral("coord reads one FILE"));
-    const std::optional<QString> input = readInput(files, in, err);
+    std::optional<QString> input = readInput(files, in, err);
     if (!input) return 1;
 
     StderrMessageBox messages(err);
@@ -327,13 +382,13 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     screen.combo3Text = parser.value(meridian);
     if (orderValue == u"YXZ") screen.toggleDataOrder();
     screen.serialToggled(!parser.isSet(noSerial));
-    screen.text1 = *input;
+    screen.text1 = std::move(*input);  // the screen replaces it: no second long text
     screen.text2.clear();
     (screen.*conversion->second)();
 
-    QString cleaned = screen.text1, block = screen.text2;
-    write(err, cleaned.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n');
-    write(out, block.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    writeWithLf(err, screen.text1);
+    std::fputc('\n', err);
+    writeWithLf(out, screen.text2);
     return 0;
 }
 

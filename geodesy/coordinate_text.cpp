@@ -7,9 +7,11 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <new>
 #include <string>
+#include <string_view>
 
 namespace cesuan {
 namespace {
@@ -26,28 +28,53 @@ constexpr QStringView kPictureLatitude = u"00.00000000";
 constexpr QStringView kPictureLongitude = u"000.00000000";
 constexpr QStringView kPictureHeight = u"###0.000";
 
-// The replacements of NormaliseCoordinateText, made one after the other.
-struct Replacement {
-    const char16_t* from;
-    const char16_t* to;
-};
-constexpr std::array kReplacements = std::to_array<Replacement>({
-    {u"\u3000", u" "},
-    {u"     ", u" "},
-    {u"    ", u" "},
-    {u"   ", u" "},
-    {u"  ", u" "},
-    {u"\u2015", u"-"},  // ―
-    {u"＋", u"+"},
-    {u"\u00B7", u"."},  // ·
-    {u"．", u"."},
-    {u"，", u","},
-    {u"＃", u"#"},
-    {u"＠", u"@"},
-    {u"＊", u"*"},
-    {u"＆", u"&"},
-    {u"／", u"/"},
-});
+// The characters NormaliseCoordinateText maps to ASCII one for one (U+3000 is a blank and
+// goes with the runs of blanks).
+QChar normalisedCharacter(QChar c) {
+    switch (c.unicode()) {
+    case 0x2015: return u'-';  // ―
+    case 0xFF0B: return u'+';  // ＋
+    case 0x00B7:               // ·
+    case 0xFF0E: return u'.';  // ．
+    case 0xFF0C: return u',';  // ，
+    case 0xFF03: return u'#';  // ＃
+    case 0xFF20: return u'@';  // ＠
+    case 0xFF0A: return u'*';  // ＊
+    case 0xFF06: return u'&';  // ＆
+    case 0xFF0F: return u'/';  // ／
+    default: return c;
+    }
+}
+
+// How many blanks a run of `length` blanks keeps when every five, then four, three and two
+// blanks of it become one. The replacements work left to right, so a run of n blanks gives
+// n / L new blanks and keeps n % L, and runs never join: they stay apart by other characters.
+qsizetype collapsedRunLength(qsizetype length) {
+    for (qsizetype l = 5; l >= 2; --l) length = length / l + length % l;
+    return length;
+}
+
+// Appends `in` to `out` with the blank runs collapsed; with `normalise`, U+3000 counts as a
+// blank and the look-alike characters become ASCII (NormaliseCoordinateText), else only
+// U+0020 is a blank and nothing else changes. One pass, no copy of the whole text.
+void appendCollapsed(QString& out, QStringView in, bool normalise) {
+    const qsizetype start = out.size();
+    out.resize(start + in.size());  // the result is never longer than the input
+    QChar* const begin = out.data() + start;
+    QChar* to = begin;
+    const auto isBlank = [normalise](QChar c) { return c == u' ' || (normalise && c == u'\u3000'); };
+    for (qsizetype i = 0; i < in.size();) {
+        if (!isBlank(in[i])) {
+            *to++ = normalise ? normalisedCharacter(in[i]) : in[i];
+            ++i;
+            continue;
+        }
+        qsizetype run = 0;
+        for (; i < in.size() && isBlank(in[i]); ++i) ++run;
+        to = std::fill_n(to, collapsedRunLength(run), QChar(u' '));
+    }
+    out.truncate(start + (to - begin));
+}
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -62,15 +89,55 @@ QChar effectiveSeparator() {
     return u',';
 }
 
-// The serial padded with blanks to `width` display cells (nothing added when it is wider).
-QString padToWidth(const QString& text, int width) {
-    const int missing = width - DisplayWidth(text);
-    return missing > 0 ? text + QString(missing, u' ') : text;
-}
-
 // The number of a generated serial: at least three digits.
 QString generatedSerial(int number) {
     return QStringLiteral("D") + QStringLiteral("%1").arg(number, 3, 10, QLatin1Char('0'));
+}
+
+// The blank-trimmed part of a text (TrimBlanks without the copy).
+QStringView trimmedBlanks(QStringView text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && text[begin] == u' ') ++begin;
+    while (end > begin && text[end - 1] == u' ') --end;
+    return text.mid(begin, end - begin);
+}
+
+// The value of the number at the start of a field (LeadingNumberText before its text form):
+// blanks off, then digits, ".", "+", "-" and the exponent letter up to the first other
+// character after a digit; nothing when another character comes before any digit or the
+// piece is no number.
+std::optional<double> leadingNumber(QStringView field) {
+    QStringView s = trimmedBlanks(field);
+    if (s.isEmpty()) return std::nullopt;
+    bool digitSeen = false;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s[i];
+        if (isAsciiDigit(c)) {
+            digitSeen = true;
+            continue;
+        }
+        if (c == u'.' || c == u'+' || c == u'-' || c == u'e' || c == u'E') continue;
+        if (!digitSeen) return std::nullopt;
+        s.truncate(i);
+        break;
+    }
+    return parseDouble(s);
+}
+
+// The text form of a finite double (formatDouble) written into `buffer`, without building a
+// QString; the exponent letter may be lower case, which the number grammar reads alike.
+std::string_view doubleChars(double value, std::array<char, 40>& buffer) {
+    if (value == 0) return "0";
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    return std::string_view(buffer.data(), std::size_t(result.ptr - buffer.data()));
+}
+
+// A number as the cleaned text shows it: its 15-digit text form read back (0 when that text
+// lies beyond the largest double).
+double shownValue(double value) {
+    std::array<char, 40> buffer;
+    return parseDouble(doubleChars(value, buffer)).value_or(0);
 }
 
 // Adds one to a string of decimal digits ("" counts as 0).
@@ -97,100 +164,112 @@ QString NormaliseCoordinateText(const QString& text) {
     // still a list.
     if (text.isEmpty()) return {};
     try {
-        QString result = text;
-        for (const Replacement& r : kReplacements)
-            result.replace(QString::fromUtf16(r.from), QString::fromUtf16(r.to));
+        QString result;
+        appendCollapsed(result, text, true);
         return result;
     } catch (const std::bad_alloc&) {
         return {};
     }
 }
 
+QString CollapseBlankRuns(const QString& text) {
+    QString result;
+    appendCollapsed(result, text, false);
+    return result;
+}
+
 QString LeadingNumberText(const QString& field) {
-    QString s = TrimBlanks(field.toLower());
-    if (s.isEmpty()) return {};
-    bool digitSeen = false;
-    for (qsizetype i = 0; i < s.size(); ++i) {
-        const QChar c = s[i];
-        if (isAsciiDigit(c)) {
-            digitSeen = true;
-            continue;
-        }
-        if (c == u'.' || c == u'+' || c == u'-' || c == u'e') continue;
-        if (!digitSeen) return {};
-        s.truncate(i);
-        break;
-    }
-    const std::optional<double> value = parseDouble(s);
+    const std::optional<double> value = leadingNumber(field);
     return value ? formatDouble(*value) : QString();
 }
 
 QString ParseCoordinateText(const QString& text, int limit, CoordinateBatch& batch) {
     batch.points.clear();
     const QChar sep = effectiveSeparator();
-    const QString trimmed = TrimBlanks(text);
+    const QStringView trimmed = trimmedBlanks(text);
     if (trimmed.isEmpty() || limit < 1) return texts::kMsgNoCoordinateData;
 
-    const QString t = NormaliseCoordinateText(trimmed) + kLineEnd;
+    // The text is read as if normalised and ended by CR LF, one line at a time: a line is
+    // normalised on its own (blank runs never cross a line end) into `line`, which keeps its
+    // CR. `position` is where the line starts in that normalised text: only a line ending
+    // at its third character or later can be data.
     const QString sepJoin = QStringLiteral(" ") + sep + QStringLiteral(" ");
     QString cleaned;
+    QString line;
     int count = 0;
+    qsizetype position = 0;
+    for (qsizetype lineStart = 0; lineStart <= trimmed.size() && count < limit;) {
+        const qsizetype cr = trimmed.indexOf(u'\r', lineStart);
+        const qsizetype lineEnd = cr < 0 ? trimmed.size() : cr;
+        line.resize(0);
+        appendCollapsed(line, trimmed.mid(lineStart, lineEnd - lineStart), true);
+        line += u'\r';
+        const qsizetype p = position + line.size() - 1;  // where the CR stands
+        position = p + 1;
+        if (cr < 0) {
+            lineStart = trimmed.size() + 1;  // the last line
+        } else {
+            lineStart = cr + 1;
+            if (lineStart < trimmed.size() && trimmed[lineStart] == u'\n') {
+                ++lineStart;
+                ++position;
+            }
+        }
 
-    qsizetype lineStart = 0;
-    int separators = 0;
-    int numberCharacters = 0;
-    for (qsizetype p = 0; p < t.size() && count < limit; ++p) {
-        const QChar c = t[p];
-        if (c != u'\r') {
+        int separators = 0;
+        int numberCharacters = 0;
+        for (QChar c : line) {
             if (c == sep) ++separators;
             if (isNumberCharacter(c)) ++numberCharacters;
-            continue;
         }
-        // The line [lineStart, p] ends here with its CR; an LF after the CR belongs to the end.
         const bool dataLine = p + 1 > 3 && separators > 0 && numberCharacters > 1 && numberCharacters >= separators;
-        const QStringView line = QStringView(t).mid(lineStart, p - lineStart + 1);
-        lineStart = p + 1;
-        if (lineStart < t.size() && t[lineStart] == u'\n') ++lineStart;
-        separators = 0;
-        numberCharacters = 0;
         if (!dataLine) continue;
 
         // Leading blanks off; the line still ends with its CR, which ends the last field.
         qsizetype first = 0;
         while (line[first] == u' ') ++first;
-        const QStringView l = line.mid(first);
+        const QStringView l = QStringView(line).mid(first);
         const bool hasSerial = !isNumberCharacter(l[0]);
-        std::array<QString, 4> fields;
+        std::array<QStringView, 4> fields;
         std::size_t f = 0;
         qsizetype fieldStart = 0;
         for (qsizetype i = 0; i < l.size() && f < fields.size(); ++i) {
             if (l[i] != sep && l[i] != u'\r') continue;
-            fields[f++] = l.mid(fieldStart, i - fieldStart).toString();
+            fields[f++] = l.mid(fieldStart, i - fieldStart);
             fieldStart = i + 1;
             if (l[i] == u'\r') break;
         }
         const std::size_t n = hasSerial ? 1 : 0;
-        const QString num1 = LeadingNumberText(fields[n]);
-        const QString num2 = LeadingNumberText(fields[n + 1]);
-        const QString num3 = LeadingNumberText(fields[n + 2]);
-        if (num1.isEmpty() || num2.isEmpty()) continue;
+        const std::optional<double> num1 = leadingNumber(fields[n]);
+        const std::optional<double> num2 = leadingNumber(fields[n + 1]);
+        const std::optional<double> num3 = leadingNumber(fields[n + 2]);
+        if (!num1 || !num2) continue;
 
         CoordinatePoint point;
-        point.serial = hasSerial ? fields[0] : generatedSerial(count + 1);
-        point.col1 = parseDouble(num1).value_or(0);
-        point.col2 = parseDouble(num2).value_or(0);
-        point.col3 = num3.isEmpty() ? 0 : parseDouble(num3).value_or(0);
+        point.serial = hasSerial ? fields[0].toString() : generatedSerial(count + 1);
+        point.col1 = shownValue(*num1);
+        point.col2 = shownValue(*num2);
+        point.col3 = num3 ? shownValue(*num3) : 0;
         ++count;
 
         const QString serial = TrimBlanks(point.serial);
-        cleaned += DisplayWidth(serial) <= 3 ? padToWidth(serial, 4) : serial;
-        cleaned += sepJoin + FormatPicture(point.col1, kPictureInput);
-        cleaned += sepJoin + FormatPicture(point.col2, kPictureInput);
-        if (!num3.isEmpty()) cleaned += sepJoin + FormatPicture(point.col3, kPictureInputHeight);
+        cleaned += serial;
+        const int width = DisplayWidth(serial);
+        if (width <= 3) cleaned.resize(cleaned.size() + (4 - width), u' ');
+        cleaned += sepJoin;
+        cleaned += FormatPicture(point.col1, kPictureInput);
+        cleaned += sepJoin;
+        cleaned += FormatPicture(point.col2, kPictureInput);
+        if (num3) {
+            cleaned += sepJoin;
+            cleaned += FormatPicture(point.col3, kPictureInputHeight);
+        }
         cleaned += kLineEnd;
         batch.points.push_back(std::move(point));
     }
-    return count == 0 ? texts::kMsgNoCoordinateData : cleaned;
+    if (count == 0) return texts::kMsgNoCoordinateData;
+    cleaned.squeeze();
+    return cleaned;
 }
 
 QString FormatPicture(double value, QStringView picture) {
@@ -208,7 +287,8 @@ QString FormatPicture(double value, QStringView picture) {
     }
 
     // |value| × 10^places, rounded half away from zero, as a digit string ("" for zero).
-    const std::optional<NumberParts> parts = parseNumberText(formatDouble(value));
+    std::array<char, 40> buffer;
+    const std::optional<NumberParts> parts = parseNumberText(doubleChars(value, buffer));
     if (!parts) return formatDouble(value);
     std::string scaled;
     const long long shift = parts->exponent + (long long)places;
@@ -254,17 +334,35 @@ int SerialColumnWidth(const CoordinateBatch& batch) {
     return width;
 }
 
-QString CoordinateResultLine(const CoordinateResultLayout& layout, const QString& serial, double north,
-                             double east, double height, const QString& message) {
+void AppendCoordinateResultLine(QString& text, const CoordinateResultLayout& layout, const QString& serial,
+                                double north, double east, double height, const QString& message) {
     const bool geodetic = layout.kind == CoordinateResultKind::Geodetic;
     const QString northText = FormatPicture(north, geodetic ? kPictureLatitude : kPictureX);
     const QString eastText = FormatPicture(east, geodetic ? kPictureLongitude : kPictureY);
 
+    if (layout.serialOutput) {
+        const QString trimmed = TrimBlanks(serial);
+        text += trimmed;
+        const int missing = layout.serialWidth - DisplayWidth(trimmed);
+        if (missing > 0) text.resize(text.size() + missing, u' ');
+        text += kColumnJoin;
+    }
+    text += layout.eastFirst ? eastText : northText;
+    text += kColumnJoin;
+    text += layout.eastFirst ? northText : eastText;
+    if (height != 0) {  // its text form is "0" exactly for zero
+        text += kColumnJoin;
+        text += FormatPicture(height, kPictureHeight);
+    }
+    text += message;
+    text += u' ';
+    text += kLineEnd;
+}
+
+QString CoordinateResultLine(const CoordinateResultLayout& layout, const QString& serial, double north,
+                             double east, double height, const QString& message) {
     QString line;
-    if (layout.serialOutput) line = padToWidth(TrimBlanks(serial), layout.serialWidth) + kColumnJoin;
-    line += layout.eastFirst ? eastText + kColumnJoin + northText : northText + kColumnJoin + eastText;
-    if (formatDouble(height) != QStringLiteral("0")) line += kColumnJoin + FormatPicture(height, kPictureHeight);
-    line += message + QStringLiteral(" ") + kLineEnd;
+    AppendCoordinateResultLine(line, layout, serial, north, east, height, message);
     return line;
 }
 
@@ -275,12 +373,25 @@ QString CoordinateResultLine(const CoordinateResultLayout& layout, const Coordin
     return CoordinateResultLine(layout, point.serial, north, east, point.col3, message);
 }
 
-QString CoordinateResultBlock(const QString& header, const QString& lines, const QString& previousOutput) {
-    return header + kLineEnd + lines + kLineEnd + previousOutput;
+QString CoordinateResultBlockStart(const QString& header) { return header + kLineEnd; }
+
+void FinishCoordinateResultBlock(QString& block, const QString& previousOutput) {
+    block.reserve(block.size() + kLineEnd.size() + previousOutput.size());
+    block += kLineEnd;
+    block += previousOutput;
 }
 
-QString AppendCoordinateRemark(const QString& inputText, const QString& remark) {
-    return inputText + kLineEnd + kLineEnd + remark;
+QString CoordinateResultBlock(const QString& header, const QString& lines, const QString& previousOutput) {
+    QString block = CoordinateResultBlockStart(header);
+    block += lines;
+    FinishCoordinateResultBlock(block, previousOutput);
+    return block;
+}
+
+void AppendCoordinateRemark(QString& inputText, const QString& remark) {
+    inputText += kLineEnd;
+    inputText += kLineEnd;
+    inputText += remark;
 }
 
 }  // namespace cesuan

@@ -51,6 +51,10 @@ struct CoordinateBatch {
 // text that begins with a blank line or a tab is cleaned like any other).
 QString NormaliseCoordinateText(const QString& text);
 
+// Runs of blanks (U+0020 only) shortened as NormaliseCoordinateText does it: five, four,
+// three, two blanks → one, in that order, each once over the whole text. Nothing else changes.
+QString CollapseBlankRuns(const QString& text);
+
 // The number at the start of a field, in the double's text form (15 significant digits,
 // engine/number_text.h): "1e3" gives "1000", "  -12.5m " gives "-12.5", "12abc" gives "12";
 // the empty text when the field does not start with a readable number ("abc", "E5", "1.2.3").
@@ -108,6 +112,10 @@ struct CoordinateResultLayout {
 QString CoordinateResultLine(const CoordinateResultLayout& layout, const QString& serial, double north,
                              double east, double height, const QString& message);
 
+// The same line appended to `text`, for building a long block without a copy of each line.
+void AppendCoordinateResultLine(QString& text, const CoordinateResultLayout& layout, const QString& serial,
+                                double north, double east, double height, const QString& message);
+
 // The same for a converted point that holds its results in data order: col1 and col2 are
 // north and east, or east and north when layout.eastFirst; col3 is the height.
 QString CoordinateResultLine(const CoordinateResultLayout& layout, const CoordinatePoint& point,
@@ -117,7 +125,13 @@ QString CoordinateResultLine(const CoordinateResultLayout& layout, const Coordin
 // more CR LF and the previous content, so that new results stand above the older ones.
 QString CoordinateResultBlock(const QString& header, const QString& lines, const QString& previousOutput);
 
-// The input box with a remark appended: text, CR LF, CR LF, remark (texts::kRemark…).
-QString AppendCoordinateRemark(const QString& inputText, const QString& remark);
+// The same block built in place, for many lines: CoordinateResultBlockStart gives the header
+// and its CR LF, the lines are appended to it (AppendCoordinateResultLine), and
+// FinishCoordinateResultBlock adds the CR LF and the previous content.
+QString CoordinateResultBlockStart(const QString& header);
+void FinishCoordinateResultBlock(QString& block, const QString& previousOutput);
+
+// Appends a remark to the input box: CR LF, CR LF, remark (texts::kRemark…).
+void AppendCoordinateRemark(QString& inputText, const QString& remark);
 
 }  // namespace cesuan

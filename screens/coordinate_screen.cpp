@@ -78,7 +78,7 @@ void CoordinateScreen::readConversionSettings() {
     if (fieldSeparator.toLower() == u"tab") fieldSeparator = QStringLiteral("\t");
     if (fieldSeparator == u" ") {
         text1.replace(u'\t', u' ').replace(u'\u3000', u' ');
-        for (int run = 5; run >= 2; --run) text1.replace(QString(run, u' '), QStringLiteral(" "));
+        text1 = CollapseBlankRuns(text1);  // five, four, three, two blanks → one
     }
     dataOrder = option1Caption == t::kXyz ? QStringLiteral("XYZ") : QStringLiteral("YXZ");
     const auto& ellipsoids = EllipsoidChoices();
@@ -201,9 +201,8 @@ void CoordinateScreen::convert(Source from, Target to) {
         const double lowest = GeoDmsToDegrees(geodeticEastFirst ? min1->col1 : min2->col2);
         const double highest = GeoDmsToDegrees(geodeticEastFirst ? max1->col1 : max2->col2);
         if (geodeticEastFirst != eastFirst)
-            text1 = AppendCoordinateRemark(text1, geodeticEastFirst ? texts::kRemarkLongitudeFirst : texts::kRemarkLatitudeFirst);
-        if (std::fabs(lowest) > 180 || std::fabs(highest) > 180)
-            text1 = AppendCoordinateRemark(text1, texts::kRemarkLongitudeOver180);
+            AppendCoordinateRemark(text1, geodeticEastFirst ? texts::kRemarkLongitudeFirst : texts::kRemarkLatitudeFirst);
+        if (std::fabs(lowest) > 180 || std::fabs(highest) > 180) AppendCoordinateRemark(text1, texts::kRemarkLongitudeOver180);
     }
 
     const auto inverse = [this](Source zone, double& x, double& y) {
@@ -230,7 +229,11 @@ void CoordinateScreen::convert(Source from, Target to) {
     layout.serialWidth = SerialColumnWidth(batch);
     layout.eastFirst = eastFirst;
 
-    QString lines;
+    const auto& ellipsoids = EllipsoidChoices();
+    const QString ellipsoidName =
+        combo4Index >= 0 && combo4Index < int(ellipsoids.size()) ? ellipsoids[std::size_t(combo4Index)].name : QString();
+    // The lines go straight into the new block: a long list is not copied line by line.
+    QString block = CoordinateResultBlockStart(CoordinateResultHeader(layout.kind, ellipsoidName));
     for (const CoordinatePoint& point : batch.points) {
         // north: X or the latitude; east: Y or the longitude.
         const bool inputEastFirst = from == Source::Geodetic ? geodeticEastFirst : eastFirst;
@@ -242,12 +245,10 @@ void CoordinateScreen::convert(Source from, Target to) {
             const QString forwardMessage = forward(to, north, east);
             message = from == Source::Geodetic ? forwardMessage : message + u' ' + forwardMessage;
         }
-        lines += CoordinateResultLine(layout, point.serial, north, east, point.col3, message);
+        AppendCoordinateResultLine(block, layout, point.serial, north, east, point.col3, message);
     }
-    const auto& ellipsoids = EllipsoidChoices();
-    const QString ellipsoidName =
-        combo4Index >= 0 && combo4Index < int(ellipsoids.size()) ? ellipsoids[std::size_t(combo4Index)].name : QString();
-    text2 = CoordinateResultBlock(CoordinateResultHeader(layout.kind, ellipsoidName), lines, text2);
+    FinishCoordinateResultBlock(block, text2);
+    text2 = std::move(block);
 }
 
 }  // namespace cesuan

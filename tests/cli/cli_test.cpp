@@ -116,6 +116,38 @@ TEST(CliCoord, ConvertsAsTheCoordinateScreen) {
     EXPECT_TRUE(r.out.contains(u"P , 39.41255360 , 117.50178730 ")) << r.out.toStdString();
 }
 
+// Any line ends in (CR LF, lone CR, CR CR LF, none after the last line), LF alone out on
+// both streams, the remarks after the cleaned input.
+TEST(CliCoord, LineEnds) {
+    const Outcome r = cli({QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6")},
+                          QByteArray("x\r\rA,117.5,39.4\r\r\nB,200,38.1\rC , 116 , 38"));
+    EXPECT_EQ(r.out, lines({u"﹌﹌﹌以下为６度带北京系公里网坐标……单位【米】﹌﹌﹌", u"A , 4392928.158 , 20571508.027 ",
+                            u"B , 0000000.000 , 00000000.000错误溢出?原始经纬度数值超出常规范围 |x|<=90 |y|<=180 ",
+                            u"C , 4208044.399 , 20412164.975 ", u""}));
+    EXPECT_EQ(r.err, lines({u"A    , 117.5000 , 39.4000", u"B    , 200.0000 , 38.1000", u"C    , 116.0000 , 38.0000", u"", u"",
+                            u"备注∴原始数据按经度在前 Y X Z 型处理∴", u"", u"备注∴原始数据的经度大于180度错误∴"}));
+}
+
+// A list longer than the pieces the output is written in: no line lost, doubled or cut.
+TEST(CliCoord, LongList) {
+    QByteArray input;
+    for (int i = 1; i <= 20000; ++i) input += "P" + QByteArray::number(i) + ",39.4125536,117.5017873,23.441\n";
+    const Outcome r = cli({QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6")}, input);
+    const QStringList out = r.out.split(u'\n');
+    ASSERT_EQ(out.size(), 20003);  // the header, the lines, an empty line, the final line end
+    for (int i = 1; i <= 20000; ++i) {
+        const QString want = (QStringLiteral("P") + QString::number(i)).leftJustified(6) +
+                             QStringLiteral(" , 4395570.260 , 20571909.407 , 23.441 ");
+        ASSERT_EQ(out[i], want) << i;
+    }
+    const QStringList err = r.err.split(u'\n');
+    ASSERT_EQ(err.size(), 20002);
+    for (int i = 1; i <= 20000; ++i)
+        ASSERT_EQ(err[i - 1], (QStringLiteral("P") + QString::number(i)).leftJustified(4) +
+                                  QStringLiteral(" , 39.4125536 , 117.5017873 , 23.441")) << i;
+    EXPECT_FALSE(r.out.contains(u'\r') || r.err.contains(u'\r'));
+}
+
 TEST(CliSurvey, PointsBearingAndAttitude) {
     const QByteArray list("A001,4395879.562,40400348.322,23.441\nZ02,4394571.954,40397379.291,19.838\r\nz3,4394926.422,40397410.355,19.851\n");
     Outcome r = cli({QStringLiteral("points")}, list);

@@ -35,6 +35,33 @@ TEST(NormaliseCoordinateText, Replacements) {
         EXPECT_EQ(NormaliseCoordinateText(q(c.in)), q(c.out)) << q(c.in).toStdString();
 }
 
+// The blank runs against the replacements done one after the other over the whole text
+// (U+3000 to a blank, then five, four, three, two blanks to one), on every run length up to
+// 40 and on random texts of blanks, U+3000, line ends and other characters.
+TEST(NormaliseCoordinateText, BlankRunsAsSuccessiveReplacements) {
+    const auto collapse = [](QString text) {
+        for (int run = 5; run >= 2; --run) text.replace(QString(run, u' '), QStringLiteral(" "));
+        return text;
+    };
+    const auto normalise = [&](QString text) {
+        return collapse(text.replace(u'\u3000', u' ')).replace(u'，', u',').replace(u'．', u'.');
+    };
+    for (int length = 0; length <= 40; ++length) {
+        const QString run = QStringLiteral("a") + QString(length, u' ') + QStringLiteral("b");
+        EXPECT_EQ(NormaliseCoordinateText(run), normalise(run)) << length;
+        EXPECT_EQ(CollapseBlankRuns(run), collapse(run)) << length;
+    }
+    const QString pool = q(u"   \u3000\u3000a1,，．\r\n\t");
+    std::mt19937 random(11);
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        const int length = 1 + int(random() % 60);
+        for (int i = 0; i < length; ++i) text += pool[qsizetype(random() % pool.size())];
+        ASSERT_EQ(NormaliseCoordinateText(text), normalise(text)) << text.toStdString();
+        ASSERT_EQ(CollapseBlankRuns(text), collapse(text)) << text.toStdString();
+    }
+}
+
 TEST(LeadingNumberText, Examples) {
     struct Case { const char16_t *in, *out; };
     const Case cases[] = {
@@ -166,6 +193,11 @@ TEST_F(CoordinateTextTest, DataLinesAndFields) {
         {u"\r\n1,2", u"D001 , 01.0000 , 02.0000\r\n"},  // a blank line in front of the list
         {u"   1,2   \r\n", u"D001 , 01.0000 , 02.0000\r\n"},
         {u"序号,X纬度,Y经度\r\n", nullptr},
+        {u"1,2   \r\n   3,4", u"D001 , 01.0000 , 02.0000\r\nD002 , 03.0000 , 04.0000\r\n"},
+        {u"A  \u3000 1 ,  2", nullptr},  // the blanks become one: the serial is "A 1 "
+        {u"A,\u3000\u30001\u3000,2", u"A    , 01.0000 , 02.0000\r\n"},
+        {u"A,1.7976931348623157e308,2", u"A    , 00.0000 , 02.0000\r\n"},  // its text form lies beyond
+        {u"B,1e-320,117.5,1e-300", u"B    , 00.0000 , 117.5000 , 00.000\r\n"},
     };
     for (const Case& c : cases) {
         const QString cleaned = ParseCoordinateText(q(c.in), kCoordinatePointLimit, batch);
@@ -247,6 +279,8 @@ TEST(CoordinateResultLine, Columns) {
         {{K::Zone1p5, true, 2, false}, u"长序号", 1, 2, 0.0001, u"", u"长序号 , 0000001.000 , 00000002.000 , 0.000 \r\n"},
         {{K::Geodetic, false, 4, false}, u"A", 39.4125536, 117.5017873, 0, u"……跨带 117度", u"39.41255360 , 117.50178730……跨带 117度 \r\n"},
         {{K::Geodetic, false, 4, true}, u"A", -3.5, 5, 1234.5678, u"", u"005.00000000 , -03.50000000 , 1234.568 \r\n"},
+        {{K::Zone6, true, 4, false}, u"A", 1, 2, -0.0, u"", u"A    , 0000001.000 , 00000002.000 \r\n"},
+        {{K::Zone6, true, 4, false}, u"A", 1, 2, 1e-300, u"", u"A    , 0000001.000 , 00000002.000 , 0.000 \r\n"},
         {{K::Zone6, true, 4, false}, u"A", 0, 0, 0, u"错误?原始六度带坐标 0 0 超出常规范围!",
          u"A    , 0000000.000 , 00000000.000错误?原始六度带坐标 0 0 超出常规范围! \r\n"},
     };
@@ -271,8 +305,17 @@ TEST(CoordinateResultBlock, HeadersAndBlock) {
               q(u"●●●以下坐标为经纬度……度.分秒格式●●●"));
 
     EXPECT_EQ(CoordinateResultBlock(q(u"H"), q(u"a \r\nb \r\n"), q(u"旧的成果")), q(u"H\r\na \r\nb \r\n\r\n旧的成果"));
-    EXPECT_EQ(AppendCoordinateRemark(q(u"D001 , 01.0000 , 02.0000\r\n"), q(u"备注∴原始数据按经度在前 Y X Z 型处理∴")),
-              q(u"D001 , 01.0000 , 02.0000\r\n\r\n\r\n备注∴原始数据按经度在前 Y X Z 型处理∴"));
+    // Built in place, the same block.
+    QString block = CoordinateResultBlockStart(q(u"H"));
+    block += q(u"a \r\nb \r\n");
+    FinishCoordinateResultBlock(block, q(u"旧的成果"));
+    EXPECT_EQ(block, q(u"H\r\na \r\nb \r\n\r\n旧的成果"));
+
+    QString input = q(u"D001 , 01.0000 , 02.0000\r\n");
+    AppendCoordinateRemark(input, q(u"备注∴原始数据按经度在前 Y X Z 型处理∴"));
+    AppendCoordinateRemark(input, q(u"备注∴原始数据的经度大于180度错误∴"));
+    EXPECT_EQ(input, q(u"D001 , 01.0000 , 02.0000\r\n\r\n\r\n备注∴原始数据按经度在前 Y X Z 型处理∴"
+                       u"\r\n\r\n备注∴原始数据的经度大于180度错误∴"));
 }
 
 // Random texts of separators, number characters, line ends, Chinese and full-width characters,
@@ -307,6 +350,20 @@ TEST_F(CoordinateTextTest, LargeTexts) {
     for (int i = 0; i < 100000; ++i) text += QStringLiteral("示例提示:第%1行 a,b\r\n").arg(i);
     text += QStringLiteral("X,1,2\r\n");
     EXPECT_EQ(ParseCoordinateText(text, kCoordinatePointLimit, batch), q(u"X    , 01.0000 , 02.0000\r\n"));
+
+    // 200,000 points, every line with runs of blanks, U+3000 and full-width commas to clean,
+    // and all three line ends.
+    const QString lineEnds[] = {QStringLiteral("\r\n"), QStringLiteral("\r"), QStringLiteral("\r\n")};
+    QString points;
+    for (int i = 1; i <= 200000; ++i)
+        points += QStringLiteral("P%1  \u3000 ，%2.5  ,   117.25，%3").arg(i).arg(i % 90).arg(i % 7) + lineEnds[i % 3];
+    const QString cleaned = ParseCoordinateText(points, 1000000, batch);
+    ASSERT_EQ(batch.count(), 200000);
+    EXPECT_EQ(cleaned.count(u'\r'), 200000);
+    EXPECT_TRUE(cleaned.startsWith(q(u"P1   , 01.5000 , 117.2500 , 01.000\r\nP2   , 02.5000 , 117.2500 , 02.000\r\n")));
+    EXPECT_TRUE(cleaned.endsWith(q(u"P200000 , 20.5000 , 117.2500 , 03.000\r\n")));
+    EXPECT_EQ(batch.points[99999].serial, u"P100000 ");
+    EXPECT_EQ(batch.points[99999].col1, 10.5);
 
     const QString longLine = QStringLiteral("1,") + QString(1000000, u'7') + QStringLiteral(",2") + QString(500000, u',');
     ParseCoordinateText(longLine, kCoordinatePointLimit, batch);

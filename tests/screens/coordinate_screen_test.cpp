@@ -50,6 +50,48 @@ TEST_F(CoordinateScreenTest, DataOrderIsDetected) {
     EXPECT_EQ(outputLines()[1], u"A , 20571909.407 , 4395570.260 ");  // Y first, as the data
 }
 
+TEST_F(CoordinateScreenTest, BothRemarksFollowTheCleanedInput) {
+    screen.text1 = QStringLiteral("A , 117.5017873 , 39.4125536\r\nB , 190.1 , 39.4");
+    screen.geoToZone6();
+    EXPECT_EQ(screen.text1, QString::fromUtf16(u"A    , 117.5017873 , 39.4125536\r\nB    , 190.1000 , 39.4000\r\n"
+                                               u"\r\n\r\n备注∴原始数据按经度在前 Y X Z 型处理∴"
+                                               u"\r\n\r\n备注∴原始数据的经度大于180度错误∴"));
+}
+
+// The blank as separator: tabs and U+3000 become blanks and runs of blanks one blank before
+// the list is read.
+TEST_F(CoordinateScreenTest, BlankSeparator) {
+    screen.combo5Index = int(texts::coordinates::kSeparators.indexOf(QStringLiteral(" ")));
+    screen.text1 = QString::fromUtf16(u"A\t39.4125536   117.5017873\u3000\u3000 23.441\r\nB          39.4041 117.4814");
+    screen.geoToZone6();
+    EXPECT_EQ(screen.text1, u"A      39.4125536   117.5017873   23.441\r\nB      39.4041   117.4814\r\n");
+    EXPECT_EQ(outputLines()[1], u"A , 4395570.260 , 20571909.407 , 23.441 ");
+    EXPECT_EQ(outputLines()[2], u"B , 4394169.648 , 20568970.051 ");
+}
+
+// A list far beyond the screen's 200 points: every point converted, the new block above the
+// older one, the explanation still at the bottom.
+TEST_F(CoordinateScreenTest, LongListsStackTheirBlocks) {
+    const QString explanation = screen.text2;
+    screen.pointLimit = 1000000;
+    QString list;
+    for (int i = 1; i <= 50000; ++i) list += QStringLiteral("P%1,39.4125536,117.5017873\r\n").arg(i);
+    screen.text1 = list;
+    screen.geoToZone6();
+    screen.text1 = list;
+    screen.zone3ToGeo();
+    const QStringList lines = outputLines();
+    ASSERT_EQ(lines.size(), 2 * (1 + 50000 + 1) + explanation.count(QStringLiteral("\r\n")) + 1);
+    EXPECT_EQ(lines[0], u"●●●以下坐标为经纬度……度.分秒格式●●●");
+    EXPECT_TRUE(lines[50000].startsWith(u"P50000 , ")) << lines[50000].toStdString();
+    EXPECT_EQ(lines[50001], u"");
+    EXPECT_EQ(lines[50002], u"﹌﹌﹌以下为６度带北京系公里网坐标……单位【米】﹌﹌﹌");
+    EXPECT_EQ(lines[50003], u"P1     , 4395570.260 , 20571909.407 ");
+    EXPECT_EQ(lines[100002], u"P50000 , 4395570.260 , 20571909.407 ");
+    EXPECT_TRUE(screen.text2.endsWith(QStringLiteral("\r\n\r\n") + explanation));
+    EXPECT_EQ(screen.text1.count(u'\r'), 50000);
+}
+
 TEST_F(CoordinateScreenTest, ZoneToZoneAndBackToGeodetic) {
     screen.text1 = QStringLiteral("P , 4395570.260 , 20571909.407");
     screen.zone6ToGeo();
