@@ -61,8 +61,9 @@ const std::array<EllipsoidChoice, 4>& EllipsoidChoices() {
 
 namespace {
 
-EllipsoidConstants& ellipsoid() {
-    static EllipsoidConstants constants = kBeijing1954;
+// The row SetEllipsoid picked: one of the four tables above.
+const EllipsoidConstants*& ellipsoid() {
+    static const EllipsoidConstants* constants = &kBeijing1954;
     return constants;
 }
 
@@ -89,7 +90,7 @@ bool finite(std::initializer_list<double> values) {
 
 }  // namespace
 
-const EllipsoidConstants& currentEllipsoid() { return ellipsoid(); }
+const EllipsoidConstants& currentEllipsoid() { return *ellipsoid(); }
 
 double& currentCentralMeridian() {
     static double meridian = 0;
@@ -107,7 +108,7 @@ void SetEllipsoid(const QString& code) {
                                           ? &kCgcs2000
                                           : nullptr;
     if (exact) {
-        ellipsoid() = *exact;
+        ellipsoid() = exact;
         return;
     }
     // Trimmed of blanks and upper-cased. An ASCII code is compared in place; any other goes
@@ -130,13 +131,13 @@ void SetEllipsoid(const QString& code) {
         return true;
     };
     if (is(u"XA"))
-        ellipsoid() = kXian1980;
+        ellipsoid() = &kXian1980;
     else if (is(u"WGS"))
-        ellipsoid() = kWgs84;
+        ellipsoid() = &kWgs84;
     else if (is(u"CGCS"))
-        ellipsoid() = kCgcs2000;
+        ellipsoid() = &kCgcs2000;
     else
-        ellipsoid() = kBeijing1954;
+        ellipsoid() = &kBeijing1954;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -621,23 +622,26 @@ double roundFast(double value, int places) {
 
 constexpr double kTwo52 = 4503599627370496.0;
 
-// The 15-digit decimal of a, 1 <= a < 1000, as coefficient / 10^scale with scale 12..14
-// (the coefficient as a double too); nothing when it rounds up to 10^15 (one digit more).
-inline bool decimal15Of(double a, double& coefficient, int& scale) {
+// The 15-digit decimal of a, 1 <= a < 1000, as coefficient / 10^scale with scale 12..14;
+// nothing when it rounds up to 10^15 (one digit more).
+[[gnu::always_inline]] inline bool decimal15Of(double a, std::uint64_t& coefficient, int& scale) {
     scale = 14 - int(a >= 10) - int(a >= 100);  // without a branch: longitudes go either way
     const SplitPow10& p = kSplitPow10[std::size_t(scale)];
     const double t = a * p.value;  // 10^14 .. 10^15, in steps of 1/64 .. 1/8
-    double n = (t + kTwo52) - kTwo52;  // nearest integer, ties to even
+    // t + 2^52 lies in [2^52, 2^53), where the doubles are the integers: its rounding is the
+    // nearest integer of t (ties to even), and its low bits hold that integer.
+    const double shifted = t + kTwo52;
+    const double n = shifted - kTwo52;
+    coefficient = std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(kTwo52);
     if (std::abs(t - n) == 0.5) {  // the exact product settles the tie
         const double c = kSplitter * a;
         const double high = c - (c - a);
         const double low = a - high;
         const double e = ((high * p.high - t) + high * p.low + low * p.high) + low * p.low;
-        if (t - n == 0.5 && e > 0) n += 1;
-        if (t - n == -0.5 && e < 0) n -= 1;
+        if (t - n == 0.5 && e > 0) ++coefficient;
+        if (t - n == -0.5 && e < 0) --coefficient;
     }
-    coefficient = n;
-    return n < 1e15;
+    return coefficient < kPow10[15];
 }
 
 // A positive double as mantissa 2^52 .. 2^53 (2^53 only as a carry out of a rounding)
@@ -707,34 +711,47 @@ constexpr std::array<ScaledRadians, 3> kScaledRadians = {{
     {0xc93906fa57e9da81, 0x7b721c3ca088fe4e, -180},
 }};
 
-// GeoDmsToDegrees of a, 1 <= a < 1000, where it has minutes or seconds below 60: the
-// degrees whole + n / (3600 10^k) as a 128-bit fixed-point number with 116 places, too
-// large by less than n < 2^46 of their units.
-inline std::optional<Binary> dmsDegreesOf(double a) {
-    double digits;
+// A D.MMSS angle a, 1 <= a < 1000, with minutes below 60 and not whole, as GeoDmsToDegrees
+// reads it: whole degrees and n seconds of 10^-(scale-4) (seconds above 60 count as 60), on
+// its 15-digit decimal at `scale` places.
+struct DmsParts {
+    std::uint64_t whole, n;
+    int scale;  // 12 .. 14
+};
+inline bool dmsPartsOf(double a, DmsParts& parts) {
+    std::uint64_t coefficient;
     int scale;
-    if (!decimal15Of(a, digits, scale)) return std::nullopt;
-    const std::uint64_t coefficient = std::uint64_t(digits);
+    if (!decimal15Of(a, coefficient, scale)) return false;
     const std::uint64_t unit = kPow10[std::size_t(scale)];
-    const std::uint64_t whole = std::uint64_t(a);
+    const std::uint64_t whole = std::uint64_t(std::int64_t(a));
     const std::uint64_t fraction = coefficient - whole * unit;
-    if (fraction == 0 || fraction >= unit) return std::nullopt;  // whole; a carry into the degrees
+    if (fraction == 0 || fraction >= unit) return false;  // whole; a carry into the degrees
     const std::uint64_t minutes = divPow10(fraction, scale - 2);
-    if (minutes >= 60) return std::nullopt;
+    if (minutes >= 60) return false;
     const std::uint64_t secondUnit = kPow10[std::size_t(scale - 4)];
     const std::uint64_t seconds =
         std::min(fraction - minutes * kPow10[std::size_t(scale - 2)], 60 * secondUnit);
-    const std::uint64_t n = minutes * 60 * secondUnit + seconds;
-    const Uint128 fixed = (Uint128(whole) << 116) + n * kPerHourUnit[std::size_t(scale - 12)];
+    parts = {whole, minutes * 60 * secondUnit + seconds, scale};
+    return true;
+}
+
+// GeoDmsToDegrees of the parts: whole + n / (3600 10^k) as a 128-bit fixed-point number with
+// 116 places, too large by less than n < 2^46 of their units.
+inline std::optional<Binary> degreesOf(const DmsParts& p) {
+    const Uint128 fixed = (Uint128(p.whole) << 116) + p.n * kPerHourUnit[std::size_t(p.scale - 12)];
     return nearestOfFixed(std::uint64_t(fixed >> 64), std::uint64_t(fixed), 64 - 116);
 }
 
-// GeoDegreesToRadians of degrees, 1 <= degrees < 1000: the 15-digit decimal times π/180.
-inline std::optional<double> radiansOf(Binary degrees) {
-    const double value = doubleOf(degrees);
-    std::uint64_t coefficient;
-    int scale;
-    if (!decimal15Of(degrees, value >= 10, value >= 100, coefficient, scale)) return std::nullopt;
+// GeoDmsToDegrees of a, 1 <= a < 1000, where it has minutes or seconds below 60.
+inline std::optional<Binary> dmsDegreesOf(double a) {
+    DmsParts parts;
+    if (!dmsPartsOf(a, parts)) return std::nullopt;
+    return degreesOf(parts);
+}
+
+// coefficient / 10^scale times π/180 to 28 places, rounded to a double, for a coefficient
+// of 15 digits and scale 12..14; nothing where the rounding is not certain.
+inline std::optional<double> radiansOfDecimal(std::uint64_t coefficient, int scale) {
     const ScaledRadians& k = kScaledRadians[std::size_t(scale - 12)];
     // Coefficient times k (2^173 .. 2^178) without its 50 lowest bits, short by less than
     // two units.
@@ -744,19 +761,47 @@ inline std::optional<double> radiansOf(Binary degrees) {
     return doubleOf(*r);
 }
 
+// GeoDegreesToRadians of degrees, 1 <= degrees < 1000: the 15-digit decimal times π/180.
+inline std::optional<double> radiansOf(Binary degrees) {
+    const double value = doubleOf(degrees);
+    std::uint64_t coefficient;
+    int scale;
+    if (!decimal15Of(degrees, value >= 10, value >= 100, coefficient, scale)) return std::nullopt;
+    return radiansOfDecimal(coefficient, scale);
+}
+
+// GeoDmsToRadians of the parts without the double of the degrees between. The degrees
+// V = whole + n / (3600 10^(scale-4)) have V 10^scale = whole 10^scale + 25 n / 9, so the
+// 15-digit decimal of V is that rounded, never a tie: its fraction r / 9 (r = 25 n mod 9)
+// lies at least 1/18 from a half. The degrees' double D lies within half a unit of its last
+// place of V (and 2^-33 of a unit more, for the decimal steps), so D has the same 15-digit
+// decimal when that half unit, in units of 10^-scale, is below 1/18: D below 8 (scale 14),
+// 64 (scale 13) or 512 (scale 12), which whole below 7, 63 or 511 makes sure of. For r of 4
+// or 5 (1/18 from the half) with larger degrees, and where the decimal reaches 16 digits
+// (V rounds up to 10, 100 or 1000), nothing.
+inline std::optional<double> radiansOf(const DmsParts& p) {
+    constexpr std::array<std::uint64_t, 3> kCloseToHalfFrom = {511, 63, 7};  // scale 12, 13, 14
+    const std::uint64_t t = 25 * p.n;  // n <= 3600 10^10
+    const std::uint64_t q = t / 9, r = t - 9 * q;
+    if ((r - 4 <= 1) & (p.whole >= kCloseToHalfFrom[std::size_t(p.scale - 12)])) return std::nullopt;
+    const std::uint64_t coefficient = p.whole * kPow10[std::size_t(p.scale)] + q + (r >= 5 ? 1 : 0);
+    if (coefficient >= kPow10[15]) return std::nullopt;
+    return radiansOfDecimal(coefficient, p.scale);
+}
+
 // dmsOutputFast for 1 <= degrees < 1000 where its 8 places need no carry of 60 and are not
 // whole degrees. For the decimal's fraction f at s places, GeoDegreesToDms gives minutes
 // m = floor(60 f / 10^s) and the value whole + (4 10^s m + 360 f) / 10^(s+3), and its double
 // D; the 15-digit decimal of D lies within 6 10^-13 of that value, so away from a half of
 // the 8th place (by 10^-11 here) both round the same way: to 4 10^5 m plus 360 f / 10^(s-5)
 // rounded, in units of the 8th place.
-inline std::optional<double> dmsOutputOf(double degrees, bool prefixed, bool negative) {
+[[gnu::always_inline]] inline std::optional<double> dmsOutputOf(double degrees, bool prefixed, bool negative) {
     if (!(degrees >= 1 && degrees < 1000)) return std::nullopt;
-    double digits;
+    std::uint64_t digits;
     int scale;
     if (!decimal15Of(degrees, digits, scale)) return std::nullopt;
-    const std::uint64_t whole = std::uint64_t(degrees);
-    const std::uint64_t fraction = std::uint64_t(digits) - whole * kPow10[std::size_t(scale)];
+    const std::uint64_t whole = std::uint64_t(std::int64_t(degrees));
+    const std::uint64_t fraction = digits - whole * kPow10[std::size_t(scale)];
     if (fraction == 0 || fraction >= kPow10[std::size_t(scale)]) return std::nullopt;
     const std::uint64_t minutes = divPow10(60 * fraction, scale);  // 60 f < 2^57
     const int cut = scale - 5;
@@ -764,11 +809,11 @@ inline std::optional<double> dmsOutputOf(double degrees, bool prefixed, bool neg
     const std::uint64_t dropped = 360 * fraction - kept * kPow10[std::size_t(cut)];
     const std::uint64_t half = 5 * kPow10[std::size_t(cut - 1)];
     const std::uint64_t margin = kPow10[std::size_t(cut - 3)];
-    if (dropped + margin >= half && dropped <= half + margin) return std::nullopt;
+    if (dropped - (half - margin) <= 2 * margin) return std::nullopt;  // one comparison, no branch on the data
     // The seconds in units of the 8th place, rounded: below 600000 but for a carry of 60.
     const std::uint64_t seconds = kept + (dropped > half ? 1 : 0) - 600000 * minutes;
     if (seconds == 600000 || (minutes == 0 && seconds == 0)) return std::nullopt;
-    const double magnitude = double(whole * kPow10[8] + 1000000 * minutes + seconds) / kExactPow10[8];
+    const double magnitude = double(std::int64_t(whole * kPow10[8] + 1000000 * minutes + seconds)) / kExactPow10[8];
     return prefixed && negative ? -magnitude : magnitude;
 }
 
@@ -845,6 +890,34 @@ double degreesToRadiansByDigits(double degrees) {
     const std::optional<double> nearest = nearestDouble(estimate, 4);
     const double magnitude = nearest ? *nearest : radiansExact(d->coefficient, d->scale);
     return d->negative ? -magnitude : magnitude;
+}
+
+// GeoDmsToRadians(angle), and GeoDmsToDegrees(angle) into `degrees`. The usual angles go
+// from their digits to the radians directly; the degrees' double is made beside them.
+inline double dmsToRadiansFast(double angle, double& degrees) {
+    const double a = std::abs(angle);
+    DmsParts parts;
+    if (a >= 1 && a < 1000 && dmsPartsOf(a, parts)) {
+        if (const std::optional<Binary> d = degreesOf(parts)) {
+            const double magnitude = doubleOf(*d);
+            degrees = angle < 0 ? -magnitude : magnitude;
+            std::optional<double> radians = radiansOf(parts);
+            if (!radians) radians = radiansOf(*d);
+            if (radians) return angle < 0 ? -*radians : *radians;
+            return degreesToRadiansFast(degrees);
+        }
+    }
+    degrees = dmsToDegreesFast(angle);
+    return degreesToRadiansFast(degrees);
+}
+// GeoDmsToRadians(angle), where the degrees are not wanted.
+inline double dmsToRadiansFast(double angle) {
+    const double a = std::abs(angle);
+    DmsParts parts;
+    if (a >= 1 && a < 1000 && dmsPartsOf(a, parts)) {
+        if (const std::optional<double> radians = radiansOf(parts)) return angle < 0 ? -*radians : *radians;
+    }
+    return degreesToRadiansFast(dmsToDegreesFast(angle));
 }
 
 double degreesToDmsFast(double degrees) {
@@ -973,7 +1046,7 @@ struct TextArithmetic {
 double GeoRound(double value, int places) { return roundFast(value, places); }
 double GeoDmsToDegrees(double angle) { return dmsToDegreesFast(angle); }
 double GeoDegreesToRadians(double degrees) { return degreesToRadiansFast(degrees); }
-double GeoDmsToRadians(double angle) { return degreesToRadiansFast(dmsToDegreesFast(angle)); }
+double GeoDmsToRadians(double angle) { return dmsToRadiansFast(angle); }
 double GeoDegreesToDms(double degrees) { return degreesToDmsFast(degrees); }
 double GeoNormaliseDms(double angle) { return normaliseDmsFast(angle); }
 
@@ -1032,29 +1105,39 @@ double zoneNumber(ZoneWidth w, double meridian) {
     return A::round(meridian / 1.5 - 1, 0);
 }
 
-// The central meridian for d and its zone number. The fast form keeps recent answers: the
-// same width and the same d (bit for bit) give the same two numbers.
+// The central meridian for d and its zone number.
 template <class A>
 std::pair<double, double> zoneOf(ZoneWidth w, double d) {
     const double L0 = zoneMeridian<A>(w, d);
     return {L0, zoneNumber<A>(w, L0)};
 }
-template <>
-std::pair<double, double> zoneOf<FastArithmetic>(ZoneWidth w, double d) {
+
+// The fast form keeps recent answers, with the meridian's radians: the same width and the
+// same d (bit for bit) give the same numbers.
+struct ZoneChoice {
+    double L0, number, L0r;
+};
+const ZoneChoice& zoneChoiceFast(ZoneWidth w, double d) {
     struct Last {
         ZoneWidth w;
         std::uint64_t d;
-        std::pair<double, double> zone;
+        ZoneChoice zone;
     };
-    // A few dozen recent answers, placed by the bits of d.
+    // A few dozen recent answers, placed by a multiplicative hash of the bits of d (whose low
+    // bits are zero for the usual meridians: their top ones pick the slot).
     static std::array<std::optional<Last>, 64> recent;
     const std::uint64_t bits = std::bit_cast<std::uint64_t>(d);
-    std::optional<Last>& slot = recent[std::size_t((bits ^ (bits >> 17) ^ (bits >> 35)) % recent.size())];
+    std::optional<Last>& slot = recent[std::size_t((bits * 0x9E3779B97F4A7C15) >> 58)];
     if (!slot || slot->w != w || slot->d != bits) {
         const double L0 = zoneMeridian<FastArithmetic>(w, d);
-        slot = Last{w, bits, {L0, zoneNumber<FastArithmetic>(w, L0)}};
+        slot = Last{w, bits, {L0, zoneNumber<FastArithmetic>(w, L0), degreesToRadiansFast(L0)}};
     }
     return slot->zone;
+}
+template <>
+std::pair<double, double> zoneOf<FastArithmetic>(ZoneWidth w, double d) {
+    const ZoneChoice& zone = zoneChoiceFast(w, d);
+    return {zone.L0, zone.number};
 }
 
 template <class A>
@@ -1107,6 +1190,67 @@ QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chose
     }
     latitude = Xr;
     longitude = Yr;
+
+    if (std::abs(Ld - L0) > rule.crossHalfWidth) return texts::msgCrossZone(formatDouble(L0));
+    if (L0 != chosenMeridian) return texts::msgOtherMeridian(formatDouble(L0));
+    return {};
+}
+
+// geoToZone<FastArithmetic> for the usual point: both angles taken from their digits to
+// radians side by side, the zone with its meridian's radians from the recent answers, and the
+// grid coordinates rounded to millimetres in double arithmetic. Anything else (a rejected
+// input, a rounding too close to call, a result that is not finite) goes the general way.
+QString geoToZoneFast(ZoneWidth w, double& latitude, double& longitude, double chosenMeridian,
+                      const QString& ellipsoidCode) {
+    SetEllipsoid(ellipsoidCode);
+    const EllipsoidConstants& e = currentEllipsoid();
+    const double B = latitude;
+    const double L = longitude;
+    const auto general = [&] {
+        return geoToZone<FastArithmetic>(w, latitude, longitude, chosenMeridian, ellipsoidCode);
+    };
+    if (!(B >= -90 && B <= 90 && L >= -180 && L <= 180)) return general();
+    const ZoneRule rule = zoneRule(w);
+    const double d = std::abs(L - chosenMeridian) > rule.farThreshold ? L : chosenMeridian;
+    const ZoneChoice& zone = zoneChoiceFast(w, d);
+    const double L0 = zone.L0;
+    currentCentralMeridian() = L0;
+
+    const double Br = dmsToRadiansFast(B);
+    double Ld;
+    const double Lr = dmsToRadiansFast(L, Ld);
+    const double L0r = zone.L0r;
+    double P = zone.number * 1000000;
+    P = P >= 0 ? P + e.falseEasting : P - e.falseEasting;
+
+    // The expressions of geoToZone, operation for operation.
+    const double s = std::sin(Br);
+    const double c = std::cos(Br);
+    const double t = std::tan(Br);
+    const double t2 = t * t;
+    const double eta2 = e.ep2 * c * c;
+    const double m = (Lr - L0r) * c;
+    const double m2 = m * m;
+    const double m4 = m2 * m2;
+    const double X0 = e.a * (e.arcK * Br - e.arcC2 * std::sin(2 * Br) + e.arcC4 * std::sin(4 * Br) -
+                             e.arcC6 * std::sin(6 * Br));
+    const double N = e.a / std::sqrt(1 - e.e2 * s * s);
+    const double X =
+        e.falseNorthing +
+        e.scale * (X0 + N * t *
+                            (m2 / 2 + (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * m4 / 24 +
+                             (61 - 58 * t2 + t2 * t2 + 270 * eta2 - 330 * t2 * eta2) * m4 * m2 / 720));
+    const double Y = P + e.scale * N *
+                             (m + (1 - t2 + eta2) * m2 * m / 6 +
+                              (5 - 18 * t2 + t2 * t2 + 14 * eta2 - 58 * t2 * eta2) * m4 * m / 120);
+    // GeoRound(·, 3) where its double path settles it (X and Y are then finite).
+    const std::optional<std::uint64_t> xUnits = roundedUnits(X, 3);
+    const std::optional<std::uint64_t> yUnits = roundedUnits(Y, 3);
+    if (!xUnits || !yUnits || !std::isfinite(Ld) || !std::isfinite(P)) return general();
+    const double xMagnitude = double(std::int64_t(*xUnits)) / 1000;  // below 4 10^15
+    const double yMagnitude = double(std::int64_t(*yUnits)) / 1000;
+    latitude = X < 0 ? -xMagnitude : xMagnitude;
+    longitude = Y < 0 ? -yMagnitude : yMagnitude;
 
     if (std::abs(Ld - L0) > rule.crossHalfWidth) return texts::msgCrossZone(formatDouble(L0));
     if (L0 != chosenMeridian) return texts::msgOtherMeridian(formatDouble(L0));
@@ -1203,29 +1347,147 @@ QString zoneToGeo(ZoneWidth w, double& x, double& y, const QString& ellipsoidCod
     return {};
 }
 
+// Dekker's exact product: a b = high + low.
+struct ExactProduct {
+    double high, low;
+};
+inline ExactProduct exactProduct(double a, double b) {
+    const double ca = kSplitter * a, cb = kSplitter * b;
+    const double aHigh = ca - (ca - a), bHigh = cb - (cb - b);
+    const double aLow = a - aHigh, bLow = b - bHigh;
+    const double high = a * b;
+    return {high, ((aHigh * bHigh - high) + aHigh * bLow + aLow * bHigh) + aLow * bLow};
+}
+
+// std::pow(v, 1.5) for 0.99 <= v <= 1 - 2^-20, given r = std::sqrt(v), where the exact value
+// leaves no doubt. The power lies in [0.97, 1), where a unit in the last place is 2^-53. It is
+// estimated as v (r + (v - r²) / 2r): v - r² is exact for a correctly rounded root, v r is
+// Dekker's exact product, and 1/r taken as 2 - r (r is within 0.006 of 1) leaves the
+// estimate within 2^-16 of a unit of the power. glibc's pow is within 0.54 of a unit of the
+// exact power (its documented worst case), so where the estimate lies more than 1/16 of a
+// unit from a midpoint between two doubles, the power lies more than 0.06 from it, pow can
+// only give the nearest double, and that is the estimate's nearest. Nearer a midpoint, and
+// outside the range, pow itself.
+inline double threeHalvesPower(double v, double r) {
+    if (!(v >= 0.99 && v <= 1 - 0x1p-20)) return std::pow(v, 1.5);
+    // v - r² exactly: r split into 26 and 27 bits makes each of the three products exact,
+    // and each subtraction has an exact result (the first two by Sterbenz's lemma, the last
+    // is v - r² itself). Ordered for a short chain after the root.
+    const double split = kSplitter * r;
+    const double rHigh = split - (split - r);
+    const double rLow = r - rHigh;
+    const double residual = ((v - rHigh * rHigh) - (rHigh + rHigh) * rLow) - rLow * rLow;
+    const double vHalfInverse = v * (0.5 * (2 - r));  // v / 2r, to a relative 0.00003
+    const ExactProduct product = exactProduct(v, r);
+    const double low = product.low + vHalfInverse * residual;
+    const double nearest = product.high + low;
+    const double beyond = (product.high - nearest) + low;  // the estimate minus nearest
+    constexpr double kHalfUnit = 0x1p-54, kMargin = 0x1p-57;
+    if (!(std::abs(std::abs(beyond) - kHalfUnit) > kMargin)) return std::pow(v, 1.5);
+    return nearest;
+}
+
+// zoneToGeo<FastArithmetic> for the usual point: an accepted input whose results are
+// finite and not on the equator, with the D.MMSS outputs rounded in integers and the power
+// 1.5 from the root already taken. Anything else goes the general way.
+QString zoneToGeoFast(ZoneWidth w, double& x, double& y, const QString& ellipsoidCode) {
+    SetEllipsoid(ellipsoidCode);
+    const EllipsoidConstants& e = currentEllipsoid();
+    const double X = x;
+    const double Y = y;
+    const auto general = [&] { return zoneToGeo<FastArithmetic>(w, x, y, ellipsoidCode); };
+
+    const bool eastingTooLarge = w == ZoneWidth::OneAndHalf ? Y > 119999000 || Y < -121999000
+                                 : w == ZoneWidth::Three    ? std::abs(Y) > 60999000
+                                                            : std::abs(Y) > 30999000;
+    if (!(std::abs(Y) >= (w == ZoneWidth::Six ? 1001000 : 1000)) || eastingTooLarge ||
+        !(std::abs(X) <= 10002200))
+        return general();
+
+    // The zone and the distance from its meridian as zoneToGeo finds them.
+    const bool south = X < 0;
+    const double northing = std::abs(X);
+    bool west = false;
+    double L0 = 0;
+    double yc = 0;
+    if (w == ZoneWidth::OneAndHalf) {
+        const double n = std::trunc(Y / 1000000);
+        L0 = (n + 1) * 1.5;
+        const double P = n * 1000000;
+        yc = unscaled(P >= 0 ? Y - P - e.falseEasting : Y - P + e.falseEasting, e);
+    } else {
+        west = Y < 0;
+        const double easting = std::abs(Y);
+        const double n = std::trunc(easting / 1000000);
+        L0 = w == ZoneWidth::Three ? 3 * n : 6 * n - 3;
+        yc = unscaled(easting - n * 1000000 - 500000, e);
+    }
+    currentCentralMeridian() = L0;
+    if (L0 < -180 || L0 > 180) return general();
+
+    // The expressions of zoneToGeo, operation for operation.
+    const double mu = unscaled(northing - e.falseNorthing, e) / e.rectRadius;
+    const double Bf = mu + e.fp2 * std::sin(2 * mu) + e.fp4 * std::sin(4 * mu) + e.fp6 * std::sin(6 * mu);
+    if (!std::isfinite(Bf) || Bf * kDegreesPerRadian > 90) return general();
+
+    const double sf = std::sin(Bf);
+    const double s2 = sf * sf;
+    const double c = std::cos(Bf);
+    const double t = std::tan(Bf);
+    const double t2 = t * t;
+    const double eta2 = e.ep2 * c * c;
+    const double v = 1 - e.e2 * s2;
+    const double root = std::sqrt(v);
+    const double Mf = e.a1e2 / threeHalvesPower(v, root);
+    const double Nf = e.a / root;
+    const double D = yc / Nf;
+    const double D2 = D * D;
+    const double D4 = D2 * D2;
+    const double B = Bf - (Nf * t / Mf) *
+                              (D2 / 2 - (5 + 3 * t2 + eta2 - 9 * t2 * eta2) * D4 / 24 +
+                               (61 + 90 * t2 + 45 * t2 * t2) * D4 * D2 / 720);
+    const double l = (D - (1 + 2 * t2 + eta2) * D2 * D / 6 +
+                      (5 + 28 * t2 + 24 * t2 * t2 + 6 * eta2 + 8 * t2 * eta2) * D4 * D / 120) /
+                     c;
+    const double latitudeDegrees = B * kDegreesPerRadian;
+    const double longitudeDegrees = l * kDegreesPerRadian + L0;
+    if (B == 0 || !std::isfinite(latitudeDegrees) || !std::isfinite(longitudeDegrees) ||
+        std::abs(latitudeDegrees) > 90)
+        return general();
+
+    const bool prefixed = w != ZoneWidth::OneAndHalf;
+    std::optional<double> latitude = dmsOutputOf(latitudeDegrees, true, south);
+    std::optional<double> longitude = dmsOutputOf(longitudeDegrees, prefixed, west);
+    if (!latitude) latitude = dmsOutputFast(latitudeDegrees, true, south);
+    if (!longitude) longitude = dmsOutputFast(longitudeDegrees, prefixed, west);
+    if (!std::isfinite(*latitude) || !std::isfinite(*longitude)) return general();
+    x = *latitude;
+    y = *longitude;
+    return {};
+}
+
 }  // namespace
 
 QString GeoToZone6(double& latitude, double& longitude, double chosenMeridian,
                    const QString& ellipsoidCode) {
-    return geoToZone<FastArithmetic>(ZoneWidth::Six, latitude, longitude, chosenMeridian, ellipsoidCode);
+    return geoToZoneFast(ZoneWidth::Six, latitude, longitude, chosenMeridian, ellipsoidCode);
 }
 QString GeoToZone3(double& latitude, double& longitude, double chosenMeridian,
                    const QString& ellipsoidCode) {
-    return geoToZone<FastArithmetic>(ZoneWidth::Three, latitude, longitude, chosenMeridian, ellipsoidCode);
+    return geoToZoneFast(ZoneWidth::Three, latitude, longitude, chosenMeridian, ellipsoidCode);
 }
 QString GeoToZone1p5(double& latitude, double& longitude, double chosenMeridian,
                      const QString& ellipsoidCode) {
-    return geoToZone<FastArithmetic>(ZoneWidth::OneAndHalf, latitude, longitude, chosenMeridian,
-                                     ellipsoidCode);
+    return geoToZoneFast(ZoneWidth::OneAndHalf, latitude, longitude, chosenMeridian, ellipsoidCode);
 }
 QString ZoneToGeo1p5(double& x, double& y, const QString& ellipsoidCode) {
-    return zoneToGeo<FastArithmetic>(ZoneWidth::OneAndHalf, x, y, ellipsoidCode);
+    return zoneToGeoFast(ZoneWidth::OneAndHalf, x, y, ellipsoidCode);
 }
 QString ZoneToGeo3(double& x, double& y, const QString& ellipsoidCode) {
-    return zoneToGeo<FastArithmetic>(ZoneWidth::Three, x, y, ellipsoidCode);
+    return zoneToGeoFast(ZoneWidth::Three, x, y, ellipsoidCode);
 }
 QString ZoneToGeo6(double& x, double& y, const QString& ellipsoidCode) {
-    return zoneToGeo<FastArithmetic>(ZoneWidth::Six, x, y, ellipsoidCode);
+    return zoneToGeoFast(ZoneWidth::Six, x, y, ellipsoidCode);
 }
 
 namespace textual {

@@ -54,7 +54,7 @@ struct EllipsoidChoice {
 };
 const std::array<EllipsoidChoice, 4>& EllipsoidChoices();
 
-// The constants every projection uses; SetEllipsoid rewrites them at the start of each call.
+// The constants every projection uses; SetEllipsoid picks them at the start of each call.
 const EllipsoidConstants& currentEllipsoid();
 // The central meridian (decimal degrees) of the last projection call.
 double& currentCentralMeridian();
