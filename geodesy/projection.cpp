@@ -61,10 +61,22 @@ const std::array<EllipsoidChoice, 4>& EllipsoidChoices() {
 
 namespace {
 
-// The row SetEllipsoid picked: one of the four tables above.
-const EllipsoidConstants*& ellipsoid() {
-    static const EllipsoidConstants* constants = &kBeijing1954;
-    return constants;
+// The row SetEllipsoid picked: one of the four tables above; and the central meridian of the
+// last projection call. Plain variables of this file, so that the projections reach them
+// without a call.
+const EllipsoidConstants* pickedEllipsoid = &kBeijing1954;
+double lastCentralMeridian = 0;
+
+// The row of one of the four codes as the screens pass them, without blanks and in
+// capitals; nothing for any other text.
+[[gnu::always_inline]] inline const EllipsoidConstants* ellipsoidOfExactCode(const QString& code) {
+    const QChar* c = code.constData();
+    const qsizetype n = code.size();
+    return n == 2 && c[0] == u'B' && c[1] == u'J'                                 ? &kBeijing1954
+           : n == 2 && c[0] == u'X' && c[1] == u'A'                               ? &kXian1980
+           : n == 3 && c[0] == u'W' && c[1] == u'G' && c[2] == u'S'               ? &kWgs84
+           : n == 4 && c[0] == u'C' && c[1] == u'G' && c[2] == u'C' && c[3] == u'S' ? &kCgcs2000
+                                                                                    : nullptr;
 }
 
 // Values beyond this come back unchanged from the decimal helpers: the 15-digit decimal of
@@ -90,25 +102,14 @@ bool finite(std::initializer_list<double> values) {
 
 }  // namespace
 
-const EllipsoidConstants& currentEllipsoid() { return *ellipsoid(); }
+const EllipsoidConstants& currentEllipsoid() { return *pickedEllipsoid; }
 
-double& currentCentralMeridian() {
-    static double meridian = 0;
-    return meridian;
-}
+double& currentCentralMeridian() { return lastCentralMeridian; }
 
 void SetEllipsoid(const QString& code) {
     // The four codes as the screens pass them, without blanks and in capitals, at once.
-    const QChar* c = code.constData();
-    const qsizetype n = code.size();
-    const EllipsoidConstants* exact = n == 2 && c[0] == u'B' && c[1] == u'J' ? &kBeijing1954
-                                      : n == 2 && c[0] == u'X' && c[1] == u'A' ? &kXian1980
-                                      : n == 3 && c[0] == u'W' && c[1] == u'G' && c[2] == u'S' ? &kWgs84
-                                      : n == 4 && c[0] == u'C' && c[1] == u'G' && c[2] == u'C' && c[3] == u'S'
-                                          ? &kCgcs2000
-                                          : nullptr;
-    if (exact) {
-        ellipsoid() = exact;
+    if (const EllipsoidConstants* exact = ellipsoidOfExactCode(code)) {
+        pickedEllipsoid = exact;
         return;
     }
     // Trimmed of blanks and upper-cased. An ASCII code is compared in place; any other goes
@@ -131,13 +132,13 @@ void SetEllipsoid(const QString& code) {
         return true;
     };
     if (is(u"XA"))
-        ellipsoid() = &kXian1980;
+        pickedEllipsoid = &kXian1980;
     else if (is(u"WGS"))
-        ellipsoid() = &kWgs84;
+        pickedEllipsoid = &kWgs84;
     else if (is(u"CGCS"))
-        ellipsoid() = &kCgcs2000;
+        pickedEllipsoid = &kCgcs2000;
     else
-        ellipsoid() = &kBeijing1954;
+        pickedEllipsoid = &kBeijing1954;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -817,6 +818,71 @@ inline std::optional<double> radiansOf(const DmsParts& p) {
     return prefixed && negative ? -magnitude : magnitude;
 }
 
+// dmsOutputOf with the scale of the decimal picked beforehand, from an estimate of the degrees
+// that comes well before them, so that the digits need not wait for the comparisons that
+// pick it; and with no branch on the digits but for the rare cases left to dmsOutputFast.
+struct DmsOutputScale {
+    double power;                    // 10^scale
+    std::uint64_t unit;              // 10^scale
+    std::uint64_t minuteMultiplier;  // floor(n / 10^scale) is the high half of n times this,
+    int minuteShift;                 // shifted right by this
+    std::uint64_t cutMultiplier;     // floor(n / 10^(scale-5)), the same way
+    int cutShift;
+    std::uint64_t cutUnit, half, margin;  // 10^(scale-5), its half, 10^(scale-8)
+};
+constexpr std::array<DmsOutputScale, 3> kDmsOutputScales = [] {
+    std::array<DmsOutputScale, 3> r{};
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const std::size_t scale = 14 - i;  // 1 <= degrees < 10, then below 100, below 1000
+        const Pow10Reciprocal& minute = kPow10Reciprocals[scale];
+        const Pow10Reciprocal& cut = kPow10Reciprocals[scale - 5];
+        r[i] = {kExactPow10[scale], kPow10[scale],  minute.multiplier,     minute.shift - 64,
+                cut.multiplier,     cut.shift - 64, kPow10[scale - 5],     5 * kPow10[scale - 6],
+                kPow10[scale - 8]};
+    }
+    return r;
+}();
+static_assert(kDmsOutputScales[2].minuteShift >= 0 && kDmsOutputScales[2].cutShift >= 0);
+// The row for degrees of about `estimate` (1 to 1000).
+inline const DmsOutputScale& dmsOutputScaleFor(double estimate) {
+    return kDmsOutputScales[std::size_t(int(estimate >= 10) + int(estimate >= 100))];
+}
+inline std::uint64_t highHalf(std::uint64_t a, std::uint64_t b) { return std::uint64_t((Uint128(a) * b) >> 64); }
+// The integer part of v, |v| < 1000, taken before v is known to lie there: 0 for any other v
+// (NaN too), whose conversion would not be defined.
+inline std::uint64_t wholeBelow1000(double v) { return std::uint64_t(std::int64_t(std::abs(v) < 1000 ? v : 0.0)); }
+
+// dmsOutputOf(degrees, prefixed, negative) into `result`, with negativeResult for prefixed &&
+// negative, where degrees has k's scale (10^scale degrees lies in [10^14, 10^15)); false
+// where it has not, for the cases dmsOutputOf leaves to the general way, and a few more.
+// The digits are those of t, degrees 10^scale rounded, to the nearest integer (ties to even),
+// without the exact product that decides a tie of t the other way: they may be one unit of
+// the 15th digit, 3.6 10^-5 of a unit of the 8th place of the result or less, above or below
+// the decimal's. That changes neither the seconds rounded more than 10^-3 of that unit away
+// from a half (which the margin leaves aside), nor the minutes, but where the seconds come to
+// 0 or 60 (60 f / 10^scale within one step of a whole number): such values are left aside
+// too. The seconds are rounded as floor((360 f + half) / 10^cut), kept + (dropped > half) of
+// dmsOutputOf away from the half.
+[[gnu::always_inline]] inline bool dmsOutputAt(double degrees, const DmsOutputScale& k, bool negativeResult,
+                                               double& result) {
+    const double t = degrees * k.power;
+    const double shifted = t + kTwo52;
+    const std::uint64_t whole = wholeBelow1000(degrees);
+    const std::uint64_t digits = std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(kTwo52);
+    const std::uint64_t fraction = digits - whole * k.unit;
+    const std::uint64_t minutes = highHalf(60 * fraction, k.minuteMultiplier) >> k.minuteShift;
+    const std::uint64_t halfUp = 360 * fraction + k.half;  // below 2^57, as the multipliers want
+    const std::uint64_t rounded = highHalf(halfUp, k.cutMultiplier) >> k.cutShift;
+    const std::uint64_t rest = halfUp - rounded * k.cutUnit;  // dropped - half, modulo 10^cut
+    const std::uint64_t seconds = rounded - 600000 * minutes;
+    if (!(t >= 1e14 && t < 1e15) || digits >= kPow10[15] || fraction == 0 || fraction >= k.unit ||
+        rest <= k.margin || rest >= k.cutUnit - k.margin || seconds == 0 || seconds == 600000)
+        return false;
+    const double magnitude = double(std::int64_t(whole * kPow10[8] + 400000 * minutes + rounded)) / kExactPow10[8];
+    result = negativeResult ? -magnitude : magnitude;
+    return true;
+}
+
 double dmsToDegreesFast(double angle) {
     const double a = std::abs(angle);
     if (a >= 1 && a < 1000) {
@@ -892,18 +958,111 @@ double degreesToRadiansByDigits(double degrees) {
     return d->negative ? -magnitude : magnitude;
 }
 
+// The usual D.MMSS angles through fewer steps one after another than dmsPartsOf and
+// radiansOf(parts) take. For the fraction's digits f at `scale` places and a seconds field of
+// 60 or less, the count of seconds is n = f - 40 10^(scale-4) minutes, and the degrees'
+// decimal whole 10^scale + round(25 n / 9) is whole 10^scale + floor((25 f + 4 -
+// 10^(scale-1) minutes) / 9); 25 n / 9 lies 1/18 from a half where (25 f + 4 - ...) mod 9 is
+// 0 or 8. The rows hold the constants of each scale, so that a row known at compile time
+// leaves no loads or variable shifts.
+struct DmsInputScale {
+    double power;                                  // 10^scale
+    std::uint64_t unit, minuteUnit, tenthUnit;     // 10^scale, 10^(scale-2), 10^(scale-1)
+    std::uint64_t secondsLimit, fortySecondUnits;  // 60 and 40 times 10^(scale-4)
+    std::uint64_t minuteMultiplier;                // floor(n / 10^(scale-2)) is the high half
+    int minuteShift;                               // of n times this, shifted right by this
+    std::uint64_t closeToHalfFrom;                 // as in radiansOf(parts)
+    int scale;
+};
+constexpr std::array<DmsInputScale, 3> kDmsInputScales = [] {
+    std::array<DmsInputScale, 3> r{};
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        const std::size_t scale = 14 - i;  // 1 <= a < 10, then below 100, below 1000
+        const Pow10Reciprocal& minute = kPow10Reciprocals[scale - 2];
+        r[i] = {kExactPow10[scale],     kPow10[scale],          kPow10[scale - 2], kPow10[scale - 1],
+                60 * kPow10[scale - 4], 40 * kPow10[scale - 4], minute.multiplier, minute.shift - 64,
+                i == 0 ? 7u : i == 1 ? 63u : 511u, int(scale)};
+    }
+    return r;
+}();
+static_assert(kDmsInputScales[2].minuteShift >= 0);
+
+// The digits of a D.MMSS angle a, 1 <= a < 1000, at k's scale: the parts dmsPartsOf gives and
+// the decimal of the degrees radiansOf(parts) takes. False where k's scale is not a's, where
+// dmsPartsOf or radiansOf(parts) give nothing (closeToHalf: where radiansOf(parts) leaves the
+// radians to the degrees' double), for a tie of the rounded product, which a D.MMSS number of
+// up to 15 digits does not make, and for a seconds field above 60.
+struct DmsDigits {
+    DmsParts parts;
+    std::uint64_t decimal;
+    bool closeToHalf;
+};
+[[gnu::always_inline]] inline bool dmsDigitsAt(double a, const DmsInputScale& k, DmsDigits& digits) {
+    const double t = a * k.power;
+    const double shifted = t + kTwo52;
+    const std::uint64_t coefficient = std::bit_cast<std::uint64_t>(shifted) - std::bit_cast<std::uint64_t>(kTwo52);
+    const std::uint64_t whole = wholeBelow1000(a);
+    const std::uint64_t fraction = coefficient - whole * k.unit;
+    const std::uint64_t minutes = highHalf(fraction, k.minuteMultiplier) >> k.minuteShift;
+    const std::uint64_t numerator = 25 * fraction + 4 - k.tenthUnit * minutes;  // 25 n + 4
+    const std::uint64_t quotient = numerator / 9;
+    const std::uint64_t remainder = numerator - 9 * quotient;
+    digits = {{whole, fraction - k.fortySecondUnits * minutes, k.scale},
+              whole * k.unit + quotient,
+              (remainder == 0 || remainder == 8) && whole >= k.closeToHalfFrom};
+    return t >= 1e14 && t < 1e15 && std::abs(t - (shifted - kTwo52)) != 0.5 && coefficient < kPow10[15] &&
+           fraction != 0 && fraction < k.unit && minutes < 60 &&
+           fraction - minutes * k.minuteUnit <= k.secondsLimit && digits.decimal < kPow10[15];
+}
+
+// GeoDmsToRadians(a) for 1 <= a < 1000 from the digits, on a branch by the magnitude, which
+// the latitudes of a run of points keep to one way; false where radiansOf(parts) would leave
+// the radians to the degrees' double.
+[[gnu::always_inline]] inline bool dmsRadiansUsual(double a, double& radians) {
+    DmsDigits digits;
+    const bool usual = a >= 100  ? dmsDigitsAt(a, kDmsInputScales[2], digits)
+                       : a >= 10 ? dmsDigitsAt(a, kDmsInputScales[1], digits)
+                                 : dmsDigitsAt(a, kDmsInputScales[0], digits);
+    if (!usual || digits.closeToHalf) return false;
+    const std::optional<double> r = radiansOfDecimal(digits.decimal, digits.parts.scale);
+    if (!r) return false;
+    radians = *r;
+    return true;
+}
+
+// GeoDmsToRadians(a) and GeoDmsToDegrees(a) for 1 <= a < 1000 from the digits, the scale
+// picked without a branch: the degrees' double from the count of seconds, and the radians
+// from the decimal or, close to a half, from that double.
+[[gnu::always_inline]] inline bool dmsRadiansAndDegrees(double a, double& radians, double& degrees) {
+    DmsDigits digits;
+    if (!dmsDigitsAt(a, kDmsInputScales[std::size_t(int(a >= 10) + int(a >= 100))], digits)) return false;
+    const std::optional<Binary> d = degreesOf(digits.parts);
+    if (!d) return false;
+    const std::optional<double> r =
+        digits.closeToHalf ? radiansOf(*d) : radiansOfDecimal(digits.decimal, digits.parts.scale);
+    if (!r) return false;
+    degrees = doubleOf(*d);
+    radians = *r;
+    return true;
+}
+
 // GeoDmsToRadians(angle), and GeoDmsToDegrees(angle) into `degrees`. The usual angles go
 // from their digits to the radians directly; the degrees' double is made beside them.
 inline double dmsToRadiansFast(double angle, double& degrees) {
     const double a = std::abs(angle);
+    double radians;
+    if (dmsRadiansAndDegrees(a, radians, degrees)) {
+        if (angle < 0) degrees = -degrees;
+        return angle < 0 ? -radians : radians;
+    }
     DmsParts parts;
     if (a >= 1 && a < 1000 && dmsPartsOf(a, parts)) {
         if (const std::optional<Binary> d = degreesOf(parts)) {
             const double magnitude = doubleOf(*d);
             degrees = angle < 0 ? -magnitude : magnitude;
-            std::optional<double> radians = radiansOf(parts);
-            if (!radians) radians = radiansOf(*d);
-            if (radians) return angle < 0 ? -*radians : *radians;
+            std::optional<double> r = radiansOf(parts);
+            if (!r) r = radiansOf(*d);
+            if (r) return angle < 0 ? -*r : *r;
             return degreesToRadiansFast(degrees);
         }
     }
@@ -913,11 +1072,10 @@ inline double dmsToRadiansFast(double angle, double& degrees) {
 // GeoDmsToRadians(angle), where the degrees are not wanted.
 inline double dmsToRadiansFast(double angle) {
     const double a = std::abs(angle);
-    DmsParts parts;
-    if (a >= 1 && a < 1000 && dmsPartsOf(a, parts)) {
-        if (const std::optional<double> radians = radiansOf(parts)) return angle < 0 ? -*radians : *radians;
-    }
-    return degreesToRadiansFast(dmsToDegreesFast(angle));
+    double radians;
+    if (dmsRadiansUsual(a, radians)) return angle < 0 ? -radians : radians;
+    double degrees;
+    return dmsToRadiansFast(angle, degrees);
 }
 
 double degreesToDmsFast(double degrees) {
@@ -1068,6 +1226,16 @@ namespace {
 
 enum class ZoneWidth { Six, Three, OneAndHalf };
 
+// SetEllipsoid(code), and the row it picks: the usual codes without a call.
+[[gnu::always_inline]] inline const EllipsoidConstants& useEllipsoid(const QString& code) {
+    if (const EllipsoidConstants* exact = ellipsoidOfExactCode(code)) {
+        pickedEllipsoid = exact;
+        return *exact;
+    }
+    SetEllipsoid(code);
+    return *pickedEllipsoid;
+}
+
 struct ZoneRule {
     double farThreshold;    // beyond this from the chosen meridian (on D.MMSS numbers) a
                             // point is projected on its own zone
@@ -1154,7 +1322,7 @@ QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chose
     const ZoneRule rule = zoneRule(w);
     const double d = std::abs(L - chosenMeridian) > rule.farThreshold ? L : chosenMeridian;
     const auto [L0, zoneNumberOfL0] = zoneOf<A>(w, d);
-    currentCentralMeridian() = L0;
+    lastCentralMeridian = L0;
 
     const double Br = A::degreesToRadians(A::dmsToDegrees(B));
     const double Ld = A::dmsToDegrees(L);
@@ -1202,8 +1370,7 @@ QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chose
 // input, a rounding too close to call, a result that is not finite) goes the general way.
 QString geoToZoneFast(ZoneWidth w, double& latitude, double& longitude, double chosenMeridian,
                       const QString& ellipsoidCode) {
-    SetEllipsoid(ellipsoidCode);
-    const EllipsoidConstants& e = currentEllipsoid();
+    const EllipsoidConstants& e = useEllipsoid(ellipsoidCode);
     const double B = latitude;
     const double L = longitude;
     const auto general = [&] {
@@ -1214,7 +1381,7 @@ QString geoToZoneFast(ZoneWidth w, double& latitude, double& longitude, double c
     const double d = std::abs(L - chosenMeridian) > rule.farThreshold ? L : chosenMeridian;
     const ZoneChoice& zone = zoneChoiceFast(w, d);
     const double L0 = zone.L0;
-    currentCentralMeridian() = L0;
+    lastCentralMeridian = L0;
 
     const double Br = dmsToRadiansFast(B);
     double Ld;
@@ -1235,20 +1402,23 @@ QString geoToZoneFast(ZoneWidth w, double& latitude, double& longitude, double c
     const double X0 = e.a * (e.arcK * Br - e.arcC2 * std::sin(2 * Br) + e.arcC4 * std::sin(4 * Br) -
                              e.arcC6 * std::sin(6 * Br));
     const double N = e.a / std::sqrt(1 - e.e2 * s * s);
+    // Times the scale only where it is not the usual 1: v times 1 is v, a multiplication sooner.
+    const auto scaled = [&e](double v) { return e.scale == 1 ? v : e.scale * v; };
     const double X =
         e.falseNorthing +
-        e.scale * (X0 + N * t *
-                            (m2 / 2 + (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * m4 / 24 +
-                             (61 - 58 * t2 + t2 * t2 + 270 * eta2 - 330 * t2 * eta2) * m4 * m2 / 720));
-    const double Y = P + e.scale * N *
+        scaled(X0 + N * t *
+                        (m2 / 2 + (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * m4 / 24 +
+                         (61 - 58 * t2 + t2 * t2 + 270 * eta2 - 330 * t2 * eta2) * m4 * m2 / 720));
+    const double Y = P + scaled(N) *
                              (m + (1 - t2 + eta2) * m2 * m / 6 +
                               (5 - 18 * t2 + t2 * t2 + 14 * eta2 - 58 * t2 * eta2) * m4 * m / 120);
-    // GeoRound(·, 3) where its double path settles it (X and Y are then finite).
-    const std::optional<std::uint64_t> xUnits = roundedUnits(X, 3);
-    const std::optional<std::uint64_t> yUnits = roundedUnits(Y, 3);
-    if (!xUnits || !yUnits || !std::isfinite(Ld) || !std::isfinite(P)) return general();
-    const double xMagnitude = double(std::int64_t(*xUnits)) / 1000;  // below 4 10^15
-    const double yMagnitude = double(std::int64_t(*yUnits)) / 1000;
+    // GeoRound(·, 3) where its double path settles it (X and Y are then finite). Its units,
+    // below 4 10^15 and not from a half, are the nearest integer of the millimetres, which
+    // adding and taking away 2^52 gives without a trip through the integers.
+    if (!roundedUnits(X, 3) || !roundedUnits(Y, 3) || !std::isfinite(Ld) || !std::isfinite(P))
+        return general();
+    const double xMagnitude = ((std::abs(X) * 1000 + kTwo52) - kTwo52) / 1000;
+    const double yMagnitude = ((std::abs(Y) * 1000 + kTwo52) - kTwo52) / 1000;
     latitude = X < 0 ? -xMagnitude : xMagnitude;
     longitude = Y < 0 ? -yMagnitude : yMagnitude;
 
@@ -1308,7 +1478,7 @@ QString zoneToGeo(ZoneWidth w, double& x, double& y, const QString& ellipsoidCod
         L0 = w == ZoneWidth::Three ? 3 * n : 6 * n - 3;
         yc = unscaled(easting - n * 1000000 - 500000, e);
     }
-    currentCentralMeridian() = L0;
+    lastCentralMeridian = L0;
     if (L0 < -180 || L0 > 180) return reject(texts::kMsgEastingZoneOutOfRange);
 
     const auto fail = [&reject] { return reject(texts::kMsgProjectionOverflow); };
@@ -1363,11 +1533,14 @@ inline ExactProduct exactProduct(double a, double b) {
 // leaves no doubt. The power lies in [0.97, 1), where a unit in the last place is 2^-53. It is
 // estimated as v (r + (v - r²) / 2r): v - r² is exact for a correctly rounded root, v r is
 // Dekker's exact product, and 1/r taken as 2 - r (r is within 0.006 of 1) leaves the
-// estimate within 2^-16 of a unit of the power. glibc's pow is within 0.54 of a unit of the
-// exact power (its documented worst case), so where the estimate lies more than 1/16 of a
-// unit from a midpoint between two doubles, the power lies more than 0.06 from it, pow can
-// only give the nearest double, and that is the estimate's nearest. Nearer a midpoint, and
-// outside the range, pow itself.
+// estimate within 2^-16 of a unit of the power. glibc's pow documents its worst case as 0.54
+// of a unit: 0.509 (0.511 without FMA) from its exp step, and the rest from the relative
+// error of its log step, at most 1.5 2^-68, carried through y log x, which reaches 1024 ln 2
+// near overflow. Here |y log x| = |1.5 log v| < 0.016, so that rest is below 10^-6 of a unit
+// and pow lies within 0.512 of a unit of the exact power. So where the estimate lies more
+// than 1/32 of a unit from a midpoint between two doubles, the power lies more than 0.031
+// from it, pow can only give the nearest double, and that is the estimate's nearest. Nearer a
+// midpoint, and outside the range, pow itself.
 inline double threeHalvesPower(double v, double r) {
     if (!(v >= 0.99 && v <= 1 - 0x1p-20)) return std::pow(v, 1.5);
     // v - r² exactly: r split into 26 and 27 bits makes each of the three products exact,
@@ -1382,7 +1555,7 @@ inline double threeHalvesPower(double v, double r) {
     const double low = product.low + vHalfInverse * residual;
     const double nearest = product.high + low;
     const double beyond = (product.high - nearest) + low;  // the estimate minus nearest
-    constexpr double kHalfUnit = 0x1p-54, kMargin = 0x1p-57;
+    constexpr double kHalfUnit = 0x1p-54, kMargin = 0x1p-58;
     if (!(std::abs(std::abs(beyond) - kHalfUnit) > kMargin)) return std::pow(v, 1.5);
     return nearest;
 }
@@ -1391,8 +1564,7 @@ inline double threeHalvesPower(double v, double r) {
 // finite and not on the equator, with the D.MMSS outputs rounded in integers and the power
 // 1.5 from the root already taken. Anything else goes the general way.
 QString zoneToGeoFast(ZoneWidth w, double& x, double& y, const QString& ellipsoidCode) {
-    SetEllipsoid(ellipsoidCode);
-    const EllipsoidConstants& e = currentEllipsoid();
+    const EllipsoidConstants& e = useEllipsoid(ellipsoidCode);
     const double X = x;
     const double Y = y;
     const auto general = [&] { return zoneToGeo<FastArithmetic>(w, x, y, ellipsoidCode); };
@@ -1422,13 +1594,14 @@ QString zoneToGeoFast(ZoneWidth w, double& x, double& y, const QString& ellipsoi
         L0 = w == ZoneWidth::Three ? 3 * n : 6 * n - 3;
         yc = unscaled(easting - n * 1000000 - 500000, e);
     }
-    currentCentralMeridian() = L0;
+    lastCentralMeridian = L0;
     if (L0 < -180 || L0 > 180) return general();
 
     // The expressions of zoneToGeo, operation for operation.
     const double mu = unscaled(northing - e.falseNorthing, e) / e.rectRadius;
     const double Bf = mu + e.fp2 * std::sin(2 * mu) + e.fp4 * std::sin(4 * mu) + e.fp6 * std::sin(6 * mu);
-    if (!std::isfinite(Bf) || Bf * kDegreesPerRadian > 90) return general();
+    const double footpointDegrees = Bf * kDegreesPerRadian;
+    if (!std::isfinite(Bf) || footpointDegrees > 90) return general();
 
     const double sf = std::sin(Bf);
     const double s2 = sf * sf;
@@ -1436,6 +1609,10 @@ QString zoneToGeoFast(ZoneWidth w, double& x, double& y, const QString& ellipsoi
     const double t = std::tan(Bf);
     const double t2 = t * t;
     const double eta2 = e.ep2 * c * c;
+    // The scales of the outputs' digits, from the footpoint latitude and from the longitude's
+    // first term, both long before the results.
+    const DmsOutputScale& latitudeScale = dmsOutputScaleFor(footpointDegrees);
+    const DmsOutputScale& longitudeScale = dmsOutputScaleFor(L0 + yc / (e.a * c) * kDegreesPerRadian);
     const double v = 1 - e.e2 * s2;
     const double root = std::sqrt(v);
     const double Mf = e.a1e2 / threeHalvesPower(v, root);
@@ -1456,13 +1633,14 @@ QString zoneToGeoFast(ZoneWidth w, double& x, double& y, const QString& ellipsoi
         return general();
 
     const bool prefixed = w != ZoneWidth::OneAndHalf;
-    std::optional<double> latitude = dmsOutputOf(latitudeDegrees, true, south);
-    std::optional<double> longitude = dmsOutputOf(longitudeDegrees, prefixed, west);
-    if (!latitude) latitude = dmsOutputFast(latitudeDegrees, true, south);
-    if (!longitude) longitude = dmsOutputFast(longitudeDegrees, prefixed, west);
-    if (!std::isfinite(*latitude) || !std::isfinite(*longitude)) return general();
-    x = *latitude;
-    y = *longitude;
+    double latitude, longitude;
+    if (!dmsOutputAt(latitudeDegrees, latitudeScale, south, latitude))
+        latitude = dmsOutputFast(latitudeDegrees, true, south);
+    if (!dmsOutputAt(longitudeDegrees, longitudeScale, prefixed && west, longitude))
+        longitude = dmsOutputFast(longitudeDegrees, prefixed, west);
+    if (!std::isfinite(latitude) || !std::isfinite(longitude)) return general();
+    x = latitude;
+    y = longitude;
     return {};
 }
 

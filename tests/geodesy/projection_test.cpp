@@ -829,4 +829,50 @@ TEST(SameDigits, ProjectionsMatchTheirTextualForms) {
     EXPECT_EQ(mismatches, 0);
 }
 
+TEST(SameDigits, InverseResultsAtWholeMinutesMatchTheTextualForms) {
+    // Points on whole minutes and degrees come back from their grid numbers with seconds at or
+    // next to 0 and 60, where the output carries into the minutes and the degrees; latitudes
+    // about 10 degrees and longitudes about 10 and 100 change the places of the results'
+    // decimals (the footpoint latitude lies on the other side of 10 for some). Each point is
+    // projected on a few meridians, and its grid numbers moved by up to a millimetre go back
+    // the fast way and the textual way.
+    const double latitudes[] = {10.0, 9.59, 10.01, 9.5959, 0.01, 1.0, 39.41, 45.0, 60.3, 80.0};
+    const double longitudes[] = {10.0, 9.59, 10.01, 100.0, 99.59, 100.01, 0.01, 117.5, 123.59, 179.0};
+    const char16_t* codes[] = {u"BJ", u"XA", u"WGS", u"CGCS"};
+    long compared = 0, mismatches = 0;
+    for (const Width w : {Width::Six, Width::Three, Width::OneAndHalf}) {
+        for (const char16_t* code : codes) {
+            for (const double b : latitudes) {
+                for (const double l : longitudes) {
+                    for (const double sign : {1.0, -1.0}) {
+                        for (const double away : {-2.0, 0.0, 2.0}) {
+                            double x = sign * b, y = sign * l;
+                            forward(w, x, y, GeoDmsToDegrees(y) + away, u16(code));
+                            if (x == 0 && y == 0) continue;
+                            for (int i = 0; i < 9; ++i) {
+                                const double gx = x + (i % 3 - 1) * 0.001, gy = y + (i / 3 - 1) * 0.001;
+                                double x1 = gx, y1 = gy, x2 = gx, y2 = gy;
+                                const QString m1 = inverse(w, x1, y1, u16(code));
+                                QString m2;
+                                switch (w) {
+                                case Width::Six: m2 = textual::ZoneToGeo6(x2, y2, u16(code)); break;
+                                case Width::Three: m2 = textual::ZoneToGeo3(x2, y2, u16(code)); break;
+                                case Width::OneAndHalf: m2 = textual::ZoneToGeo1p5(x2, y2, u16(code)); break;
+                                }
+                                ++compared;
+                                if ((x1 != x2 || y1 != y2 || m1 != m2) && ++mismatches <= 10)
+                                    ADD_FAILURE() << name(w) << " " << show(gx) << " " << show(gy) << ": "
+                                                  << show(x1) << " " << show(y1) << " against " << show(x2)
+                                                  << " " << show(y2);
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 40000);
+    EXPECT_EQ(mismatches, 0);
+}
+
 }  // namespace
