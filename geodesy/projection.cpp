@@ -1308,6 +1308,36 @@ std::pair<double, double> zoneOf<FastArithmetic>(ZoneWidth w, double d) {
     return {zone.L0, zone.number};
 }
 
+// The Gauss–Krüger series: the grid X and Y (before rounding) of the point at latitude Br
+// and longitude Lr on the meridian L0r (radians), P the zone's false easting with its number.
+struct GridXY {
+    double X, Y;
+};
+inline GridXY gridSeries(const EllipsoidConstants& e, double Br, double Lr, double L0r, double P) {
+    const double s = std::sin(Br);
+    const double c = std::cos(Br);
+    const double t = std::tan(Br);
+    const double t2 = t * t;
+    const double eta2 = e.ep2 * c * c;
+    const double m = (Lr - L0r) * c;
+    const double m2 = m * m;
+    const double m4 = m2 * m2;
+    const double X0 = e.a * (e.arcK * Br - e.arcC2 * std::sin(2 * Br) + e.arcC4 * std::sin(4 * Br) -
+                             e.arcC6 * std::sin(6 * Br));
+    const double N = e.a / std::sqrt(1 - e.e2 * s * s);
+    // Times the scale only where it is not the usual 1: v times 1 is v, a multiplication sooner.
+    const auto scaled = [&e](double v) { return e.scale == 1 ? v : e.scale * v; };
+    const double X =
+        e.falseNorthing +
+        scaled(X0 + N * t *
+                        (m2 / 2 + (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * m4 / 24 +
+                         (61 - 58 * t2 + t2 * t2 + 270 * eta2 - 330 * t2 * eta2) * m4 * m2 / 720));
+    const double Y = P + scaled(N) *
+                             (m + (1 - t2 + eta2) * m2 * m / 6 +
+                              (5 - 18 * t2 + t2 * t2 + 14 * eta2 - 58 * t2 * eta2) * m4 * m / 120);
+    return {X, Y};
+}
+
 template <class A>
 QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chosenMeridian,
                   const QString& ellipsoidCode) {
@@ -1331,25 +1361,7 @@ QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chose
     double P = zoneNumberOfL0 * 1000000;
     P = P >= 0 ? P + e.falseEasting : P - e.falseEasting;
 
-    const double s = std::sin(Br);
-    const double c = std::cos(Br);
-    const double t = std::tan(Br);
-    const double t2 = t * t;
-    const double eta2 = e.ep2 * c * c;
-    const double m = (Lr - L0r) * c;
-    const double m2 = m * m;
-    const double m4 = m2 * m2;
-    const double X0 = e.a * (e.arcK * Br - e.arcC2 * std::sin(2 * Br) + e.arcC4 * std::sin(4 * Br) -
-                             e.arcC6 * std::sin(6 * Br));
-    const double N = e.a / std::sqrt(1 - e.e2 * s * s);
-    const double X =
-        e.falseNorthing +
-        e.scale * (X0 + N * t *
-                            (m2 / 2 + (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * m4 / 24 +
-                             (61 - 58 * t2 + t2 * t2 + 270 * eta2 - 330 * t2 * eta2) * m4 * m2 / 720));
-    const double Y = P + e.scale * N *
-                             (m + (1 - t2 + eta2) * m2 * m / 6 +
-                              (5 - 18 * t2 + t2 * t2 + 14 * eta2 - 58 * t2 * eta2) * m4 * m / 120);
+    const auto [X, Y] = gridSeries(e, Br, Lr, L0r, P);
     const double Xr = A::round(X, 3);
     const double Yr = A::round(Y, 3);
     if (!finite({L0, Br, Ld, Lr, L0r, P, X, Y, Xr, Yr})) {
@@ -1390,28 +1402,7 @@ QString geoToZoneFast(ZoneWidth w, double& latitude, double& longitude, double c
     double P = zone.number * 1000000;
     P = P >= 0 ? P + e.falseEasting : P - e.falseEasting;
 
-    // The expressions of geoToZone, operation for operation.
-    const double s = std::sin(Br);
-    const double c = std::cos(Br);
-    const double t = std::tan(Br);
-    const double t2 = t * t;
-    const double eta2 = e.ep2 * c * c;
-    const double m = (Lr - L0r) * c;
-    const double m2 = m * m;
-    const double m4 = m2 * m2;
-    const double X0 = e.a * (e.arcK * Br - e.arcC2 * std::sin(2 * Br) + e.arcC4 * std::sin(4 * Br) -
-                             e.arcC6 * std::sin(6 * Br));
-    const double N = e.a / std::sqrt(1 - e.e2 * s * s);
-    // Times the scale only where it is not the usual 1: v times 1 is v, a multiplication sooner.
-    const auto scaled = [&e](double v) { return e.scale == 1 ? v : e.scale * v; };
-    const double X =
-        e.falseNorthing +
-        scaled(X0 + N * t *
-                        (m2 / 2 + (5 - t2 + 9 * eta2 + 4 * eta2 * eta2) * m4 / 24 +
-                         (61 - 58 * t2 + t2 * t2 + 270 * eta2 - 330 * t2 * eta2) * m4 * m2 / 720));
-    const double Y = P + scaled(N) *
-                             (m + (1 - t2 + eta2) * m2 * m / 6 +
-                              (5 - 18 * t2 + t2 * t2 + 14 * eta2 - 58 * t2 * eta2) * m4 * m / 120);
+    const auto [X, Y] = gridSeries(e, Br, Lr, L0r, P);
     // GeoRound(·, 3) where its double path settles it (X and Y are then finite). Its units,
     // below 4 10^15 and not from a half, are the nearest integer of the millimetres, which
     // adding and taking away 2^52 gives without a trip through the integers.
