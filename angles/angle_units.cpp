@@ -47,7 +47,7 @@ OptDecimal rightAngleMultiple(Decimal96 degrees) {
 
 // D.MMSSss in the text form t of v to decimal degrees; the sign is taken from x. Empty when
 // a decimal step fails.
-std::optional<CalcValue> dmsToDegrees(const CalcValue& x, const CalcValue& v, MessageBoxService& box) {
+std::optional<CalcValue> dmsToDegrees(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& v) {
     const QString t = v.text();
     const qsizetype point = t.indexOf(u'.');
     if (point < 0) return v;  // whole degrees
@@ -63,7 +63,7 @@ std::optional<CalcValue> dmsToDegrees(const CalcValue& x, const CalcValue& v, Me
     const OptDecimal seconds = decimalOf(secondsText);
     if (!seconds) return std::nullopt;
     if (*seconds > Decimal96(60)) {
-        box.show(texts::msgSecondsAbove60(t));
+        AddNotice(journal, texts::msgSecondsAbove60(t));
         secondsText = QStringLiteral("60");
     }
 
@@ -75,13 +75,13 @@ std::optional<CalcValue> dmsToDegrees(const CalcValue& x, const CalcValue& v, Me
     OptDecimal m = add(*minutes, *secondsInMinutes);
     if (!m) return std::nullopt;
     if (*m > Decimal96(60)) {
-        box.show(texts::msgMinutesAbove60(t));
+        AddNotice(journal, texts::msgMinutesAbove60(t));
         m = Decimal96(60);
     }
     const OptDecimal frac = divide(*m, 60);
 
     // The sign belongs to the whole angle: -0.3 is negative though its degrees are -0.
-    const OptDecimal signSource = decimalOf(RoundHalfUp(x, 28));
+    const OptDecimal signSource = decimalOf(RoundHalfUp(journal, x, 28));
     const OptDecimal degrees = decimalOf(deg);
     if (!frac || !signSource || !degrees) return std::nullopt;
     const OptDecimal result =
@@ -92,18 +92,18 @@ std::optional<CalcValue> dmsToDegrees(const CalcValue& x, const CalcValue& v, Me
 
 // Decimal degrees in the text form of v to D.MMSSss, seconds rounded to 24 places. Empty
 // when a decimal step fails.
-std::optional<CalcValue> degreesToDms(const CalcValue& v) {
+std::optional<CalcValue> degreesToDms(CalcErrorJournal& journal, const CalcValue& v) {
     const QString t = v.text();
     const qsizetype point = t.indexOf(u'.');
     if (point < 0) return v;  // whole degrees are the same in both units
 
-    QString deg = IntegerPartText(v);
+    QString deg = IntegerPartText(journal, v);
     const OptDecimal fraction = decimalOf(t.mid(point));  // never negative
     if (!fraction) return std::nullopt;
     const OptDecimal allMinutes = multiply(*fraction, 60);
     if (!allMinutes) return std::nullopt;
 
-    QString mm = withoutBlanks(IntegerPartText(*allMinutes));
+    QString mm = withoutBlanks(IntegerPartText(journal, *allMinutes));
     if (mm.size() == 1) mm.prepend(u'0');
     if (mm.isEmpty() || decimalOf(mm).value_or(Decimal96(1)).isZero()) mm = QStringLiteral("00");
 
@@ -112,7 +112,7 @@ std::optional<CalcValue> degreesToDms(const CalcValue& v) {
     const OptDecimal rest = subtract(*allMinutes, *wholeMinutes);
     const OptDecimal restSeconds = rest ? multiply(*rest, 60) : std::nullopt;
     if (!restSeconds) return std::nullopt;
-    const OptDecimal seconds = decimalOf(RoundHalfUp(*restSeconds, 24));
+    const OptDecimal seconds = decimalOf(RoundHalfUp(journal, *restSeconds, 24));
     if (!seconds) return std::nullopt;
 
     QString ss = withoutBlanks(seconds->toText());
@@ -146,22 +146,17 @@ std::optional<CalcValue> degreesToDms(const CalcValue& v) {
 
 }  // namespace
 
-AngleUnit& CurrentAngleUnit() {
-    static AngleUnit unit = AngleUnit::Radian;
-    return unit;
-}
-
-CalcValue AngleToRadian(const CalcValue& x, MessageBoxService& box) {
-    const CalcValue v = ToCalcValue(x);
+CalcValue AngleToRadian(CalcErrorJournal& journal, const CalcValue& x, AngleUnit unit) {
+    const CalcValue v = ToCalcValue(journal, x);
     if (inExponentForm(v)) return Decimal96(0);
 
     OptDecimal degrees;
-    switch (CurrentAngleUnit()) {
+    switch (unit) {
     case AngleUnit::Radian: {
         const OptDecimal radians = decimalOf(v);
         return radians ? CalcValue(*radians) : CalcValue();
     }
-    case AngleUnit::Dms: degrees = decimalOf(DmsToDecimalDegree(v, box)); break;
+    case AngleUnit::Dms: degrees = decimalOf(DmsToDecimalDegree(journal, v)); break;
     case AngleUnit::DecimalDegree: degrees = decimalOf(v); break;
     }
     if (!degrees) return CalcValue();
@@ -170,28 +165,28 @@ CalcValue AngleToRadian(const CalcValue& x, MessageBoxService& box) {
     return radians ? CalcValue(*radians) : CalcValue();
 }
 
-CalcValue DmsToRadian(const CalcValue& x, MessageBoxService& box) {
-    const CalcValue v = ToCalcValue(x);
+CalcValue DmsToRadian(CalcErrorJournal& journal, const CalcValue& x) {
+    const CalcValue v = ToCalcValue(journal, x);
     if (inExponentForm(v)) return Decimal96(0);
-    const OptDecimal degrees = decimalOf(DmsToDecimalDegree(v, box));
+    const OptDecimal degrees = decimalOf(DmsToDecimalDegree(journal, v));
     const OptDecimal radians = degrees ? multiply(*degrees, radiansPerDegree()) : std::nullopt;
     if (radians) return *radians;
-    LogFailure(texts::msgDmsToRadian(withoutBlanks(x.text())));
+    LogFailure(journal, texts::msgDmsToRadian(withoutBlanks(x.text())));
     return CalcValue();
 }
 
-CalcValue DmsToDecimalDegree(const CalcValue& x, MessageBoxService& box) {
-    const CalcValue v = ToCalcValue(x);
+CalcValue DmsToDecimalDegree(CalcErrorJournal& journal, const CalcValue& x) {
+    const CalcValue v = ToCalcValue(journal, x);
     if (inExponentForm(v)) return Decimal96(0);
-    if (const std::optional<CalcValue> degrees = dmsToDegrees(x, v, box)) return *degrees;
-    LogFailure(texts::msgDmsToDecimalDegree(withoutBlanks(x.text())));
+    if (const std::optional<CalcValue> degrees = dmsToDegrees(journal, x, v)) return *degrees;
+    LogFailure(journal, texts::msgDmsToDecimalDegree(withoutBlanks(x.text())));
     return CalcValue();
 }
 
-CalcValue DecimalDegreeToDms(const CalcValue& x) {
-    const CalcValue v = ToCalcValue(x);
+CalcValue DecimalDegreeToDms(CalcErrorJournal& journal, const CalcValue& x) {
+    const CalcValue v = ToCalcValue(journal, x);
     if (inExponentForm(v)) return Decimal96(0);
-    return degreesToDms(v).value_or(CalcValue());
+    return degreesToDms(journal, v).value_or(CalcValue());
 }
 
 }  // namespace cesuan

@@ -6,6 +6,7 @@
 // offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and web pages are only
 // recorded.
 
+#include "cli/offline_platform.h"
 #include "screens/platform.h"
 #include "views/qt_platform.h"
 
@@ -70,9 +71,9 @@ int main(int argc, char* argv[]) {
     const QDir dir(arguments.size() > 1 ? arguments[1] : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(dir.path())) return 1;
 
-    cesuan::RecordingMessageBox messages;
-    cesuan::RecordingWebPageOpener web;
-    cesuan::FixedRandomSource random;
+    cesuan::StreamMessageBox messages(stderr);  // a box shown on the way is written out
+    cesuan::NoWebPages web;
+    cesuan::NoRandom random;
     cesuan::ScreenRegistry screens(messages, web, random);
     bool ok = true;
 
@@ -136,6 +137,5 @@ int main(int argc, char* argv[]) {
     ok = save(open(screens, cesuan::ScreenId::ModuleMenu), dir, QStringLiteral("module_menu.png")) && ok;
     ok = save(open(screens, cesuan::ScreenId::Help), dir, QStringLiteral("help_screen.png")) && ok;
 
-    for (const QString& text : messages.shown) std::fprintf(stderr, "message box: %s\n", qPrintable(text));
     return ok ? 0 : 1;
 }

@@ -192,14 +192,15 @@ void registerPower(const char16_t* x, const char16_t* y) {
         "BM_Power/" + QString::fromUtf16(x).toStdString() + "^" + QString::fromUtf16(y).toStdString();
     benchmark::RegisterBenchmark(name.c_str(), [x, y](benchmark::State& state) {
         const cesuan::CalcValue base(x), exponent(y);
+        cesuan::CalcErrorJournal journal;
         for (auto _ : state) {
-            cesuan::ResetJournal();
-            cesuan::CalcValue r = cesuan::PowerOf(base, exponent);
+            cesuan::ResetJournal(journal);
+            cesuan::CalcValue r = cesuan::PowerOf(journal, base, exponent);
             benchmark::DoNotOptimize(r);
         }
-        cesuan::ResetJournal();
-        const cesuan::CalcValue r = cesuan::PowerOf(base, exponent);
-        state.SetLabel("= " + r.text().toStdString() + (cesuan::Journal().errorCount ? " (failed)" : ""));
+        cesuan::ResetJournal(journal);
+        const cesuan::CalcValue r = cesuan::PowerOf(journal, base, exponent);
+        state.SetLabel("= " + r.text().toStdString() + (journal.errorCount ? " (failed)" : ""));
     });
 }
 

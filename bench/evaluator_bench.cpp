@@ -1,14 +1,9 @@
-// The road of one calculation (normalise, check and space, evaluate) on the history's
+// The road of one calculation (normalise, check and space, evaluate, cut) on the history's
 // example formulas and on long formulas: sums of bracketed products with functions, of
 // about 500, 2,000 and 8,000 characters. The time grows with the square of the length:
 // every step rewrites the formula text.
 
-#include "angles/angle_units.h"
-#include "engine/journal.h"
-#include "evaluator/decompose.h"
-#include "evaluator/evaluate.h"
-#include "evaluator/normalise.h"
-#include "evaluator/settings.h"
+#include "evaluator/calculate.h"
 
 #include <benchmark/benchmark.h>
 
@@ -42,14 +37,6 @@ const char16_t* const kExamples[] = {
     u"示例   r * s * t * u * v * w * x * y * z ",
 };
 
-QString calculate(const QString& typed, MessageBoxService& box) {
-    ResetJournal();
-    const QString normalised = NormaliseFormula(typed);
-    ResetJournal();
-    const QString checked = DecomposeFormula(normalised);
-    return Journal().errorCount ? QStringLiteral("Error") : EvaluateFormula(checked, box);
-}
-
 // (a*sin(b))+(c*cos(d))+(e*ln(f))+… up to about `length` characters, the same every run.
 QString longFormula(int length) {
     std::mt19937 rng(7);
@@ -68,11 +55,11 @@ QString longFormula(int length) {
 }
 
 void runFormula(benchmark::State& state, const QString& formula) {
-    RecordingMessageBox box;
-    DecimalPlaces() = 28;
+    CalcContext context;
+    context.settings.decimalPlaces = 28;
     QString result;
     for (auto _ : state) {
-        result = calculate(formula, box);
+        result = Calculate(context, formula).result;
         benchmark::DoNotOptimize(result);
     }
     state.SetLabel(result.trimmed().left(40).toStdString());

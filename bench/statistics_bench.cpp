@@ -2,7 +2,7 @@
 // columns of decimals with up to 10 digits. Reports the time of one command and the peak
 // resident memory of the process.
 
-#include "screens/platform.h"
+#include "cli/offline_platform.h"
 #include "screens/statistics_screen.h"
 
 #include <benchmark/benchmark.h>
@@ -14,11 +14,6 @@
 namespace {
 
 using namespace cesuan;
-
-class NoPrinter : public WindowPrinter {
-public:
-    void printWindow() override {}
-};
 
 QString table(int rows) {
     std::mt19937 rng(100000);
@@ -35,11 +30,11 @@ QString table(int rows) {
 
 void BM_StatisticsCommand(benchmark::State& state) {
     const QString data = table(int(state.range(0)));
-    RecordingMessageBox messages;
+    NoMessageBoxes messages;
     NoPrinter printer;
     StatisticsScreen screen(messages, printer);
     for (auto _ : state) {
-        screen.text1 = data;
+        screen.data = data;
         screen.computeStatistics();
         benchmark::DoNotOptimize(screen.grid);
     }

@@ -1,8 +1,12 @@
 #include "cli/cli_commands.h"
 
+#include "cli/offline_platform.h"
 #include "engine/calc_value.h"
 #include "engine/journal.h"
-#include "evaluator/settings.h"
+#include "engine/line_ends.h"
+#include "evaluator/calc_context.h"
+#include "evaluator/text_to_number.h"
+#include "radix/radix_arithmetic.h"
 #include "geodesy/projection.h"
 #include "screens/angle_screen.h"
 #include "screens/attitude_screen.h"
@@ -78,21 +82,6 @@ int usage(std::FILE* err, const QString& problem) {
     return 2;
 }
 
-// Message boxes raised on the way: one line each on standard error.
-class StderrMessageBox : public MessageBoxService {
-public:
-    explicit StderrMessageBox(std::FILE* err) : err_(err) {}
-    void show(const QString& text) override { write(err_, QString(text).replace(u'\n', u' ') + u'\n'); }
-
-private:
-    std::FILE* err_;
-};
-
-class UnusedRandom : public RandomSource {  // the command line presses no keys
-public:
-    float next() override { return 0.5f; }
-};
-
 // The result box without its alignment: leading blanks, the "_" padding (blanks after an
 // approximate result) and a lone trailing point removed; 约数 kept in front.
 QString unaligned(const QString& box) {
@@ -150,42 +139,46 @@ int calc(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE*
     bool ok = false;
     const int decimalPlaces = parser.value(places).toInt(&ok);
     if (!ok || decimalPlaces < 0 || decimalPlaces > 28) return usage(err, QStringLiteral("--places takes 0..28"));
-    const std::map<QString, int> cycles = {{QStringLiteral("rad"), 0}, {QStringLiteral("deg"), 1}, {QStringLiteral("dms"), 2}};
-    const auto unitCycles = cycles.find(parser.value(unit));
-    if (unitCycles == cycles.end()) return usage(err, QStringLiteral("--unit takes rad, deg or dms"));
+    const std::map<QString, AngleUnit> units = {{QStringLiteral("rad"), AngleUnit::Radian},
+                                                {QStringLiteral("deg"), AngleUnit::DecimalDegree},
+                                                {QStringLiteral("dms"), AngleUnit::Dms}};
+    const auto angleUnit = units.find(parser.value(unit));
+    if (angleUnit == units.end()) return usage(err, QStringLiteral("--unit takes rad, deg or dms"));
     std::map<int, CalcValue> variables;
     for (const QString& assignment : parser.values(variable)) {
         const qsizetype equals = assignment.indexOf(u'=');
         const QString name = assignment.left(equals).trimmed();
         if (equals < 0 || name.size() != 1 || name[0] < u'r' || name[0] > u'z')
             return usage(err, QStringLiteral("--var takes r=VALUE … z=VALUE: ") + assignment);
-        variables[name[0].unicode() - u'r'] = TextToNumber(assignment.mid(equals + 1));
+        CalcErrorJournal journal;  // a value that reads as no number is 0, as in the variable editor
+        variables[name[0].unicode() - u'r'] = TextToNumber(journal, assignment.mid(equals + 1));
     }
 
     QStringList formulas = parser.positionalArguments().mid(1);  // after "calc"
     if (formulas.isEmpty()) formulas = splitLines(readAll(in));
 
-    StderrMessageBox messages(err);
+    StreamMessageBox messages(err);
     NoWebPages web;
-    UnusedRandom random;
+    NoRandom random;
     NoScreens screens;
-    MainScreen screen(messages, web, random, screens);
+    CalcSettings settings;
+    MainScreen screen(settings, messages, web, random, screens);
     for (const QString& formula : formulas) {
         screen.load();
         screen.chooseDecimalPlaces(decimalPlaces);
-        for (int i = 0; i < unitCycles->second; ++i) screen.cycleAngleUnit();
-        for (const auto& [index, value] : variables) MemoryVariables()[std::size_t(index)] = value;
-        screen.text1 = formula;
+        screen.setAngleUnit(angleUnit->second);
+        for (const auto& [index, value] : variables) settings.memoryVariables[std::size_t(index)] = value;
+        screen.formula = formula;
         screen.compute();
         if (parser.isSet(json)) {
-            const QJsonObject object{{QStringLiteral("formula"), screen.text1},
-                                     {QStringLiteral("result"), screen.text2},
-                                     {QStringLiteral("status"), screen.text3},
+            const QJsonObject object{{QStringLiteral("formula"), screen.formula},
+                                     {QStringLiteral("result"), screen.result},
+                                     {QStringLiteral("status"), screen.status},
                                      {QStringLiteral("approximate"), screen.lastApproximate},
                                      {QStringLiteral("errorCount"), screen.lastErrorCount}};
             write(out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n');
         } else {
-            write(out, (screen.lastErrorCount > 0 ? TrimBlanks(screen.text2) : unaligned(screen.text2)) + u'\n');
+            write(out, (screen.lastErrorCount > 0 ? TrimBlanks(screen.result) : unaligned(screen.result)) + u'\n');
         }
     }
     return 0;
@@ -214,17 +207,17 @@ int angle(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     };
     const auto conversion = conversions.find(parser.value(from) + u'>' + parser.value(to));
 
-    StderrMessageBox messages(err);
+    StreamMessageBox messages(err);
     AngleScreen screen(messages);
     for (const QString& value : values) {
-        screen.text1 = value;
+        screen.angle = value;
         if (conversion == conversions.end()) {  // the same unit: the value as the screen reads it
-            ResetJournal();
-            write(out, ToCalcValue(value).text().remove(u' ') + u'\n');
+            CalcErrorJournal journal;
+            write(out, ToCalcValue(journal, value).text().remove(u' ') + u'\n');
             continue;
         }
         (screen.*conversion->second)();
-        write(out, screen.text2 + u'\n');
+        write(out, screen.converted + u'\n');
     }
     return 0;
 }
@@ -236,41 +229,10 @@ int split(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     if (values.value(0) == u"--") values.removeFirst();
     if (values.size() != 1) return usage(err, QStringLiteral("split needs one NUMBER"));
     NumberSplit screen;
-    screen.text1 = values.first();
+    screen.number = values.first();
     screen.split();
-    write(out, screen.text2 + u'\n' + screen.text3 + u'\n');
+    write(out, screen.integerPart + u'\n' + screen.fractionDigits + u'\n');
     return 0;
-}
-
-// The text with every line end (CR LF, lone CR, lone LF) as CR LF, and one after the last
-// line when it has none (splitLines, joined by CR LF and closed, in one pass).
-QString withCrLfLineEnds(const QString& text) {
-    const auto isLineEnd = [](QChar c) { return c == u'\r' || c == u'\n'; };
-    const qsizetype n = text.size();
-    // Every line end becomes two characters: one more for each lone CR or LF.
-    qsizetype size = n;
-    for (qsizetype i = 0; i < n; ++i) {
-        if (!isLineEnd(text[i])) continue;
-        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-        else ++size;
-    }
-    const bool closed = n > 0 && isLineEnd(text[n - 1]);
-    QString result(size + (closed ? 0 : 2), Qt::Uninitialized);
-    QChar* to = result.data();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (!isLineEnd(text[i])) {
-            *to++ = text[i];
-            continue;
-        }
-        if (text[i] == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-        *to++ = u'\r';
-        *to++ = u'\n';
-    }
-    if (!closed) {
-        *to++ = u'\r';
-        *to++ = u'\n';
-    }
-    return result;
 }
 
 // The input of a command: FILE, or standard input without one; any line ends become CR LF.
@@ -286,7 +248,7 @@ std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::F
         }
         data = QString::fromUtf8(file.readAll());
     }
-    return withCrLfLineEnds(data);
+    return ConvertLineEnds(data, LineEnds{LineEnds::Read::Any, u"\r\n", true});
 }
 
 int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
@@ -311,16 +273,15 @@ int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     const std::optional<QString> input = readInput(files, in, err);
     if (!input) return 1;
 
-    StderrMessageBox messages(err);
+    StreamMessageBox messages(err);
     NoPrinter printer;
     StatisticsScreen screen(messages, printer);
     screen.chooseLeadingColumns(leading);
     screen.chooseSeparator(int(entry));
-    screen.text1 = *input;
+    screen.data = *input;
     screen.computeStatistics();
 
-    QString text = screen.text1;
-    write(out, text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) + u'\n');
+    write(out, ConvertLineEnds(screen.data, LineEnds{LineEnds::Read::CrLf, u"\n"}) + u'\n');
     for (const auto& row : screen.grid) write(out, QStringList(row.begin(), row.end()).join(u'\t') + u'\n');
     return 0;
 }
@@ -371,7 +332,7 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     std::optional<QString> input = readInput(files, in, err);
     if (!input) return 1;
 
-    StderrMessageBox messages(err);
+    StreamMessageBox messages(err);
     NoPrinter printer;
     NoWebPages web;
     NoScreens screens;
@@ -409,28 +370,30 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
     const std::optional<QString> input = readInput(files, in, err);
     if (!input) return 1;
 
-    StderrMessageBox messages(err);
+    StreamMessageBox messages(err);
     NoPrinter printer;
     NoScreens screens;
     QString result;
     if (command == u"points") {
         PointList list;
-        result = ParsePointList(*input, !parser.isSet(noSerial), list, messages);
+        CalcErrorJournal journal;
+        result = ParsePointList(journal, *input, !parser.isSet(noSerial), list);
+        ShowNotices(messages, journal.notices);
     } else if (command == u"bearing") {
         BearingScreen screen(messages, printer, screens);
-        screen.check1Clicked(!parser.isSet(noSerial));
-        screen.text1 = *input;
-        screen.combo2Text = parser.value(origin);
+        screen.serialColumnClicked(!parser.isSet(noSerial));
+        screen.pointText = *input;
+        screen.chosenSerial = parser.value(origin);
         screen.compute();
-        result = screen.text2;
+        result = screen.resultText;
     } else {
         AttitudeScreen screen(messages, printer, screens);
-        screen.text1 = *input;
-        screen.combo2Text = parser.value(first);
+        screen.pointText = *input;
+        screen.chosenSerial = parser.value(first);
         screen.compute();
-        result = screen.text2;
+        result = screen.resultText;
     }
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    result = ConvertLineEnds(result, LineEnds{LineEnds::Read::CrLf, u"\n"});
     write(out, result.endsWith(u'\n') ? result : result + u'\n');
     return 0;
 }
@@ -451,10 +414,12 @@ int radix(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     if (!source || !target) return usage(err, QStringLiteral("--from and --to take 2, 8, 10 or 16"));
     const QStringList values = parser.positionalArguments().mid(1);
     if (values.isEmpty()) return usage(err, QStringLiteral("radix needs at least one VALUE"));
-    StderrMessageBox messages(err);
+    StreamMessageBox messages(err);
     for (const QString& value : values) {
-        ResetJournal();
-        write(out, BaseCalculatorScreen::ConvertRadix(value, *source, *target, messages) + u'\n');
+        CalcErrorJournal journal;
+        const QString converted = ConvertRadix(journal, value, *source, *target);
+        ShowNotices(messages, journal.notices);
+        write(out, converted + u'\n');
     }
     return 0;
 }
@@ -480,27 +445,25 @@ int base(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const bool unary = operation->second == Op::Not;
     if (values.size() != 2 && !(unary && values.size() == 1)) return usage(err, QStringLiteral("base takes A and B"));
 
-    StderrMessageBox messages(err);
+    StreamMessageBox messages(err);
     NoPrinter printer;
     NoWebPages web;
     NoScreens screens;
     BaseCalculatorScreen screen(messages, printer, web, screens);
     screen.radixClicked(*radixValue);
     screen.operationClicked(operation->second);
-    screen.text1 = values.size() == 2 ? values[0] : QString();
-    screen.text2 = values.last();
+    screen.data1 = values.size() == 2 ? values[0] : QString();
+    screen.data2 = values.last();
     screen.compute();
-    write(out, screen.text1 + u'\n' + screen.text2 + u'\n' + screen.text3 + u'\n');
-    if (screen.label6Visible) write(out, screen.label6 + u'\n');
+    write(out, screen.data1 + u'\n' + screen.data2 + u'\n' + screen.result + u'\n');
+    if (screen.longResultVisible) write(out, screen.longResultNote + u'\n');
     return 0;
 }
 
 }  // namespace
 
 QStringList splitLines(const QString& text) {
-    QString unified = text;
-    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-    QStringList lines = unified.split(u'\n');
+    QStringList lines = WithLfLineEnds(text).split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();  // after the last line end
     return lines;
 }

@@ -32,10 +32,10 @@ double apply(Op op, double a, double b) {
 }
 
 // The decimal trial: empty when the calculation must go to double.
-std::optional<Decimal96> decimalTrial(Op op, const CalcValue& x, const CalcValue& y) {
-    const CalcValue X = ToCalcValue(x);
+std::optional<Decimal96> decimalTrial(CalcErrorJournal& journal, Op op, const CalcValue& x, const CalcValue& y) {
+    const CalcValue X = ToCalcValue(journal, x);
     if (CountExponentMarks(X) > 0) return std::nullopt;
-    const CalcValue Y = ToCalcValue(y);
+    const CalcValue Y = ToCalcValue(journal, y);
     if (CountExponentMarks(Y) > 0) return std::nullopt;
     const std::optional<Decimal96> a = X.toDecimal(), b = Y.toDecimal();
     if (!a || !b) return std::nullopt;
@@ -52,42 +52,42 @@ std::optional<Decimal96> decimalTrial(Op op, const CalcValue& x, const CalcValue
     return apply(op, *xd, *yd);
 }
 
-CalcValue twoNumbers(Op op, const CalcValue& x, const CalcValue& y, const QString& prefix,
+CalcValue twoNumbers(CalcErrorJournal& journal, Op op, const CalcValue& x, const CalcValue& y, const QString& prefix,
                      const QString& symbol) {
-    if (const std::optional<Decimal96> result = decimalTrial(op, x, y)) return *result;
+    if (const std::optional<Decimal96> result = decimalTrial(journal, op, x, y)) return *result;
     const std::optional<double> a = x.toDouble(), b = y.toDouble();
     if (a && b) {
         const double result = apply(op, *a, *b);
         if (std::isfinite(result)) {
-            NoteDoubleFallback();
+            NoteDoubleFallback(journal);
             return result;
         }
     }
-    LogFailure(prefix + x.trimmedText() + symbol + y.trimmedText() + texts::kSuffixTwoNumbers);
+    LogFailure(journal, prefix + x.trimmedText() + symbol + y.trimmedText() + texts::kSuffixTwoNumbers);
     return CalcValue();
 }
 
 }  // namespace
 
-CalcValue MultiplyTwo(const CalcValue& x, const CalcValue& y) {
-    return twoNumbers(Op::Multiply, x, y, texts::kPrefixMultiply, QStringLiteral("*"));
+CalcValue MultiplyTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
+    return twoNumbers(journal, Op::Multiply, x, y, texts::kPrefixMultiply, QStringLiteral("*"));
 }
 
-CalcValue DivideTwo(const CalcValue& x, const CalcValue& y) {
-    return twoNumbers(Op::Divide, x, y, texts::kPrefixDivide, QStringLiteral("/"));
+CalcValue DivideTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
+    return twoNumbers(journal, Op::Divide, x, y, texts::kPrefixDivide, QStringLiteral("/"));
 }
 
-CalcValue AddTwo(const CalcValue& x, const CalcValue& y) {
-    return twoNumbers(Op::Add, x, y, texts::kPrefixAdd, QStringLiteral("+"));
+CalcValue AddTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
+    return twoNumbers(journal, Op::Add, x, y, texts::kPrefixAdd, QStringLiteral("+"));
 }
 
-CalcValue SubtractTwo(const CalcValue& x, const CalcValue& y) {
-    return twoNumbers(Op::Subtract, x, y, texts::kPrefixSubtract, QStringLiteral("-"));
+CalcValue SubtractTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
+    return twoNumbers(journal, Op::Subtract, x, y, texts::kPrefixSubtract, QStringLiteral("-"));
 }
 
-CalcValue RemainderTwo(const CalcValue& x, const CalcValue& y) {
-    const CalcValue X = ToCalcValue(x), Y = ToCalcValue(y);
-    const CalcValue quotient = DivideTwo(X, Y);
+CalcValue RemainderTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
+    const CalcValue X = ToCalcValue(journal, x), Y = ToCalcValue(journal, y);
+    const CalcValue quotient = DivideTwo(journal, X, Y);
     if (quotient.isDouble() && CountExponentMarks(quotient) > 0) {
         // A quotient in exponent form has lost its integer digits, so the multiple of the
         // divisor cannot be rebuilt from it: the remainder of the two doubles is exact.
@@ -95,16 +95,16 @@ CalcValue RemainderTwo(const CalcValue& x, const CalcValue& y) {
         if (a && b) {
             const double r = std::fmod(*a, *b);
             if (std::isfinite(r)) {
-                NoteDoubleFallback();
+                NoteDoubleFallback(journal);
                 return r;
             }
         }
-        LogFailure(texts::kPrefixRemainder + x.trimmedText() + QStringLiteral("余") + y.trimmedText() +
+        LogFailure(journal, texts::kPrefixRemainder + x.trimmedText() + QStringLiteral("余") + y.trimmedText() +
                    texts::kSuffixTwoNumbers);
         return CalcValue();
     }
-    const CalcValue multiple = MultiplyTwo(IntegerPartText(quotient), Y);
-    return SubtractTwo(X, multiple);
+    const CalcValue multiple = MultiplyTwo(journal, IntegerPartText(journal, quotient), Y);
+    return SubtractTwo(journal, X, multiple);
 }
 
 bool IsZeroValue(const CalcValue& x) {

@@ -10,12 +10,12 @@
 
 namespace cesuan {
 
-CalcValue MultiplyTwo(const CalcValue& x, const CalcValue& y);  // 两数积: x * y
-CalcValue DivideTwo(const CalcValue& x, const CalcValue& y);    // 两数商: x / y
-CalcValue AddTwo(const CalcValue& x, const CalcValue& y);       // 两数和: x + y
-CalcValue SubtractTwo(const CalcValue& x, const CalcValue& y);  // 两数差: x - y
+CalcValue MultiplyTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y);  // 两数积: x * y
+CalcValue DivideTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y);    // 两数商: x / y
+CalcValue AddTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y);       // 两数和: x + y
+CalcValue SubtractTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y);  // 两数差: x - y
 // 两数余: x - trunc(x / y) * y, with the sign of the dividend.
-CalcValue RemainderTwo(const CalcValue& x, const CalcValue& y);
+CalcValue RemainderTwo(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y);
 
 // True when the value reads as the number zero (a decimal or double zero, or a zero text).
 bool IsZeroValue(const CalcValue& x);

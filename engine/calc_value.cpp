@@ -51,7 +51,7 @@ QString TrimBlanks(const QString& text) {
     return (begin == 0 && end == text.size()) ? text : text.mid(begin, end - begin);
 }
 
-CalcValue ToCalcValue(const CalcValue& x) {
+CalcValue ToCalcValue(CalcErrorJournal& journal, const CalcValue& x) {
     constexpr double kDecimalLimit = 7.92281625142642E+28;  // the bound as the double literal
     if (x.isDecimal()) {
         // A decimal keeps at least the significant digits of its double, so it stays a
@@ -60,7 +60,7 @@ CalcValue ToCalcValue(const CalcValue& x) {
         if (d.scale() == 0 && d.coefficient() >= uint128(79) * uint128(1000000000000000000ULL) * 1000000000ULL) {
             const double v = d.toDouble();
             if (v >= kDecimalLimit || v <= -kDecimalLimit) {
-                NoteDoubleFallback();
+                NoteDoubleFallback(journal);
                 return v;
             }
         }
@@ -79,7 +79,7 @@ CalcValue ToCalcValue(const CalcValue& x) {
         const bool inRange = v == 0 || (-kDecimalLimit < v && v <= -1E-28) ||
                              (1E-28 <= v && v < kDecimalLimit);
         if (!inRange) {
-            NoteDoubleFallback();
+            NoteDoubleFallback(journal);
             return v;
         }
         const std::optional<Decimal96> decimal = x.isText() ? Decimal96::fromNumberParts(*parts) : x.toDecimal();
@@ -87,13 +87,13 @@ CalcValue ToCalcValue(const CalcValue& x) {
             // A double's text has at most 15 significant digits.
             const int digits = decimal->significantDigits();
             if (digits < 15 && digits < SignificantDigitsOfDouble(v)) {
-                NoteDoubleFallback();
+                NoteDoubleFallback(journal);
                 return v;
             }
             return *decimal;
         }
     }
-    LogFailure(texts::msgToCalcValue(trimmed));
+    LogFailure(journal, texts::msgToCalcValue(trimmed));
     return QStringLiteral("0");
 }
 

@@ -4,6 +4,7 @@
 // result), or the empty text (空值, the arithmetic routines' failure result).
 
 #include "engine/decimal96.h"
+#include "engine/journal.h"
 
 #include <QString>
 
@@ -53,7 +54,7 @@ QString TrimBlanks(const QString& text);
 
 // 数转数: any value or number text to a decimal, or to a double outside the decimal range
 // or where the decimal would keep fewer significant digits; the text "0" on failure.
-CalcValue ToCalcValue(const CalcValue& x);
+CalcValue ToCalcValue(CalcErrorJournal& journal, const CalcValue& x);
 
 // 多少E: how many "E" or "e" the trimmed text form holds (a decimal never has one).
 int CountExponentMarks(const CalcValue& x);

@@ -1,14 +1,10 @@
 #include "engine/journal.h"
 
+#include <utility>
+
 namespace cesuan {
 
-CalcErrorJournal& Journal() {
-    static CalcErrorJournal journal;
-    return journal;
-}
-
-void ResetJournal() {
-    CalcErrorJournal& j = Journal();
+void ResetJournal(CalcErrorJournal& j) {
     j.errorCount = 0;
     j.lastMessage.clear();
     j.messageLog.clear();
@@ -16,8 +12,7 @@ void ResetJournal() {
     j.reliableDigits = 29;
 }
 
-void LogFailure(const QString& message) {
-    CalcErrorJournal& j = Journal();
+void LogFailure(CalcErrorJournal& j, const QString& message) {
     ++j.errorCount;
     j.lastMessage = message;
     j.messageLog += message;
@@ -25,15 +20,17 @@ void LogFailure(const QString& message) {
     if (j.errorCount == 1) j.firstMessage = message;
 }
 
-void NoteDoubleFallback() {
-    CalcErrorJournal& j = Journal();
+void NoteDoubleFallback(CalcErrorJournal& j) {
     ++j.doubleFallbackCount;
     j.reliableDigits = 15;
 }
 
-void CapReliableDigits(int digits) {
-    CalcErrorJournal& j = Journal();
+void CapReliableDigits(CalcErrorJournal& j, int digits) {
     if (j.reliableDigits > digits) j.reliableDigits = digits;
 }
+
+void AddNotice(CalcErrorJournal& j, const QString& text) { j.notices.push_back(InformationNotice(text)); }
+
+Notices TakeNotices(CalcErrorJournal& j) { return std::exchange(j.notices, {}); }
 
 }  // namespace cesuan

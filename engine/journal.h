@@ -1,8 +1,11 @@
 #pragma once
-// The calculation error journal: one process-wide record of the failures of the current
-// calculation. Routines never throw and never show anything: a routine that fails logs its
-// message here and returns its substitute value; the command that started the work resets
-// the journal first and reads it at the end. One thread only, no locking.
+// The calculation error journal: the record of the failures of one calculation, and of the
+// notices it raised. Routines never throw and never show anything: a routine that fails
+// logs its message in the journal it was given and returns its substitute value; the command
+// that started the work resets its journal first and reads it at the end. Every command has
+// its own journal, so two calculations never share one.
+
+#include "engine/notice.h"
 
 #include <QString>
 
@@ -15,22 +18,26 @@ struct CalcErrorJournal {
     QString messageLog;          // every message since the reset, each followed by CR LF
     int doubleFallbackCount = 0; // steps computed in double instead of decimal
     int reliableDigits = 29;     // leading significant digits the calculation vouches for
+    Notices notices;             // the boxes to show, in the order they were raised
 };
 
-// The one journal of the process.
-CalcErrorJournal& Journal();
-
 // Empties the journal for a new calculation; firstMessage keeps the previous calculation's
-// first message until the next failure.
-void ResetJournal();
+// first message until the next failure, and notices stay until they are taken.
+void ResetJournal(CalcErrorJournal& journal);
 
 // Records a failure: count, last message, log line, and the first message on the first.
-void LogFailure(const QString& message);
+void LogFailure(CalcErrorJournal& journal, const QString& message);
 
 // A step computed in double: one more fallback, and only 15 digits stay reliable.
-void NoteDoubleFallback();
+void NoteDoubleFallback(CalcErrorJournal& journal);
 
 // Lowers reliableDigits to `digits` when it is above; it never goes up between resets.
-void CapReliableDigits(int digits);
+void CapReliableDigits(CalcErrorJournal& journal, int digits);
+
+// Appends an information box with an OK button to the journal's notices.
+void AddNotice(CalcErrorJournal& journal, const QString& text);
+
+// The notices raised so far, handed over: the journal keeps none of them.
+Notices TakeNotices(CalcErrorJournal& journal);
 
 }  // namespace cesuan

@@ -18,7 +18,7 @@ const Decimal96 kFirstGuessStep = Decimal96::fromParts(1, 14, false);  // 1E-14
 // Above this exponent the doubling scheme would need up to half a million rounds.
 constexpr uint128 kDoublingLimit = uint128(1) << 20;
 
-std::optional<Decimal96> squareRootDecimal(Decimal96 a) {
+std::optional<Decimal96> squareRootDecimal(CalcErrorJournal& journal, Decimal96 a) {
     if (a.isNegative()) return std::nullopt;
     const std::optional<Decimal96> s0 = Decimal96::fromDouble(std::sqrt(a.toDouble()));
     if (!s0) return std::nullopt;
@@ -54,7 +54,7 @@ std::optional<Decimal96> squareRootDecimal(Decimal96 a) {
         y = subtract(*y2, *step);
         if (y && *y == *y2) break;
     }
-    if (y) CapReliableDigits(28);
+    if (y) CapReliableDigits(journal, 28);
     return y;
 }
 
@@ -66,7 +66,7 @@ struct DecimalPower {
     bool lowersReliableDigits = true;
 };
 
-DecimalPower decimalPower(const CalcValue& x, const CalcValue& y) {
+DecimalPower decimalPower(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
     const std::optional<Decimal96> xd = x.toDecimal(), yd = y.toDecimal();
     if (!xd || !yd) return {};
     const auto value = [](std::optional<Decimal96> r) {
@@ -74,11 +74,11 @@ DecimalPower decimalPower(const CalcValue& x, const CalcValue& y) {
     };
 
     if (*yd == kHalf) {
-        const CalcValue root = SquareRoot(*xd);
+        const CalcValue root = SquareRoot(journal, *xd);
         return value(root.isDecimal() ? std::optional(root.decimal()) : std::nullopt);
     }
     if (*yd == -kHalf) {
-        const CalcValue root = SquareRoot(*xd);
+        const CalcValue root = SquareRoot(journal, *xd);
         return value(root.isDecimal() ? divide(1, root.decimal()) : std::nullopt);
     }
     if (xd->isZero()) {
@@ -90,7 +90,7 @@ DecimalPower decimalPower(const CalcValue& x, const CalcValue& y) {
     const Decimal96 a = yd->abs();
     uint128 n = a.coefficient();
     for (int i = 0; i < a.scale(); ++i) n /= 10;
-    std::optional<Decimal96> f = Decimal96::fromText(QStringLiteral("0.") + FractionDigitsText(a));
+    std::optional<Decimal96> f = Decimal96::fromText(QStringLiteral("0.") + FractionDigitsText(journal, a));
     if (!f) return {};
 
     std::optional<Decimal96> r = n <= kDoublingLimit ? detail::DoublingPower(*xd, n, true)
@@ -103,7 +103,7 @@ DecimalPower decimalPower(const CalcValue& x, const CalcValue& y) {
         Decimal96 w = 1;
         for (int i = 0; i < 93; ++i) {
             w = *multiply(w, kHalf);
-            const CalcValue root = SquareRoot(q);
+            const CalcValue root = SquareRoot(journal, q);
             if (!root.isDecimal()) return {};
             q = root.decimal();
             if (q == Decimal96(1)) break;
@@ -124,16 +124,16 @@ DecimalPower decimalPower(const CalcValue& x, const CalcValue& y) {
     return value(r);
 }
 
-CalcValue doublePath(const CalcValue& x, const CalcValue& y) {
+CalcValue doublePath(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
     const std::optional<double> a = x.toDouble(), b = y.toDouble();
     if (a && b) {
         const double p = std::pow(*a, *b);
         if (std::isfinite(p)) {
-            NoteDoubleFallback();
+            NoteDoubleFallback(journal);
             return p;
         }
     }
-    LogFailure(texts::msgPower(x.trimmedText(), y.trimmedText()));
+    LogFailure(journal, texts::msgPower(x.trimmedText(), y.trimmedText()));
     return CalcValue();
 }
 
@@ -216,38 +216,38 @@ std::optional<Decimal96> SquareAndMultiplyPower(Decimal96 x, uint128 n) {
 
 }  // namespace detail
 
-CalcValue SquareRoot(const CalcValue& x) {
+CalcValue SquareRoot(CalcErrorJournal& journal, const CalcValue& x) {
     const std::optional<Decimal96> a = x.toDecimal();
     if (a) {
-        if (const std::optional<Decimal96> root = squareRootDecimal(*a)) return *root;
+        if (const std::optional<Decimal96> root = squareRootDecimal(journal, *a)) return *root;
     }
-    LogFailure(texts::msgSquareRoot(x.trimmedText()));
+    LogFailure(journal, texts::msgSquareRoot(x.trimmedText()));
     return CalcValue();
 }
 
-CalcValue PowerOf(const CalcValue& x, const CalcValue& y) {
-    const CalcValue Y = ToCalcValue(y);
+CalcValue PowerOf(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y) {
+    const CalcValue Y = ToCalcValue(journal, y);
     if (IsZeroValue(Y)) return Decimal96(1);
-    const CalcValue X = ToCalcValue(x);
-    if (CountExponentMarks(X) > 0 || CountExponentMarks(Y) > 0) return doublePath(x, y);
+    const CalcValue X = ToCalcValue(journal, x);
+    if (CountExponentMarks(X) > 0 || CountExponentMarks(Y) > 0) return doublePath(journal, x, y);
 
     // Range estimate in double: a result outside the decimal range, too small for it, or a
     // failing double power goes to the double path.
     const double estimate = std::pow(X.toDouble().value_or(NAN), Y.toDouble().value_or(NAN));
-    if (!std::isfinite(estimate) || CountExponentMarks(ToCalcValue(estimate)) > 0)
-        return doublePath(x, y);
+    if (!std::isfinite(estimate) || CountExponentMarks(ToCalcValue(journal, estimate)) > 0)
+        return doublePath(journal, x, y);
 
-    const DecimalPower power = decimalPower(x, y);
+    const DecimalPower power = decimalPower(journal, x, y);
     switch (power.outcome) {
     case Outcome::Value:
-        if (power.lowersReliableDigits) CapReliableDigits(28);
+        if (power.lowersReliableDigits) CapReliableDigits(journal, 28);
         return power.value;
     case Outcome::DoublePath:
-        return doublePath(x, y);
+        return doublePath(journal, x, y);
     case Outcome::Failure:
         break;
     }
-    LogFailure(texts::msgPower(x.trimmedText(), y.trimmedText()));
+    LogFailure(journal, texts::msgPower(x.trimmedText(), y.trimmedText()));
     return CalcValue();
 }
 

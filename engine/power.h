@@ -11,12 +11,12 @@ namespace cesuan {
 
 // 开平方: the decimal square root (Newton with Aitken steps from the double's root);
 // empty after logging the failure (negative or no number).
-CalcValue SquareRoot(const CalcValue& x);
+CalcValue SquareRoot(CalcErrorJournal& journal, const CalcValue& x);
 
 // 乘方: x^y; a decimal when computed in decimal, a double when the result lies outside the
 // decimal range, empty after logging the failure (0 to a negative power, a negative base
 // with a fractional exponent, an overflowing double).
-CalcValue PowerOf(const CalcValue& x, const CalcValue& y);
+CalcValue PowerOf(CalcErrorJournal& journal, const CalcValue& x, const CalcValue& y);
 
 namespace detail {
 // x^n by the doubling scheme of the decimal power, one decimal product at a time. With

@@ -26,8 +26,8 @@ std::optional<Decimal96> stepAway(const QString& integerPart, bool negative) {
 
 }  // namespace
 
-QString IntegerPartText(const CalcValue& x) {
-    const CalcValue v = ToCalcValue(x);
+QString IntegerPartText(CalcErrorJournal& journal, const CalcValue& x) {
+    const CalcValue v = ToCalcValue(journal, x);
     const QString t = v.trimmedText();
     if (hasExponentMark(t)) {
         const double d = valueOf(v);
@@ -40,8 +40,8 @@ QString IntegerPartText(const CalcValue& x) {
     return integer;
 }
 
-QString FractionDigitsText(const CalcValue& x) {
-    const CalcValue v = ToCalcValue(x);
+QString FractionDigitsText(CalcErrorJournal& journal, const CalcValue& x) {
+    const CalcValue v = ToCalcValue(journal, x);
     const QString t = v.trimmedText();
     if (hasExponentMark(t)) {
         const double d = valueOf(v);
@@ -52,12 +52,12 @@ QString FractionDigitsText(const CalcValue& x) {
     return t.mid(point + 1);
 }
 
-CalcValue RoundHalfUp(const CalcValue& x, int n) {
-    const CalcValue v = ToCalcValue(x);
+CalcValue RoundHalfUp(CalcErrorJournal& journal, const CalcValue& x, int n) {
+    const CalcValue v = ToCalcValue(journal, x);
     if (CountExponentMarks(v) > 0) return v;
     n = std::clamp(n, 0, 28);
-    const QString integer = IntegerPartText(v);
-    const QString fraction = FractionDigitsText(v);
+    const QString integer = IntegerPartText(journal, v);
+    const QString fraction = FractionDigitsText(journal, v);
     const double sign = valueOf(v);
 
     std::optional<Decimal96> result;
@@ -81,7 +81,7 @@ CalcValue RoundHalfUp(const CalcValue& x, int n) {
         result = Decimal96::fromText(integer + u'.' + fraction);
     }
     if (result) return *result;
-    LogFailure(texts::msgRoundHalfUp(x.trimmedText()));
+    LogFailure(journal, texts::msgRoundHalfUp(x.trimmedText()));
     return CalcValue();
 }
 

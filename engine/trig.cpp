@@ -29,10 +29,10 @@ const Constants& constants() {
 
 // The argument reduced by the decimal 2π, with the sign of x; empty when the conversion or
 // the remainder failed (they have logged their own failure).
-MaybeDecimal remainderByTwoPi(const CalcValue& x) {
-    const int errorsBefore = Journal().errorCount;
-    const CalcValue r = RemainderTwo(ToCalcValue(x), constants().twoPi);
-    if (Journal().errorCount != errorsBefore) return std::nullopt;
+MaybeDecimal remainderByTwoPi(CalcErrorJournal& journal, const CalcValue& x) {
+    const int errorsBefore = journal.errorCount;
+    const CalcValue r = RemainderTwo(journal, ToCalcValue(journal, x), constants().twoPi);
+    if (journal.errorCount != errorsBefore) return std::nullopt;
     return r.toDecimal();
 }
 
@@ -65,9 +65,9 @@ MaybeDecimal sineSeries(Decimal96 r) {
     return sum;
 }
 
-MaybeDecimal sine(const CalcValue& x) {
+MaybeDecimal sine(CalcErrorJournal& journal, const CalcValue& x) {
     const Constants& c = constants();
-    MaybeDecimal r = remainderByTwoPi(x);
+    MaybeDecimal r = remainderByTwoPi(journal, x);
     if (!r) return std::nullopt;
     if (r->isNegative()) {
         r = add(*r, c.twoPi);
@@ -98,51 +98,51 @@ MaybeDecimal sine(const CalcValue& x) {
     if (s->isNegative()) s = Decimal96(0);
     s = multiply(*s, sign);
     if (!s) return std::nullopt;
-    CapReliableDigits(27);
+    CapReliableDigits(journal, 27);
     return s;
 }
 
-MaybeDecimal cosine(const CalcValue& x) {
-    const MaybeDecimal r = remainderByTwoPi(x);
+MaybeDecimal cosine(CalcErrorJournal& journal, const CalcValue& x) {
+    const MaybeDecimal r = remainderByTwoPi(journal, x);
     const MaybeDecimal shifted = r ? subtract(constants().halfPi, *r) : std::nullopt;
     if (!shifted) return std::nullopt;
-    const CalcValue s = DecimalSin(*shifted);
+    const CalcValue s = DecimalSin(journal, *shifted);
     return s.isDecimal() ? std::optional(s.decimal()) : std::nullopt;
 }
 
 // The sine and cosine of the reduced argument, divided in decimal; a zero divisor (a pole)
 // fails.
-MaybeDecimal quotient(const CalcValue& x, bool tangent) {
-    const MaybeDecimal r = remainderByTwoPi(x);
+MaybeDecimal quotient(CalcErrorJournal& journal, const CalcValue& x, bool tangent) {
+    const MaybeDecimal r = remainderByTwoPi(journal, x);
     if (!r) return std::nullopt;
-    const MaybeDecimal s = DecimalSin(*r).toDecimal();
-    const MaybeDecimal c = DecimalCos(*r).toDecimal();
+    const MaybeDecimal s = DecimalSin(journal, *r).toDecimal();
+    const MaybeDecimal c = DecimalCos(journal, *r).toDecimal();
     if (!s || !c) return std::nullopt;
     return tangent ? divide(*s, *c) : divide(*c, *s);
 }
 
-CalcValue resultOrFailure(const MaybeDecimal& value, const QString& message) {
+CalcValue resultOrFailure(CalcErrorJournal& journal, const MaybeDecimal& value, const QString& message) {
     if (value) return *value;
-    LogFailure(message);
+    LogFailure(journal, message);
     return CalcValue();
 }
 
 }  // namespace
 
-CalcValue DecimalSin(const CalcValue& x) {
-    return resultOrFailure(sine(x), texts::msgSin(x.trimmedText()));
+CalcValue DecimalSin(CalcErrorJournal& journal, const CalcValue& x) {
+    return resultOrFailure(journal, sine(journal, x), texts::msgSin(x.trimmedText()));
 }
 
-CalcValue DecimalCos(const CalcValue& x) {
-    return resultOrFailure(cosine(x), texts::msgCos(x.trimmedText()));
+CalcValue DecimalCos(CalcErrorJournal& journal, const CalcValue& x) {
+    return resultOrFailure(journal, cosine(journal, x), texts::msgCos(x.trimmedText()));
 }
 
-CalcValue DecimalTan(const CalcValue& x) {
-    return resultOrFailure(quotient(x, true), texts::msgTan(x.trimmedText()));
+CalcValue DecimalTan(CalcErrorJournal& journal, const CalcValue& x) {
+    return resultOrFailure(journal, quotient(journal, x, true), texts::msgTan(x.trimmedText()));
 }
 
-CalcValue DecimalCot(const CalcValue& x) {
-    return resultOrFailure(quotient(x, false), texts::msgCot(x.trimmedText()));
+CalcValue DecimalCot(CalcErrorJournal& journal, const CalcValue& x) {
+    return resultOrFailure(journal, quotient(journal, x, false), texts::msgCot(x.trimmedText()));
 }
 
 }  // namespace cesuan

@@ -15,9 +15,9 @@ inline const QString kThreeHalvesPiText = QStringLiteral("4.71238898038468985769
 
 // QuvSin, QuvCos, QuvTan, QuvCot: a decimal, or empty after logging the failure (tan and
 // cot at their poles, an argument that is no number).
-CalcValue DecimalSin(const CalcValue& x);
-CalcValue DecimalCos(const CalcValue& x);
-CalcValue DecimalTan(const CalcValue& x);
-CalcValue DecimalCot(const CalcValue& x);
+CalcValue DecimalSin(CalcErrorJournal& journal, const CalcValue& x);
+CalcValue DecimalCos(CalcErrorJournal& journal, const CalcValue& x);
+CalcValue DecimalTan(CalcErrorJournal& journal, const CalcValue& x);
+CalcValue DecimalCot(CalcErrorJournal& journal, const CalcValue& x);
 
 }  // namespace cesuan

@@ -115,21 +115,20 @@ BracketError CheckBrackets(const QString& text, bool examineLast) {
     return BracketError::None;
 }
 
-void LogBracketError(BracketError error) {
+void LogBracketError(CalcErrorJournal& journal, BracketError error) {
     switch (error) {
     case BracketError::None: return;
-    case BracketError::Order: LogFailure(texts::kBracketOrder); return;
-    case BracketError::Pairing: LogFailure(texts::kBracketPairing); return;
+    case BracketError::Order: LogFailure(journal, texts::kBracketOrder); return;
+    case BracketError::Pairing: LogFailure(journal, texts::kBracketPairing); return;
     }
 }
 
-QString DecomposeFormula(const QString& normalised) {
+QString DecomposeFormula(CalcErrorJournal& journal, const QString& normalised) {
     QString s = TrimBlanks(normalised).toLower();
     if (s.isEmpty() || s == texts::kEmptyFormula) return QStringLiteral("0");
     try {
         s = u' ' + s + u' ';
 
-        CalcErrorJournal& journal = Journal();
         journal.errorCount += countAdjacentOperators(s);
         if (journal.errorCount > 0) {
             journal.lastMessage = texts::kAdjacentOperators;
@@ -142,15 +141,15 @@ QString DecomposeFormula(const QString& normalised) {
         spaceOut(s);
 
         // The formula's own characters are judged, not the padding around them.
-        LogBracketError(CheckBrackets(TrimBlanks(s), true));
+        LogBracketError(journal, CheckBrackets(TrimBlanks(s), true));
         return s;
     } catch (const std::exception&) {
-        LogFailure(texts::msgDecompose(TrimBlanks(s)));
+        LogFailure(journal, texts::msgDecompose(TrimBlanks(s)));
         return s;
     }
 }
 
-QString SimplifyFormula(const QString& formula) {
+QString SimplifyFormula(CalcErrorJournal& journal, const QString& formula) {
     const QString trimmed = TrimBlanks(formula);
     try {
         const QString s = trimmed.toLower();
@@ -165,7 +164,7 @@ QString SimplifyFormula(const QString& formula) {
         }
         return out;
     } catch (const std::exception&) {
-        LogFailure(texts::msgSimplify(trimmed));
+        LogFailure(journal, texts::msgSimplify(trimmed));
         return QStringLiteral("-1");
     }
 }

@@ -2,17 +2,19 @@
 // Formula checking and decomposition: adjacent operators, implied multiplication,
 // spacing for display, and the bracket check.
 
+#include "engine/journal.h"
+
 #include <QString>
 
 namespace cesuan {
 
 // 分解表达式: the checked and spaced formula with one blank at each end; "0" for an
 // empty text or "空算式错误". Errors go into the journal.
-QString DecomposeFormula(const QString& normalised);
+QString DecomposeFormula(CalcErrorJournal& journal, const QString& normalised);
 
 // 简化表达式: the text without blanks, "++" and "-+" collapsed; "0" for an empty text or
 // "空算式错误".
-QString SimplifyFormula(const QString& formula);
+QString SimplifyFormula(CalcErrorJournal& journal, const QString& formula);
 
 enum class BracketError { None, Order, Pairing };
 
@@ -25,6 +27,6 @@ enum class BracketError { None, Order, Pairing };
 BracketError CheckBrackets(const QString& text, bool examineLast);
 
 // Logs the message of a bracket error through LogFailure; None logs nothing.
-void LogBracketError(BracketError error);
+void LogBracketError(CalcErrorJournal& journal, BracketError error);
 
 }  // namespace cesuan

@@ -84,3 +84,23 @@ inline const QString kArccscUndefined = QStringLiteral("arccsc(x)无意义，计
 inline const QString kFactorialTooLarge = QStringLiteral("阶乘计算时数值太大，超出计算范围。");
 
 }  // namespace cesuan::texts
+
+namespace cesuan::texts {
+
+// The result of a formula that failed its check, before any evaluation.
+inline const QString kErrorResult = QStringLiteral("Error");
+// 约数: the mark of a result cut to its reliable digits.
+inline const QString kApproximate = QStringLiteral("约数");
+
+}  // namespace cesuan::texts
+
+namespace cesuan::texts {
+
+// 串转数, with the typed text without blanks. Unlike the other conversion routines its
+// suffix has no 我.
+inline QString msgTextToNumber(const QString& x) {
+    return QStringLiteral("  进行[Quv串转数]运算时， ") + x +
+           QStringLiteral(" 数值超出计算范围，无法计算！返回数值用 [空值] 表示。");
+}
+
+}  // namespace cesuan::texts

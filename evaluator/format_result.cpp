@@ -5,8 +5,8 @@
 
 namespace cesuan {
 
-QString FormatCalcResult(const QString& text) {
-    const QString t = ToCalcValue(NormaliseFormula(text)).trimmedText();
+QString FormatCalcResult(CalcErrorJournal& journal, const QString& text) {
+    const QString t = ToCalcValue(journal, NormaliseFormula(text)).trimmedText();
     if (t == u"0") return QStringLiteral("0E+0");
     if (CountExponentMarks(t) > 0) return t;
 

@@ -6,9 +6,9 @@
 #include "engine/number_text.h"
 #include "engine/power.h"
 #include "engine/trig.h"
-#include "evaluator/evaluate.h"
+#include "evaluator/operand_scan.h"
 #include "evaluator/evaluator_texts.h"
-#include "evaluator/settings.h"
+#include "evaluator/calc_context.h"
 
 #include <cmath>
 #include <optional>
@@ -76,19 +76,19 @@ int compareWith(const CalcValue& v, int k) {
 
 // --- The function table ---------------------------------------------------------------
 
-CalcValue epsilonPower(const CalcValue& z) { return PowerOf(texts::kEpsilonText, z); }
+CalcValue epsilonPower(CalcErrorJournal& journal, const CalcValue& z) { return PowerOf(journal, texts::kEpsilonText, z); }
 
 // For |x| beyond ln(DBL_MAX), ε^x does not exist as a double.
 bool epsilonPowerOverflows(const CalcValue& x) {
     return std::isinf(std::pow(2.7182818284590452353602874714, std::fabs(asDouble(x))));
 }
 
-std::optional<CalcValue> hyperbolic(const QString& name, const CalcValue& x, MessageBoxService& box) {
+std::optional<CalcValue> hyperbolic(CalcContext& context, const QString& name, const CalcValue& x) {
     if ((name == u"th" || name == u"cth") && epsilonPowerOverflows(x)) {
         // The limits of th and cth far from zero.
         return CalcValue(Decimal96(compareWith(x, 0) < 0 ? -1 : 1));
     }
-    const CalcValue up = epsilonPower(x), down = epsilonPower(negated(x));
+    const CalcValue up = epsilonPower(context.journal, x), down = epsilonPower(context.journal, negated(x));
     const auto difference = combine(Op::Subtract, up, down);
     const auto sum = combine(Op::Add, up, down);
     if (!difference || !sum) return std::nullopt;
@@ -97,45 +97,44 @@ std::optional<CalcValue> hyperbolic(const QString& name, const CalcValue& x, Mes
     if (name == u"th") return combine(Op::Divide, *difference, *sum);
     // cth
     if (IsZeroValue(*difference)) {
-        box.show(texts::kCthPole);
+        AddNotice(context.journal, texts::kCthPole);
         return CalcValue(1E+28);
     }
     return combine(Op::Divide, *sum, *difference);
 }
 
-std::optional<CalcValue> trigonometric(const QString& name, const CalcValue& x, MessageBoxService& box) {
-    const CalcValue a = AngleToRadian(x, box);
+std::optional<CalcValue> trigonometric(CalcContext& context, const QString& name, const CalcValue& x) {
+    const CalcValue a = AngleToRadian(context.journal, x, context.settings.angleUnit);
     if (a.isEmpty()) return std::nullopt;
-    if (name == u"sin") return ToCalcValue(DecimalSin(a));
-    if (name == u"cos") return ToCalcValue(DecimalCos(a));
-    if (name == u"tan") return DecimalTan(a);
-    if (name == u"cot") return DecimalCot(a);
+    if (name == u"sin") return ToCalcValue(context.journal, DecimalSin(context.journal, a));
+    if (name == u"cos") return ToCalcValue(context.journal, DecimalCos(context.journal, a));
+    if (name == u"tan") return DecimalTan(context.journal, a);
+    if (name == u"cot") return DecimalCot(context.journal, a);
     const bool secant = name == u"sec";
-    const CalcValue c = ToCalcValue(secant ? DecimalCos(a) : DecimalSin(a));
+    const CalcValue c = ToCalcValue(context.journal, secant ? DecimalCos(context.journal, a) : DecimalSin(context.journal, a));
     if (IsZeroValue(c)) {
-        box.show(secant ? texts::kSecPole : texts::kCscPole);
+        AddNotice(context.journal, secant ? texts::kSecPole : texts::kCscPole);
         return CalcValue(1E+28);
     }
     return combine(Op::Divide, constantLike(1, c), c);
 }
 
 // A logged failure of the function table: the value given is still written into the text.
-void domainFailure(const QString& message) { LogFailure(message); }
 
-std::optional<CalcValue> logarithm(const QString& name, const CalcValue& x) {
+std::optional<CalcValue> logarithm(CalcContext& context, const QString& name, const CalcValue& x) {
     std::optional<CalcValue> v;
     if (compareWith(x, 0) > 0) {
         const double d = asDouble(x);
         v = CalcValue(name == u"lg" ? std::log(d) / std::log(10.0) : std::log(d));
     } else {
-        domainFailure(name == u"lg" ? texts::kLgDomain : texts::kLnDomain);
+        LogFailure(context.journal, name == u"lg" ? texts::kLgDomain : texts::kLnDomain);
         v = CalcValue(-1E+28);
     }
-    NoteDoubleFallback();
+    NoteDoubleFallback(context.journal);
     return v;
 }
 
-std::optional<CalcValue> inverse(const QString& name, CalcValue x) {
+std::optional<CalcValue> inverse(CalcContext& context, const QString& name, CalcValue x) {
     const double quarter = std::atan(1.0);
     std::optional<CalcValue> angle;  // radians
     const auto sqrtOrFail = [](double v) -> std::optional<double> {
@@ -147,10 +146,10 @@ std::optional<CalcValue> inverse(const QString& name, CalcValue x) {
     } else if (name == u"arcsin" || name == u"arccos") {
         const bool sine = name == u"arcsin";
         if (compareWith(x, 1) > 0) {
-            domainFailure(sine ? texts::kArcsinAboveOne : texts::kArccosAboveOne);
+            LogFailure(context.journal, sine ? texts::kArcsinAboveOne : texts::kArccosAboveOne);
             x = Decimal96(1);
         } else if (compareWith(x, -1) < 0) {
-            domainFailure(sine ? texts::kArcsinBelowMinusOne : texts::kArccosBelowMinusOne);
+            LogFailure(context.journal, sine ? texts::kArcsinBelowMinusOne : texts::kArccosBelowMinusOne);
             x = Decimal96(-1);
         }
         if (compareWith(x, 1) == 0) {
@@ -164,7 +163,7 @@ std::optional<CalcValue> inverse(const QString& name, CalcValue x) {
             if (*q != 0) {
                 angle = CalcValue(sine ? std::atan(d / *q) : std::atan(-d / *q) + 2 * quarter);
             } else {
-                domainFailure(sine ? texts::kArcsinUndefined : texts::kArccosUndefined);
+                LogFailure(context.journal, sine ? texts::kArcsinUndefined : texts::kArccosUndefined);
                 angle = CalcValue(Decimal96(0));
             }
         }
@@ -178,19 +177,19 @@ std::optional<CalcValue> inverse(const QString& name, CalcValue x) {
         if (*q != 0) {
             angle = CalcValue(name == u"arcsec" ? 2 * quarter - std::atan(sign / *q) : std::atan(sign / *q));
         } else {
-            domainFailure(name == u"arcsec" ? texts::kArcsecUndefined : texts::kArccscUndefined);
+            LogFailure(context.journal, name == u"arcsec" ? texts::kArcsecUndefined : texts::kArccscUndefined);
             angle = CalcValue(Decimal96(0));
         }
     }
 
-    CalcValue v = ToCalcValue(*angle);
-    if (CurrentAngleUnit() != AngleUnit::Radian) {
+    CalcValue v = ToCalcValue(context.journal, *angle);
+    if (context.settings.angleUnit != AngleUnit::Radian) {
         const std::optional<CalcValue> degrees = combine(Op::Multiply, v, CalcValue(kDegreesPerRadianText));
         if (!degrees) return std::nullopt;
-        v = ToCalcValue(*degrees);
-        if (CurrentAngleUnit() == AngleUnit::Dms) v = DecimalDegreeToDms(v);
+        v = ToCalcValue(context.journal, *degrees);
+        if (context.settings.angleUnit == AngleUnit::Dms) v = DecimalDegreeToDms(context.journal, v);
     }
-    NoteDoubleFallback();
+    NoteDoubleFallback(context.journal);
     return v;
 }
 
@@ -208,31 +207,31 @@ const FunctionNames kFunctionNames[] = {
     {u't', {u"tan", u"th"}, 3},
 };
 
-std::optional<CalcValue> functionValue(const QString& name, const CalcValue& x, MessageBoxService& box) {
-    if (name == u"sh" || name == u"ch" || name == u"th" || name == u"cth") return hyperbolic(name, x, box);
-    if (name == u"lg" || name == u"ln") return logarithm(name, x);
-    if (name.startsWith(u"arc")) return inverse(name, x);
-    return trigonometric(name, x, box);
+std::optional<CalcValue> functionValue(CalcContext& context, const QString& name, const CalcValue& x) {
+    if (name == u"sh" || name == u"ch" || name == u"th" || name == u"cth") return hyperbolic(context, name, x);
+    if (name == u"lg" || name == u"ln") return logarithm(context, name, x);
+    if (name.startsWith(u"arc")) return inverse(context, name, x);
+    return trigonometric(context, name, x);
 }
 
 }  // namespace
 
-PassOutcome ConstantsAndVariablesPass(QString& s) {
+PassOutcome ConstantsAndVariablesPass(const CalcContext& context, QString& s) {
     for (qsizetype i = 2; i <= s.size() - 1; ++i) {
         if (at(s, i) == u'π') s.replace(i - 1, 1, kPiText);
         else if (at(s, i) == u'ε') s.replace(i - 1, 1, texts::kEpsilonText);
-        const CalcValue* variable = MemoryVariable(at(s, i));
+        const CalcValue* variable = context.settings.memoryVariable(at(s, i));
         if (variable && !isLetter(at(s, i - 1)) && !isLetter(at(s, i + 1)))
             s.replace(i - 1, 1, TrimBlanks(variable->text()).toLower());
     }
     return PassOutcome::Continue;
 }
 
-PassOutcome FunctionPass(QString& s, MessageBoxService& box) {
+PassOutcome FunctionPass(CalcContext& context, QString& s) {
     for (qsizetype i = 2; i <= s.size(); ++i) {
         const QChar ch = at(s, i);
-        const auto stop = [&s, i](int quoted) {
-            LogFailure(s.mid(i - 1, quoted) + texts::kFunctionError);
+        const auto stop = [&context, &s, i](int quoted) {
+            LogFailure(context.journal, s.mid(i - 1, quoted) + texts::kFunctionError);
             return PassOutcome::FunctionError;
         };
         if (ch == u'e' || ch == u'E') {
@@ -259,8 +258,8 @@ PassOutcome FunctionPass(QString& s, MessageBoxService& box) {
         }
         if (name.isEmpty()) return stop(names->quoted);
 
-        const QString argument = ScanOperandAfter(s, i + name.size());
-        const std::optional<CalcValue> v = functionValue(name, ToCalcValue(argument), box);
+        const QString argument = ScanOperandAfter(context.journal, s, i + name.size());
+        const std::optional<CalcValue> v = functionValue(context, name, ToCalcValue(context.journal, argument));
         if (!v) return PassOutcome::Unexpected;
         s = s.left(i - 1) + TrimBlanks(v->text()) + s.mid(i - 1 + name.size() + argument.size());
     }
@@ -271,14 +270,14 @@ namespace {
 const Decimal96 kFactorialLimit = Decimal96::fromParts(uint128(10000000000000000000ULL) * 1000000000ULL, 0, false);  // 1E+28
 }  // namespace
 
-PassOutcome FactorialPercentPass(QString& s) {
+PassOutcome FactorialPercentPass(CalcErrorJournal& journal, QString& s) {
     for (qsizetype i = 2; i <= s.size(); ++i) {
         const QChar ch = at(s, i);
         if (ch != u'%' && ch != u'!') continue;
-        QString operand = ScanOperandBefore(s, i - 1);
+        QString operand = ScanOperandBefore(journal, s, i - 1);
         CalcValue v;
         if (ch == u'%') {
-            v = DivideTwo(ToCalcValue(operand), Decimal96(100));
+            v = DivideTwo(journal, ToCalcValue(journal, operand), Decimal96(100));
         } else {
             // The sign stays in the formula: -3! is -(3!).
             operand = operand.mid(operand.lastIndexOf(u'-') + 1);
@@ -289,7 +288,7 @@ PassOutcome FactorialPercentPass(QString& s) {
             for (double k = 1; k <= n; ++k) {
                 product = *multiply(product, Decimal96(std::int64_t(k)));
                 if (product > kFactorialLimit) {
-                    LogFailure(texts::kFactorialTooLarge);
+                    LogFailure(journal, texts::kFactorialTooLarge);
                     break;
                 }
             }

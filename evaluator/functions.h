@@ -3,7 +3,7 @@
 // variables, functions, factorials and percentages. Each finds a construct in the padded,
 // lower-cased text, computes its value and writes the trimmed text of the value in its place.
 
-#include "engine/message_box.h"
+#include "evaluator/calc_context.h"
 
 #include <QString>
 
@@ -16,12 +16,12 @@ enum class PassOutcome {
 };
 
 // π, ε and the variables r..z (a variable letter has no letter beside it).
-PassOutcome ConstantsAndVariablesPass(QString& s);
+PassOutcome ConstantsAndVariablesPass(const CalcContext& context, QString& s);
 
 // sin cos tan cot sec csc, the inverse functions, sh ch th cth, lg ln; the exponent letter.
-PassOutcome FunctionPass(QString& s, MessageBoxService& box);
+PassOutcome FunctionPass(CalcContext& context, QString& s);
 
 // "!" and "%", left to right; after each, the walk goes on right after the inserted value.
-PassOutcome FactorialPercentPass(QString& s);
+PassOutcome FactorialPercentPass(CalcErrorJournal& journal, QString& s);
 
 }  // namespace cesuan

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     };
     CountingMessageBox messages;
     AngleScreen screen(messages);
-    screen.text1 = input.text;
-    Watched([&] { (screen.*kConversions[input.variant % 6])(); });
+    screen.angle = input.text;
+    Watched(screen.journal(), [&] { (screen.*kConversions[input.variant % 6])(); });
     return 0;
 }

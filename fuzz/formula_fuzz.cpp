@@ -2,6 +2,7 @@
 // spacing, then evaluation, at the places (0..28) and in the angle unit the selector gives.
 
 #include "fuzz/fuzz_support.h"
+#include "evaluator/calculate.h"
 #include "screens/main_screen.h"
 
 using namespace cesuan;
@@ -9,17 +10,35 @@ using namespace cesuan::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzInput input = Decode(data, size);
+    static constexpr AngleUnit kUnits[] = {AngleUnit::Radian, AngleUnit::DecimalDegree, AngleUnit::Dms};
+    const int places = input.variant % 29;
+    const AngleUnit unit = kUnits[input.variant / 29 % 3];
+
+    // The calculation itself.
+    CalcContext context;
+    context.settings.decimalPlaces = places;
+    context.settings.angleUnit = unit;
+    CalcOutcome outcome;
+    Watched(context.journal, [&] { outcome = Calculate(context, input.text); });
+    Require(!outcome.result.isEmpty(), "the result is empty");
+    Require(!outcome.approximate || outcome.firstDoubtfulDigit == context.journal.reliableDigits + 1,
+            "an approximate result names another first doubtful digit than the journal");
+
+    // The same through the compute button.
     CountingMessageBox messages;
     NoWebPages web;
-    HalfRandom random;
+    NoRandom random;
     NoScreens screens;
-    MainScreen screen(messages, web, random, screens);
+    CalcSettings settings;
+    MainScreen screen(settings, messages, web, random, screens);
     screen.load();
-    screen.chooseDecimalPlaces(input.variant % 29);
-    for (int i = 0; i < input.variant / 29 % 3; ++i) screen.cycleAngleUnit();
-    screen.text1 = input.text;
-    Watched([&] { screen.compute(); });
-    Require(!screen.text2.isEmpty(), "the result box is empty after computing");
-    Require(screen.lastErrorCount == 0 || !screen.text3.isEmpty(), "a failed computation left no status text");
+    screen.chooseDecimalPlaces(places);
+    screen.setAngleUnit(unit);
+    screen.formula = input.text;
+    screen.compute();
+    Require(!screen.result.isEmpty(), "the result box is empty after computing");
+    Require(screen.lastErrorCount == context.journal.errorCount, "the window counts other failures");
+    Require(messages.shown == int(context.journal.notices.size()), "the window shows other boxes");
+    Require(screen.lastErrorCount == 0 || !screen.status.isEmpty(), "a failed computation left no status text");
     return 0;
 }

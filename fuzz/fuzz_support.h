@@ -1,15 +1,16 @@
 #pragma once
 // What every fuzz target shares: the input's layout, the checks that must hold after each
-// command beyond "no crash", and the offline stand-ins of the platform services.
+// command beyond "no crash", and a message box that counts. The offline stand-ins of the
+// other platform services are the command line's (cli/offline_platform.h).
 //
 // An input is one selector byte and a text. The selector's low seven bits choose the
 // variant (a conversion, a unit, a separator …); its high bit says that the text is raw
 // UTF-16 (little-endian code units, lone surrogates included) instead of UTF-8. Seeds are
 // therefore readable files: a digit or letter, then the text a user would type.
 
+#include "cli/offline_platform.h"
 #include "engine/journal.h"
-#include "engine/message_box.h"
-#include "screens/platform.h"
+#include "screens/message_box.h"
 
 #include <QString>
 
@@ -60,41 +61,42 @@ inline void Require(bool condition, const char* what) {
 }
 
 // How a command reports its failures in the journal. The radix conversions count a failure
-// in errorCount alone (their message goes to a box); everything else logs a message with it.
+// in errorCount alone (their message is a notice); everything else logs a message with it.
 enum class Failures { Logged, Counted };
 
-// One command under watch: the journal starts with no first message, so that a failure
-// logged by the command must leave one; the command must finish within the time bound.
+// One command under watch. The command's journal is a fresh one (each input builds its own
+// screen or journal), so a failure logged by the command must leave a first message of its
+// own; the command must finish within the time bound.
 class CommandWatch {
 public:
     static constexpr auto kTimeBound = std::chrono::seconds(1);
 
-    CommandWatch() {
-        ResetJournal();
-        Journal().firstMessage.clear();
+    explicit CommandWatch(const CalcErrorJournal& journal) : journal_(journal) {
+        Require(journal.errorCount == 0 && journal.firstMessage.isEmpty(), "the journal is not fresh");
         start_ = std::chrono::steady_clock::now();
     }
 
     // The journal as any command must leave it.
     void check(Failures failures) const {
-        const CalcErrorJournal& j = Journal();
-        Require(j.errorCount >= 0, "errorCount is negative");
-        Require(j.doubleFallbackCount >= 0, "doubleFallbackCount is negative");
+        const CalcErrorJournal& j = journal_;
         const bool logged = failures == Failures::Logged ? j.errorCount > 0 : !j.lastMessage.isEmpty();
         Require(!logged || !j.firstMessage.isEmpty(), "a failure was logged without a first message");
         Require(!logged || !j.lastMessage.isEmpty(), "a failure was logged without a last message");
         Require(j.reliableDigits >= 0 && j.reliableDigits <= 29, "reliableDigits outside 0..29");
+        for (const Notice& notice : j.notices) Require(!notice.text.isEmpty(), "an empty notice");
         Require(std::chrono::steady_clock::now() - start_ < kTimeBound, "one input took longer than the time bound");
     }
 
 private:
+    const CalcErrorJournal& journal_;
     std::chrono::steady_clock::time_point start_;
 };
 
-// Runs one command: no exception may escape it, and the journal must be consistent after it.
+// Runs one command that writes `journal`: no exception may escape it, and the journal must be
+// consistent after it.
 template <typename Command>
-void Watched(Command&& command, Failures failures = Failures::Logged) {
-    CommandWatch watch;
+void Watched(const CalcErrorJournal& journal, Command&& command, Failures failures = Failures::Logged) {
+    CommandWatch watch(journal);
     try {
         command();
     } catch (const std::exception& e) {
@@ -114,11 +116,6 @@ public:
         ++shown;
     }
     int shown = 0;
-};
-
-class HalfRandom : public RandomSource {
-public:
-    float next() override { return 0.5f; }
 };
 
 }  // namespace cesuan::fuzz

@@ -4,7 +4,7 @@
 #include "engine/calc_value.h"
 #include "fuzz/fuzz_support.h"
 #include "screens/number_split.h"
-#include "screens/variable_editor.h"
+#include "evaluator/text_to_number.h"
 
 using namespace cesuan;
 using namespace cesuan::fuzz;
@@ -13,21 +13,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FuzzInput input = Decode(data, size);
     switch (input.variant % 3) {
     case 0:
-        Watched([&] {
-            const CalcValue value = TextToNumber(input.text);
+        CalcErrorJournal journal;
+        Watched(journal, [&] {
+            const CalcValue value = TextToNumber(journal, input.text);
             (void)value.text();
         });
         break;
     case 1:
-        Watched([&] {
-            const CalcValue value = ToCalcValue(input.text);
+        CalcErrorJournal journal;
+        Watched(journal, [&] {
+            const CalcValue value = ToCalcValue(journal, input.text);
             (void)value.text();
         });
         break;
     default: {
         NumberSplit screen;
-        screen.text1 = input.text;
-        Watched([&] { screen.split(); });
+        screen.number = input.text;
+        Watched(screen.journal(), [&] { screen.split(); });
         break;
     }
     }

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CountingMessageBox messages;
     if (variant >= 48) {
         const int from = kRadixes[(variant - 48) % 4], to = kRadixes[(variant - 48) / 4];
-        Watched([&] { (void)BaseCalculatorScreen::ConvertRadix(input.text, from, to, messages); },
-                Failures::Counted);
+        CalcErrorJournal journal;
+        Watched(journal, [&] { (void)ConvertRadix(journal, input.text, from, to); }, Failures::Counted);
         return 0;
     }
     NoPrinter printer;
@@ -25,8 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     screen.radixClicked(kRadixes[variant % 4]);
     screen.operationClicked(BaseCalculatorScreen::Operation(variant / 4));
     const auto [first, second] = SplitFirstLine(input.text);
-    screen.text1 = first;
-    screen.text2 = second;
-    Watched([&] { screen.compute(); }, Failures::Counted);
+    screen.data1 = first;
+    screen.data2 = second;
+    Watched(screen.journal(), [&] { screen.compute(); }, Failures::Counted);
     return 0;
 }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     screen.load();
     screen.chooseLeadingColumns(input.variant % 4);
     screen.chooseSeparator(int(input.variant / 4 % texts::statistics::kSeparators.size()));
-    screen.text1 = input.text;
-    Watched([&] { screen.computeStatistics(); });
+    screen.data = input.text;
+    Watched(screen.journal(), [&] { screen.computeStatistics(); });
     return 0;
 }

@@ -21,23 +21,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 0:
     case 1: {
         PointList list;
-        Watched([&] { (void)ParsePointList(input.text, input.variant % 4 == 0, list, messages); });
+        CalcErrorJournal journal;
+        Watched(journal, [&] { (void)ParsePointList(journal, input.text, input.variant % 4 == 0, list); });
         break;
     }
     default: {
         // Bearing (2) or attitude (3): the same steps on either screen.
         auto run = [&](auto& screen) {
-            screen.text1 = points;
-            screen.combo2Text = serial;
-            Watched([&] {
-                screen.combo2GotFocus();
+            screen.pointText = points;
+            screen.chosenSerial = serial;
+            Watched(screen.journal(), [&] {
+                screen.serialChoicesOpened();
                 screen.compute();
             });
         };
         if (input.variant % 4 == 2) {
             BearingScreen screen(messages, printer, screens);
             screen.load();
-            screen.check1Clicked(input.variant / 4 % 2 == 0);
+            screen.serialColumnClicked(input.variant / 4 % 2 == 0);
             run(screen);
         } else {
             AttitudeScreen screen(messages, printer, screens);

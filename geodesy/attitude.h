@@ -9,7 +9,7 @@
 // in double and their radians rounded to 9 places before they become degrees.
 
 #include "engine/calc_value.h"
-#include "engine/message_box.h"
+#include "engine/journal.h"
 
 namespace cesuan {
 
@@ -26,11 +26,11 @@ struct PlaneResult {
     CalcValue confidence;              // 0 (a line) to 100 (an equilateral triangle), 6 places
 };
 
-// Fills `result` and returns true. Returns false after showing a box through `box` when the
-// points coincide or lie on one line, and without a box when the arithmetic fails (the
+// Fills `result` and returns true. Returns false after adding a notice to the journal when
+// the points coincide or lie on one line, and without a notice when the arithmetic fails (the
 // failure is in the journal). A plane constant d that differs by more than the fifth place
-// among the three points is shown as a warning and the computation goes on.
-bool PlaneAttitude(const PlanePoint& p1, const PlanePoint& p2, const PlanePoint& p3, PlaneResult& result,
-                   MessageBoxService& box);
+// among the three points is a notice too, and the computation goes on.
+bool PlaneAttitude(CalcErrorJournal& journal, const PlanePoint& p1, const PlanePoint& p2, const PlanePoint& p3,
+                   PlaneResult& result);
 
 }  // namespace cesuan

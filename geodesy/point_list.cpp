@@ -1,5 +1,6 @@
 #include "geodesy/point_list.h"
 
+#include "engine/line_ends.h"
 #include "geodesy/geodesy_texts.h"
 #include "statistics/data_text.h"
 
@@ -36,33 +37,15 @@ bool keptByFilter(QChar c) {
            u == u'+' || u == u' ' || u <= 13;
 }
 
-// CR LF, a lone CR and a lone LF all become CR LF.
-QString withCrLfLineEnds(const QString& text) {
-    QString out;
-    out.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            out += QStringLiteral("\r\n");
-            if (i + 1 < text.size() && text[i + 1] == u'\n') ++i;
-        } else if (c == u'\n') {
-            out += QStringLiteral("\r\n");
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 QString rightAligned(const QString& s, int width) { return s.rightJustified(width, u' '); }
 QString leftAligned(const QString& s, int width) { return s.leftJustified(width, u' '); }
 
 }  // namespace
 
-QString ParsePointList(const QString& text, bool hasSerial, PointList& list, MessageBoxService& box) {
+QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasSerial, PointList& list) {
     if (text.size() < 2) return text;
 
-    QString t = withCrLfLineEnds(TrimBlanks(text));
+    QString t = WithCrLfLineEnds(TrimBlanks(text));
     t = t.endsWith(u'\n') ? u' ' + t + u' ' : u' ' + t + QStringLiteral("\r\n ");
 
     // Look-alikes to ASCII, one character for one.
@@ -79,10 +62,10 @@ QString ParsePointList(const QString& text, bool hasSerial, PointList& list, Mes
             continue;
         }
         ++removed;
-        if (removed <= texts::kUselessCharacterBoxes) box.show(texts::kMsgUselessCharacter);
+        if (removed <= texts::kUselessCharacterBoxes) AddNotice(journal, texts::kMsgUselessCharacter);
     }
     if (removed > texts::kUselessCharacterBoxes)
-        box.show(texts::msgMoreUselessCharacters(removed - texts::kUselessCharacterBoxes));
+        AddNotice(journal, texts::msgMoreUselessCharacters(removed - texts::kUselessCharacterBoxes));
     t = kept;
 
     // Every CR ends one line; every line is a point, numbered from 1.
@@ -99,10 +82,10 @@ QString ParsePointList(const QString& text, bool hasSerial, PointList& list, Mes
         const int column = hasSerial ? field - 1 : field;  // 0 is the serial, 1..4 the numbers
         switch (column) {
         case 0: p.serial = value; break;
-        case 1: p.x = ToCalcValue(CalcValue(value)); break;
-        case 2: p.y = ToCalcValue(CalcValue(value)); break;
-        case 3: p.h = ToCalcValue(CalcValue(value)); break;
-        case 4: p.extra = ToCalcValue(CalcValue(value)); break;
+        case 1: p.x = ToCalcValue(journal, CalcValue(value)); break;
+        case 2: p.y = ToCalcValue(journal, CalcValue(value)); break;
+        case 3: p.h = ToCalcValue(journal, CalcValue(value)); break;
+        case 4: p.extra = ToCalcValue(journal, CalcValue(value)); break;
         default: break;  // further fields are ignored
         }
     };

@@ -4,7 +4,7 @@
 // characters removed with a warning, and every line (blank ones too) is a point.
 
 #include "engine/calc_value.h"
-#include "engine/message_box.h"
+#include "engine/journal.h"
 
 #include <QString>
 
@@ -25,7 +25,7 @@ struct PointList {
 
 // Cleans the text, fills `list` and returns the aligned text. A text shorter than two
 // characters is returned unchanged and the list is left as it was. Each removed character is
-// reported through `box`.
-QString ParsePointList(const QString& text, bool hasSerial, PointList& list, MessageBoxService& box);
+// a notice in the journal (up to a count, then one notice for the rest).
+QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasSerial, PointList& list);
 
 }  // namespace cesuan

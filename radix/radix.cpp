@@ -49,10 +49,9 @@ Magnitude splitMagnitude(const QString& prefix, QString magnitude) {
 }
 
 // Counts the failure and shows its box; the result every failed conversion returns.
-QString conversionFailure(const QString& argument, const QString& from, const QString& to,
-                          MessageBoxService& box) {
-    box.show(texts::msgRadixConversion(TrimBlanks(argument), from, to));
-    ++Journal().errorCount;
+QString conversionFailure(CalcErrorJournal& journal, const QString& argument, const QString& from, const QString& to) {
+    AddNotice(journal, texts::msgRadixConversion(TrimBlanks(argument), from, to));
+    ++journal.errorCount;
     return kFailure;
 }
 
@@ -60,15 +59,17 @@ QString conversionFailure(const QString& argument, const QString& from, const QS
 // digits that PowerOf notes for the weights are put back when the conversion ends.
 class PowerNotesUndone {
 public:
-    PowerNotesUndone() : fallbacks_(Journal().doubleFallbackCount), reliable_(Journal().reliableDigits) {}
+    explicit PowerNotesUndone(CalcErrorJournal& journal)
+        : journal_(journal), fallbacks_(journal.doubleFallbackCount), reliable_(journal.reliableDigits) {}
     ~PowerNotesUndone() {
-        Journal().doubleFallbackCount = fallbacks_;
-        Journal().reliableDigits = reliable_;
+        journal_.doubleFallbackCount = fallbacks_;
+        journal_.reliableDigits = reliable_;
     }
     PowerNotesUndone(const PowerNotesUndone&) = delete;
     PowerNotesUndone& operator=(const PowerNotesUndone&) = delete;
 
 private:
+    CalcErrorJournal& journal_;
     int fallbacks_;
     int reliable_;
 };
@@ -86,7 +87,7 @@ std::optional<int> groupValue(QStringView group) {
 QChar digitChar(int value) { return QLatin1Char("0123456789ABCDEF"[value]); }
 
 // BinToHex (4 bits a digit) and BinToOct (3 bits, with its leading-"000" step).
-QString binaryToGroups(const QString& argument, int bits, MessageBoxService& box) {
+QString binaryToGroups(CalcErrorJournal& journal, const QString& argument, int bits) {
     const bool octal = bits == 3;
     const QString& target = octal ? texts::kRadixOctal : texts::kRadixHexadecimal;
     const QString prefix = acceptedPrefix(TrimBlanks(argument), isBinaryDigit);
@@ -105,7 +106,7 @@ QString binaryToGroups(const QString& argument, int bits, MessageBoxService& box
     for (qsizetype i = lead > 0 ? -(bits - lead) : 0; i < m.integer.size(); i += bits) {
         const qsizetype from = i < 0 ? 0 : i;
         const std::optional<int> v = groupValue(QStringView(m.integer).mid(from, i + bits - from));
-        if (!v) return conversionFailure(argument, texts::kRadixBinary, target, box);
+        if (!v) return conversionFailure(journal, argument, texts::kRadixBinary, target);
         out += digitChar(*v);
     }
     // Fraction digits in groups from the left, only when a digit follows the point. A short
@@ -117,7 +118,7 @@ QString binaryToGroups(const QString& argument, int bits, MessageBoxService& box
         for (qsizetype i = 0; i < m.fraction.size(); i += bits) {
             const QStringView group = QStringView(m.fraction).mid(i, bits);
             const std::optional<int> v = groupValue(group);
-            if (!v) return conversionFailure(argument, texts::kRadixBinary, target, box);
+            if (!v) return conversionFailure(journal, argument, texts::kRadixBinary, target);
             if (group.size() == bits) {
                 out += digitChar(*v);
             } else if (*v != 0) {
@@ -129,7 +130,7 @@ QString binaryToGroups(const QString& argument, int bits, MessageBoxService& box
 }
 
 // HexToBin (4 bits a digit) and OctToBin (3 bits, digits 0..7 only).
-QString digitsToBinary(const QString& argument, int bits, MessageBoxService& box) {
+QString digitsToBinary(CalcErrorJournal& journal, const QString& argument, int bits) {
     const bool octal = bits == 3;
     const QString& source = octal ? texts::kRadixOctal : texts::kRadixHexadecimal;
     QString trimmed = TrimBlanks(argument);
@@ -142,13 +143,13 @@ QString digitsToBinary(const QString& argument, int bits, MessageBoxService& box
     bool pointSeen = false;
     for (const QChar c : magnitude) {
         if (c == u'.') {
-            if (pointSeen) return conversionFailure(argument, source, texts::kRadixBinary, box);
+            if (pointSeen) return conversionFailure(journal, argument, source, texts::kRadixBinary);
             pointSeen = true;
             out += u'.';
             continue;
         }
         const int value = c <= u'9' ? c.unicode() - u'0' : c.unicode() - u'A' + 10;
-        if (value >= (1 << bits)) return conversionFailure(argument, source, texts::kRadixBinary, box);
+        if (value >= (1 << bits)) return conversionFailure(journal, argument, source, texts::kRadixBinary);
         for (int bit = bits - 1; bit >= 0; --bit) out += (value >> bit) & 1 ? u'1' : u'0';
     }
     return TrimBlanks((prefix.startsWith(u'-') ? QStringLiteral("-") : QString()) + out);
@@ -156,10 +157,10 @@ QString digitsToBinary(const QString& argument, int bits, MessageBoxService& box
 
 // The counters' walk: the characters `mark` of the lower-cased trimmed text before its
 // first "e".
-int countBeforeExponent(const QString& text, QChar mark, QString (*message)(const QString&)) {
+int countBeforeExponent(CalcErrorJournal& journal, const QString& text, QChar mark, QString (*message)(const QString&)) {
     const QString trimmed = TrimBlanks(text);
     if (trimmed.size() > INT_MAX) {  // the count is a 32-bit number
-        LogFailure(message(trimmed));
+        LogFailure(journal, message(trimmed));
         return -1;
     }
     int count = 0;
@@ -172,18 +173,18 @@ int countBeforeExponent(const QString& text, QChar mark, QString (*message)(cons
 
 }  // namespace
 
-QString BinToHex(const QString& binary, MessageBoxService& box) { return binaryToGroups(binary, 4, box); }
-QString BinToOct(const QString& binary, MessageBoxService& box) { return binaryToGroups(binary, 3, box); }
-QString HexToBin(const QString& hexadecimal, MessageBoxService& box) {
-    return digitsToBinary(hexadecimal, 4, box);
+QString BinToHex(CalcErrorJournal& journal, const QString& binary) { return binaryToGroups(journal, binary, 4); }
+QString BinToOct(CalcErrorJournal& journal, const QString& binary) { return binaryToGroups(journal, binary, 3); }
+QString HexToBin(CalcErrorJournal& journal, const QString& hexadecimal) {
+    return digitsToBinary(journal, hexadecimal, 4);
 }
-QString OctToBin(const QString& octal, MessageBoxService& box) { return digitsToBinary(octal, 3, box); }
+QString OctToBin(CalcErrorJournal& journal, const QString& octal) { return digitsToBinary(journal, octal, 3); }
 
-CalcValue BinToDec(const QString& binary, MessageBoxService& box) {
+CalcValue BinToDec(CalcErrorJournal& journal, const QString& binary) {
     const QString prefix = acceptedPrefix(TrimBlanks(binary), isBinaryDigit);
     if (prefix.isEmpty()) return Decimal96(0);
     const Magnitude m = splitMagnitude(prefix, StripLeadingMinus(prefix));
-    const PowerNotesUndone undo;
+    const PowerNotesUndone undo(journal);
 
     // Each weight as PowerOf gives it, taken into the decimal sum (a double through its 15
     // digits); a weight or sum outside the decimal range is a failure.
@@ -197,23 +198,23 @@ CalcValue BinToDec(const QString& binary, MessageBoxService& box) {
     const qsizetype digits = m.integer.size();
     for (qsizetype j = 1; j <= digits; ++j) {
         if (m.integer[digits - j] != u'1') continue;
-        if (!addWeight(PowerOf(2, CalcValue(std::int64_t(j - 1)))))
-            return conversionFailure(binary, texts::kRadixBinary, texts::kRadixDecimal, box);
+        if (!addWeight(PowerOf(journal, 2, CalcValue(std::int64_t(j - 1)))))
+            return conversionFailure(journal, binary, texts::kRadixBinary, texts::kRadixDecimal);
     }
     const CalcValue half(QStringLiteral("0.5"));
     for (qsizetype k = 1; k <= m.fraction.size(); ++k) {
         if (m.fraction[k - 1] != u'1') continue;  // a second "." counts as a zero digit
-        if (!addWeight(PowerOf(half, CalcValue(std::int64_t(k)))))
-            return conversionFailure(binary, texts::kRadixBinary, texts::kRadixDecimal, box);
+        if (!addWeight(PowerOf(journal, half, CalcValue(std::int64_t(k)))))
+            return conversionFailure(journal, binary, texts::kRadixBinary, texts::kRadixDecimal);
     }
     return CalcValue((m.negative ? QStringLiteral("-") : QString()) + sum.toText());
 }
 
-CalcValue DecToBin(const CalcValue& x, MessageBoxService& box) {
+CalcValue DecToBin(CalcErrorJournal& journal, const CalcValue& x) {
     const QString t = x.trimmedText();
     if (t.isEmpty()) return Decimal96(0);
-    const PowerNotesUndone undo;
-    auto failure = [&] { return CalcValue(conversionFailure(t, texts::kRadixDecimal, texts::kRadixBinary, box)); };
+    const PowerNotesUndone undo(journal);
+    auto failure = [&] { return CalcValue(conversionFailure(journal, t, texts::kRadixDecimal, texts::kRadixBinary)); };
 
     const std::optional<Decimal96> value = CalcValue(t).toDecimal();
     if (!value) return failure();
@@ -229,7 +230,7 @@ CalcValue DecToBin(const CalcValue& x, MessageBoxService& box) {
     if (!r) return failure();
     QString out;
     for (int n = 95; n >= 0; --n) {
-        const std::optional<Decimal96> w = PowerOf(2, n).toDecimal();
+        const std::optional<Decimal96> w = PowerOf(journal, 2, n).toDecimal();
         if (!w) return failure();
         if (*r >= *w) {
             r = subtract(*r, *w);
@@ -269,13 +270,13 @@ CalcValue DecToBin(const CalcValue& x, MessageBoxService& box) {
     return CalcValue(out);
 }
 
-CalcValue BinaryNot(const CalcValue& x, MessageBoxService& box) {
+CalcValue BinaryNot(CalcErrorJournal& journal, const CalcValue& x) {
     const QString t = x.trimmedText();
     if (t.isEmpty()) {
-        ++Journal().errorCount;
+        ++journal.errorCount;
         return CalcValue(kFailure);
     }
-    const QString b = TrimBlanks(DecToBin(CalcValue(t), box).text());
+    const QString b = TrimBlanks(DecToBin(journal, CalcValue(t)).text());
     // Digits inverted, sign toggled (最前符号位 - <==> 正).
     QString n = b.startsWith(u'-') ? QString() : QStringLiteral("-");
     for (const QChar c : b) {
@@ -284,10 +285,10 @@ CalcValue BinaryNot(const CalcValue& x, MessageBoxService& box) {
         else if (c == u'.') n += u'.';
     }
     if (n.isEmpty()) {
-        ++Journal().errorCount;
+        ++journal.errorCount;
         return CalcValue(kFailure);
     }
-    return CalcValue(TrimBlanks(BinToDec(n, box).text()));
+    return CalcValue(TrimBlanks(BinToDec(journal, n).text()));
 }
 
 QString StripLeadingMinus(const QString& text) {
@@ -295,13 +296,13 @@ QString StripLeadingMinus(const QString& text) {
     return trimmed.startsWith(u'-') ? trimmed.mid(1) : trimmed;
 }
 
-int CountMinusSigns(const QString& text) { return countBeforeExponent(text, u'-', texts::msgCountMinusSigns); }
-int CountPoints(const QString& text) { return countBeforeExponent(text, u'.', texts::msgCountPoints); }
+int CountMinusSigns(CalcErrorJournal& journal, const QString& text) { return countBeforeExponent(journal, text, u'-', texts::msgCountMinusSigns); }
+int CountPoints(CalcErrorJournal& journal, const QString& text) { return countBeforeExponent(journal, text, u'.', texts::msgCountPoints); }
 
-int DigitCharCount(const QString& text) {
+int DigitCharCount(CalcErrorJournal& journal, const QString& text) {
     const QString trimmed = TrimBlanks(text);
     if (trimmed.size() > INT_MAX) {  // the count is a 32-bit number
-        LogFailure(texts::msgDigitCharCount(trimmed));
+        LogFailure(journal, texts::msgDigitCharCount(trimmed));
         return -1;
     }
     int count = 0;

@@ -15,12 +15,12 @@
 // for HexToBin and OctToBin (octal meets 8, 9 and letters later, as a failure). An empty
 // prefix gives "0" (BinToDec: the number 0).
 //
-// A failed conversion shows a box naming the number and both radixes, raises errorCount
+// A failed conversion adds a notice naming the number and both radixes, raises errorCount
 // of the journal by one (nothing else) and returns the text "-1"; the caller learns of the
 // failure only through errorCount, since "-1" is also a valid number text.
 
 #include "engine/calc_value.h"
-#include "engine/message_box.h"
+#include "engine/journal.h"
 
 #include <QString>
 
@@ -29,37 +29,37 @@ namespace cesuan {
 // Binary to hexadecimal: groups of four bits from the point outwards; a short last fraction
 // group is read padded with zeros on the right, and writes nothing when it holds zeros only.
 // Leading zeros stay (00001 gives 01).
-QString BinToHex(const QString& binary, MessageBoxService& box);
+QString BinToHex(CalcErrorJournal& journal, const QString& binary);
 // Hexadecimal to binary: every digit becomes four bits, leading zeros included.
-QString HexToBin(const QString& hexadecimal, MessageBoxService& box);
+QString HexToBin(CalcErrorJournal& journal, const QString& hexadecimal);
 // Binary to octal: as BinToHex with groups of three, after dropping one leading "000" of
 // the magnitude when it is not followed by "."; an empty magnitude gives "0".
-QString BinToOct(const QString& binary, MessageBoxService& box);
+QString BinToOct(CalcErrorJournal& journal, const QString& binary);
 // Octal to binary: every digit becomes three bits.
-QString OctToBin(const QString& octal, MessageBoxService& box);
+QString OctToBin(CalcErrorJournal& journal, const QString& octal);
 
 // Binary to decimal: the sum of the powers PowerOf(2, j-1) of the integer digits, then of
 // PowerOf(0.5, k) of the fraction digits, in decimal. The number 0 for an empty accepted
 // prefix, else the sum's text with the prefix's "-" ("-0" for a negative zero).
-CalcValue BinToDec(const QString& binary, MessageBoxService& box);
+CalcValue BinToDec(CalcErrorJournal& journal, const QString& binary);
 // Decimal to binary: up to 96 integer bits and 92 fraction bits (weights halved in decimal,
 // so rounded to 28 places beyond 2^-28), trailing fraction zeros removed. The number 0
 // when the trimmed text form is empty.
-CalcValue DecToBin(const CalcValue& x, MessageBoxService& box);
+CalcValue DecToBin(CalcErrorJournal& journal, const CalcValue& x);
 
 // The NOT of the base calculator: the binary digits of x inverted and its sign toggled
 // (5 gives -2, -5 gives 2, 0 gives -1, 1 gives "-0"), as the text form of a decimal.
-CalcValue BinaryNot(const CalcValue& x, MessageBoxService& box);
+CalcValue BinaryNot(CalcErrorJournal& journal, const CalcValue& x);
 
 // The trimmed text without its first character when that is "-" (blanks after it stay).
 QString StripLeadingMinus(const QString& text);
 
 // 减号数: the "-" of the trimmed text before its first "e" or "E".
-int CountMinusSigns(const QString& text);
+int CountMinusSigns(CalcErrorJournal& journal, const QString& text);
 // 点号数: the "." of the trimmed text before its first "e" or "E".
-int CountPoints(const QString& text);
+int CountPoints(CalcErrorJournal& journal, const QString& text);
 // 判断数的有效019字符长度: the digits of the trimmed text, leading zeros included, up to its
 // first character other than a digit, blank, ".", "+" or "-" (-00012.50 gives 7).
-int DigitCharCount(const QString& text);
+int DigitCharCount(CalcErrorJournal& journal, const QString& text);
 
 }  // namespace cesuan

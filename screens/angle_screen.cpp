@@ -2,6 +2,7 @@
 
 #include "angles/angle_units.h"
 #include "engine/journal.h"
+#include "screens/message_box.h"
 #include "screens/screen_texts.h"
 
 #include <optional>
@@ -24,21 +25,22 @@ CalcValue timesConstant(const CalcValue& v, const QString& factorText) {
 }  // namespace
 
 AngleScreen::AngleScreen(MessageBoxService& messages)
-    : label1(texts::angles::kOriginalAngle), messages_(messages) {}
+    : angleCaption(texts::angles::kOriginalAngle), messages_(messages) {}
 
 template <typename Conversion>
 void AngleScreen::convert(const QString& name, Conversion conversion) {
-    ResetJournal();
-    label1 = name;
-    const CalcValue v = ToCalcValue(CalcValue(text1));
-    text1 = withoutBlanks(v.text());
-    text2 = withoutBlanks(conversion(v).text());
+    ResetJournal(journal_);
+    angleCaption = name;
+    const CalcValue v = ToCalcValue(journal_, CalcValue(angle));
+    angle = withoutBlanks(v.text());
+    converted = withoutBlanks(conversion(v).text());
+    ShowNotices(messages_, TakeNotices(journal_));
 }
 
 void AngleScreen::radianToDms() {
-    convert(texts::angles::kRadianToDmsName, [](const CalcValue& v) {
+    convert(texts::angles::kRadianToDmsName, [this](const CalcValue& v) {
         const CalcValue degrees = timesConstant(v, kDegreesPerRadianText);
-        return degrees.isEmpty() ? degrees : DecimalDegreeToDms(degrees);
+        return degrees.isEmpty() ? degrees : DecimalDegreeToDms(journal_, degrees);
     });
 }
 
@@ -49,7 +51,7 @@ void AngleScreen::radianToDecimalDegree() {
 
 void AngleScreen::decimalDegreeToDms() {
     convert(texts::angles::kDecimalDegreeToDmsName,
-            [](const CalcValue& v) { return DecimalDegreeToDms(v); });
+            [this](const CalcValue& v) { return DecimalDegreeToDms(journal_, v); });
 }
 
 void AngleScreen::decimalDegreeToRadian() {
@@ -59,14 +61,14 @@ void AngleScreen::decimalDegreeToRadian() {
 
 void AngleScreen::dmsToRadian() {
     convert(texts::angles::kDmsToRadianName,
-            [this](const CalcValue& v) { return DmsToRadian(v, messages_); });
+            [this](const CalcValue& v) { return DmsToRadian(journal_, v); });
 }
 
 void AngleScreen::dmsToDecimalDegree() {
     convert(texts::angles::kDmsToDecimalDegreeName,
-            [this](const CalcValue& v) { return DmsToDecimalDegree(v, messages_); });
+            [this](const CalcValue& v) { return DmsToDecimalDegree(journal_, v); });
 }
 
-void AngleScreen::keyPressedInText1() { label1 = texts::angles::kOriginalAngle; }
+void AngleScreen::angleTyped() { angleCaption = texts::angles::kOriginalAngle; }
 
 }  // namespace cesuan

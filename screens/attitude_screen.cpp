@@ -12,41 +12,43 @@ namespace t = texts::attitude;
 AttitudeScreen::AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
     : messages_(messages), printer_(printer), screens_(screens) {
     windowTitle = t::kWindowTitle;
-    text1 = t::kStartPoints;
-    check1Caption = t::kGridCoordinates;
-    command1Caption = t::kCompute;
-    command2Caption = t::kPrint;
-    command2Tooltip = t::kTipPrint;
-    label1 = t::kHeading;
-    label2 = t::kFormatNote;
-    label4 = t::kZeroDirections;
-    label5 = t::kUsePoint;
-    label6 = t::kNextThreePoints;
-    label7 = t::kAttitude;
+    pointText = t::kStartPoints;
+    serialColumnCaption = t::kGridCoordinates;
+    computeCaption = t::kCompute;
+    printCaption = t::kPrint;
+    printTooltip = t::kTipPrint;
+    heading = t::kHeading;
+    formatNote = t::kFormatNote;
+    directionNote = t::kZeroDirections;
+    choiceLabel = t::kUsePoint;
+    choiceNote = t::kNextThreePoints;
+    resultHeading = t::kAttitude;
     load();
 }
 
 void AttitudeScreen::load() {
-    combo2Items = QStringList{t::kOrigin};
-    combo2Text = combo2Items[0];
+    serialChoices = QStringList{t::kOrigin};
+    chosenSerial = serialChoices[0];
 }
 
-void AttitudeScreen::check1Clicked(bool checked) {
-    check1 = checked;
-    check1Caption = t::kGridCoordinates;
+void AttitudeScreen::serialColumnClicked(bool checked) {
+    serialColumn = checked;
+    serialColumnCaption = t::kGridCoordinates;
 }
 
-void AttitudeScreen::combo2GotFocus() {
-    ParsePointList(text1, true, points, messages_);
-    const QString kept = combo2Text;
-    combo2Items = QStringList{t::kOrigin};
-    for (const SurveyPoint& p : points.points) combo2Items.append(p.serial);
-    combo2Text = kept;
+void AttitudeScreen::serialChoicesOpened() {
+    ParsePointList(journal_, pointText, true, points);
+    ShowNotices(messages_, TakeNotices(journal_));
+    const QString kept = chosenSerial;
+    serialChoices = QStringList{t::kOrigin};
+    for (const SurveyPoint& p : points.points) serialChoices.append(p.serial);
+    chosenSerial = kept;
 }
 
 void AttitudeScreen::compute() {
-    ResetJournal();
-    text1 = ParsePointList(text1, true, points, messages_);
+    ResetJournal(journal_);
+    pointText = ParsePointList(journal_, pointText, true, points);
+    ShowNotices(messages_, TakeNotices(journal_));
     computeFromPoints();
 }
 
@@ -62,7 +64,7 @@ void AttitudeScreen::computeFromPoints() {
     SurveyPoint origin{t::kOrigin, CalcValue(0), CalcValue(0), CalcValue(0), CalcValue()};
     const SurveyPoint* chosen[3] = {&origin, &points.points[0], &points.points[1]};
     for (int i = 0; i < n; ++i) {
-        if (points.points[std::size_t(i)].serial == combo2Text) {
+        if (points.points[std::size_t(i)].serial == chosenSerial) {
             for (int k = 0; k < 3; ++k) chosen[k] = &points.points[std::size_t((i + k) % n)];
             break;
         }
@@ -72,9 +74,11 @@ void AttitudeScreen::computeFromPoints() {
                          t::kEquation, t::kFourParameters};
     const auto plane = [](const SurveyPoint& p) { return PlanePoint{p.x, p.y, p.h}; };
     PlaneResult r;
-    if (!PlaneAttitude(plane(*chosen[0]), plane(*chosen[1]), plane(*chosen[2]), r, messages_)) {
+    const bool computed = PlaneAttitude(journal_, plane(*chosen[0]), plane(*chosen[1]), plane(*chosen[2]), r);
+    ShowNotices(messages_, TakeNotices(journal_));
+    if (!computed) {
         lines.append(t::kDataError);
-        text2 = lines.join(QStringLiteral("\r\n"));
+        resultText = lines.join(QStringLiteral("\r\n"));
         return;
     }
 
@@ -83,7 +87,7 @@ void AttitudeScreen::computeFromPoints() {
     if (IsZeroValue(r.a) && IsZeroValue(r.b)) {
         lines << t::kLevel;
     } else {
-        if (IsZeroValue(SubtractTwo(r.dip, CalcValue(90))))
+        if (IsZeroValue(SubtractTwo(journal_, r.dip, CalcValue(90))))
             lines << t::kVertical;
         else if (!IsZeroValue(r.dip))
             lines << t::kInclined;
@@ -96,7 +100,7 @@ void AttitudeScreen::computeFromPoints() {
           << QStringLiteral("    ") + r.side12.text() + QStringLiteral("  ") + r.side23.text() + QStringLiteral("  ") +
                  r.side13.text() + QStringLiteral("  ");
     lines << t::confidenceLine(r.confidence.text()) << t::kConfidenceHigh << t::kConfidenceLow << t::kRemark;
-    text2 = lines.join(QStringLiteral("\r\n"));
+    resultText = lines.join(QStringLiteral("\r\n"));
 }
 
 void AttitudeScreen::printScreen() { printer_.printWindow(); }

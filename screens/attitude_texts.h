@@ -1,5 +1,5 @@
 #pragma once
-// The plane attitude window's (Form216) texts. The blanks are part of the texts.
+// The plane attitude window's texts. The blanks are part of the texts.
 
 #include <QString>
 

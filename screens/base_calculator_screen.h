@@ -1,12 +1,11 @@
 #pragma once
-// The base calculator window (Form203) as a controller over plain texts: two numbers in
-// binary, octal, decimal or hexadecimal, six arithmetic and six bitwise operations, the
-// result in the radix of the data. Arithmetic is done on decimals; the data texts reach
-// decimal through their binary text and the result goes back the same way. The bitwise
-// operations work on the absolute values as 32-bit signed integers, with the sign handled
-// apart as a sign bit.
+// The base calculator window as a controller over plain texts: two numbers in binary, octal,
+// decimal or hexadecimal, six arithmetic and six bitwise operations, the result in the radix
+// of the data (the arithmetic itself is in radix/radix_arithmetic.h).
 
 #include "engine/calc_value.h"
+#include "engine/journal.h"
+#include "radix/radix_arithmetic.h"
 #include "screens/platform.h"
 
 #include <QString>
@@ -19,21 +18,21 @@ namespace cesuan {
 class BaseCalculatorScreen {
 public:
     enum class Box { Data1, Data2 };
-    // Option5 .. Option16, in that order.
-    enum class Operation { Add, Subtract, Multiply, Divide, Power, Remainder, And, Or, Not, Xor, AndNot, OrNot };
+    // The operation buttons, in their order.
+    using Operation = RadixOperation;
 
     BaseCalculatorScreen(MessageBoxService& messages, WindowPrinter& printer, WebPageOpener& web,
                          ScreenNavigator& screens);
 
     // --- The window's texts and states ---
-    QString text1;             // data 1
-    QString text2;             // data 2
-    QString text3;             // result
-    QString text4;             // explanation (CR LF)
-    QString label4;            // the operation's label
-    bool text1Visible = true;  // hidden for 非
-    bool label6Visible = false;
-    QString label6;            // the too-long-result warning
+    QString data1;             // data 1
+    QString data2;             // data 2
+    QString result;             // result
+    QString explanation;             // explanation (CR LF)
+    QString operationLabel;            // the operation's label
+    bool data1Visible = true;  // hidden for 非
+    bool longResultVisible = false;
+    QString longResultNote;            // the too-long-result warning
     QString statusLine;        // what a button says when its screen is not there yet
     // Enabled states of the digit keys "0".."9", "A".."F" (indexed by the digit's value);
     // the sign and point keys are always enabled.
@@ -53,10 +52,10 @@ public:
     std::optional<Box> focusRequest;
 
     // --- Operations, one per event ---
-    void radixClicked(int radix);           // Option1..Option4 (2, 8, 10, 16)
-    void operationClicked(Operation op);    // Option5..Option16
-    void boxGotFocus(Box box);              // Text1 / Text2 GotFocus
-    void boxLostFocus(Box box, int caret, int selLength);  // Text1 / Text2 LostFocus
+    void radixClicked(int radix);           // a radix button (2, 8, 10, 16)
+    void operationClicked(Operation op);    // an operation button
+    void boxGotFocus(Box box);              // a data box gets the focus
+    void boxLostFocus(Box box, int caret, int selLength);  // a data box loses the focus
     void digitKey(QChar digit);             // Command1..Command13, Command15..Command17
     void signKey();                         // Command18 "-"
     void pointKey();                        // Command19 "."
@@ -64,18 +63,17 @@ public:
     void clearKey();                        // Command21 "清除"
     void leftKey() {}                       // Command22 "<==": no action
     void rightKey() {}                      // Command24 "==>": no action
-    void compute();                         // Command23 "运算" and a click on Label7
+    void compute();                         // "运算" and a click on the result's label
     void showMain();                        // Command25
     void printScreen();                     // Command26
     void showMenu();                        // CommandQiTa
     void openHomePage();                    // CommandVorn
 
-    // The box texts of a radix conversion, through binary text (an empty text gives "0";
-    // a failure shows its box and gives "-1").
-    static QString ConvertRadix(const QString& text, int from, int to, MessageBoxService& box);
+    // The journal of the last command.
+    const CalcErrorJournal& journal() const { return journal_; }
 
 private:
-    QString& boxText(Box box) { return box == Box::Data1 ? text1 : text2; }
+    QString& boxText(Box box) { return box == Box::Data1 ? data1 : data2; }
     int& boxCaret(Box box) { return box == Box::Data1 ? caret1 : caret2; }
     int& boxSelLength(Box box) { return box == Box::Data1 ? selLength1 : selLength2; }
     // Clamps the saved caret of the box and returns the texts left and right of its
@@ -88,6 +86,7 @@ private:
     WindowPrinter& printer_;
     WebPageOpener& web_;
     ScreenNavigator& screens_;
+    CalcErrorJournal journal_;
 };
 
 }  // namespace cesuan

@@ -1,5 +1,5 @@
 #pragma once
-// The base calculator window's own texts (Form203).
+// The base calculator window's own texts.
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The distance and bearing window's (Form214) texts. The blanks are part of the texts.
+// The distance and bearing window's texts. The blanks are part of the texts.
 
 #include <QString>
 

@@ -28,7 +28,8 @@ double leadingNumber(const QString& text) {
 
 // |x rem m| below 1E-9, with the remainder of the two-number routines.
 bool divides(double x, double m) {
-    const CalcValue r = RemainderTwo(CalcValue(formatDouble(x)), CalcValue(formatDouble(m)));
+    CalcErrorJournal journal;  // a failure leaves r empty: not divisible
+    const CalcValue r = RemainderTwo(journal, CalcValue(formatDouble(x)), CalcValue(formatDouble(m)));
     return std::fabs(r.toDouble().value_or(1.0)) < 1E-9;
 }
 

@@ -5,7 +5,7 @@
 namespace cesuan {
 
 HelpScreen::HelpScreen(WebPageOpener& web, ScreenNavigator& screens)
-    : text1(texts::help::kHelpText), web_(web), screens_(screens) {}
+    : text(texts::help::kHelpText), web_(web), screens_(screens) {}
 
 void HelpScreen::openPartnerPage() { web_.open(web::kPartner); }
 void HelpScreen::openPlatformPage() { web_.open(web::kHome); }

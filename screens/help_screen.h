@@ -1,5 +1,5 @@
 #pragma once
-// The help window (Form5) as a controller: a read-only help text, four buttons that open web
+// The help window as a controller: a read-only help text, four buttons that open web
 // pages and one that brings the calculator forward (the help window stays open behind it).
 
 #include "screens/platform.h"
@@ -12,7 +12,7 @@ class HelpScreen {
 public:
     HelpScreen(WebPageOpener& web, ScreenNavigator& screens);
 
-    QString text1;  // the help text (CR LF), read only
+    QString text;  // the help text (CR LF), read only
 
     void openPartnerPage();    // Command1
     void openPlatformPage();   // Command3

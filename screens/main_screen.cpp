@@ -2,13 +2,8 @@
 
 #include "angles/angle_units.h"
 #include "engine/calc_value.h"
-#include "engine/journal.h"
-#include "engine/rounding.h"
-#include "evaluator/decompose.h"
-#include "evaluator/evaluate.h"
+#include "evaluator/calculate.h"
 #include "evaluator/format_result.h"
-#include "evaluator/normalise.h"
-#include "evaluator/settings.h"
 #include "screens/main_screen_texts.h"
 
 #include <cmath>
@@ -17,9 +12,9 @@ namespace cesuan {
 
 namespace t = texts::main;
 
-MainScreen::MainScreen(MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
+MainScreen::MainScreen(CalcSettings& settings, MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
                        ScreenNavigator& screens)
-    : messages_(messages), web_(web), random_(random), screens_(screens) {}
+    : settings_(settings), messages_(messages), web_(web), random_(random), screens_(screens) {}
 
 QStringList MainScreen::decimalPlacesItems() {
     QStringList items;
@@ -34,110 +29,79 @@ QString MainScreen::keyCaption(int key) {
 }
 
 void MainScreen::load() {
-    CalcErrorJournal& j = Journal();
-    j.reliableDigits = 29;
-    j.errorCount = 0;
-    j.doubleFallbackCount = 0;
-    DecimalPlaces() = 15;
-    CurrentAngleUnit() = AngleUnit::Radian;
-    command5Caption = t::kRadianCaption;
-    command5Colour = {255, 192, 192};
+    settings_ = CalcSettings();
+    setAngleUnit(AngleUnit::Radian);
 
     savedSelStart = savedSelLength = 0;
     savedSelText.clear();
     leftText.clear();
     rightText.clear();
 
-    MemoryVariables() = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-
     lastStoredSlot = shownSlot = 18;
     browseSteps = 0;
     formulaHistory.fill(QString());
     for (std::size_t k = 0; k < t::kExamples.size(); ++k) formulaHistory[k + 1] = t::kExamples[k];
 
-    text1.clear();
-    text2.clear();
-    text3 = t::kStatusAtStart;
-    text4 = QStringLiteral("018");
+    formula.clear();
+    result.clear();
+    status = t::kStatusAtStart;
+    slotNumber = QStringLiteral("018");
     chooseDecimalPlaces(15);
 }
 
 void MainScreen::activate() {
-    chooseDecimalPlaces(DecimalPlaces());
+    chooseDecimalPlaces(settings_.decimalPlaces);
     focus = Control::Formula;
-    text2.clear();
+    result.clear();
 }
 
 void MainScreen::chooseDecimalPlaces(int index) {
     index = std::clamp(index, 0, 28);
-    combo1Index = index;
-    DecimalPlaces() = index;
+    placesIndex = index;
+    settings_.decimalPlaces = index;
 }
 
 void MainScreen::placesChosenByUser(int index) {
     chooseDecimalPlaces(index);
-    text3 = t::kPlacesStatus;
+    status = t::kPlacesStatus;
 }
 
 void MainScreen::compute() {
-    text2 = t::kComputing;
-    text3 = t::kComputeNotice;
-    ResetJournal();
-    text1 = NormaliseFormula(text1);
-    ResetJournal();
-    text1 = DecomposeFormula(text1);
+    result = t::kComputing;
+    status = t::kComputeNotice;
+    CalcContext context{settings_, {}};
+    const CalcOutcome outcome = Calculate(context, formula);
+    const CalcErrorJournal& j = context.journal;
+    formula = outcome.formula;
+    ShowNotices(messages_, j.notices);
 
-    CalcErrorJournal& j = Journal();
-    QString result = j.errorCount != 0 ? t::kErrorResult : TrimBlanks(EvaluateFormula(text1, messages_));
-
-    QString marker;
-    if (SignificantDigitCount(result) > j.reliableDigits) {
-        text3 = t::approximateNotice(j.reliableDigits + 1);
-        marker = t::kApproximate;
-        result = TruncateSignificant(result, j.reliableDigits);
-    }
-    text2 = AlignResultText(result, marker);
+    if (outcome.approximate) status = t::approximateNotice(outcome.firstDoubtfulDigit);
+    result = AlignResultText(outcome.result, outcome.approximate, settings_.decimalPlaces);
     if (j.errorCount > 0) {
-        text2 = j.firstMessage > QStringLiteral(" ") ? j.firstMessage : t::kSeriousError;
-        text3 = TrimBlanks(j.messageLog);
+        result = j.firstMessage > QStringLiteral(" ") ? j.firstMessage : t::kSeriousError;
+        status = TrimBlanks(j.messageLog);
     }
     lastErrorCount = j.errorCount;
-    lastApproximate = !marker.isEmpty();
-    j.reliableDigits = 29;
+    lastApproximate = outcome.approximate;
 
-    caretPosition = int(text1.size());
+    caretPosition = int(formula.size());
     savedSelStart = caretPosition;
     savedSelLength = 0;
     savedSelText.clear();
-    ResetJournal();
     focus = Control::Formula;
-}
-
-QString MainScreen::AlignResultText(const QString& result, const QString& marker) {
-    QString r = result;
-    const qsizetype point = r.indexOf(u'.');
-    const qsizetype n = point < 0 ? r.size() : point;
-    if (n < 30) r.prepend(QString(30 - n, u' '));
-    if (r.startsWith(QStringLiteral("    ")) && marker == t::kApproximate) r.replace(0, 4, t::kApproximate);
-    if (CountExponentMarks(r) == 0) {
-        if (DisplayWidth(r) == 30) r.append(u'.');
-        const int k = DecimalPlaces() + 31 - DisplayWidth(r);
-        if (k > 0) r.append(QString(k, marker.isEmpty() ? u'_' : u' '));
-    }
-    return r;
 }
 
 void MainScreen::clear() {
     browseSteps = 0;
-    if (text1 >= QString(12, u' ')) {
+    if (formula >= QString(12, u' ')) {
         lastStoredSlot = lastStoredSlot + 1 > 999 ? 1 : lastStoredSlot + 1;
         shownSlot = lastStoredSlot;
-        formulaHistory[std::size_t(lastStoredSlot)] = text1;
+        formulaHistory[std::size_t(lastStoredSlot)] = formula;
     }
-    text1.clear();
-    text2.clear();
-    text3 = t::kRightAngle;
-    text4 = QString::number(shownSlot);
+    formula.clear();
+    result.clear();
+    status = t::kRightAngle;
+    slotNumber = QString::number(shownSlot);
     savedSelStart = savedSelLength = 0;
     savedSelText.clear();
     leftText.clear();
@@ -155,31 +119,39 @@ void MainScreen::showSlot(bool forward) {
     if (forward && shownSlot > lastStoredSlot) shownSlot = 1;
     if (!forward && shownSlot < 1) shownSlot = lastStoredSlot;
 
-    text1 = formulaHistory[std::size_t(shownSlot)];
-    text3 = forward ? t::kHistoryForwardStatus : t::kHistoryBackStatus;
-    text4 = QString::number(shownSlot);
+    formula = formulaHistory[std::size_t(shownSlot)];
+    status = forward ? t::kHistoryForwardStatus : t::kHistoryBackStatus;
+    slotNumber = QString::number(shownSlot);
     if (shownSlot >= 1 && shownSlot <= int(t::kReferences.size()))
-        text2 = (forward && shownSlot == 9) ? t::kReference9Forward : t::kReferences[std::size_t(shownSlot - 1)];
+        result = (forward && shownSlot == 9) ? t::kReference9Forward : t::kReferences[std::size_t(shownSlot - 1)];
     else
-        text2 = t::kNoReference;
-    caretPosition = int(text1.size());
+        result = t::kNoReference;
+    caretPosition = int(formula.size());
     focus = Control::Formula;
 }
 
 void MainScreen::cycleAngleUnit() {
-    text3 = t::kCycleUnitStatus;
-    if (command5Caption == t::kRadianCaption) {
-        command5Caption = t::kDecimalDegreeCaption;
-        CurrentAngleUnit() = AngleUnit::DecimalDegree;
-        command5Colour = {255, 192, 255};
-    } else if (command5Caption == t::kDecimalDegreeCaption) {
-        command5Caption = t::kDmsCaption;
-        CurrentAngleUnit() = AngleUnit::Dms;
-        command5Colour = {192, 255, 255};
-    } else {
-        command5Caption = t::kRadianCaption;
-        CurrentAngleUnit() = AngleUnit::Radian;
-        command5Colour = {255, 192, 192};
+    status = t::kCycleUnitStatus;
+    if (unitCaption == t::kRadianCaption) setAngleUnit(AngleUnit::DecimalDegree);
+    else if (unitCaption == t::kDecimalDegreeCaption) setAngleUnit(AngleUnit::Dms);
+    else setAngleUnit(AngleUnit::Radian);
+}
+
+void MainScreen::setAngleUnit(AngleUnit unit) {
+    settings_.angleUnit = unit;
+    switch (unit) {
+    case AngleUnit::Radian:
+        unitCaption = t::kRadianCaption;
+        unitColour = {255, 192, 192};
+        break;
+    case AngleUnit::DecimalDegree:
+        unitCaption = t::kDecimalDegreeCaption;
+        unitColour = {255, 192, 255};
+        break;
+    case AngleUnit::Dms:
+        unitCaption = t::kDmsCaption;
+        unitColour = {192, 255, 255};
+        break;
     }
 }
 
@@ -191,7 +163,7 @@ void MainScreen::formulaLostFocus(int selectionStart, int selectionLength, const
 
 void MainScreen::keyDown() {
     focus = Control::Formula;
-    text2.clear();
+    result.clear();
 }
 
 void MainScreen::keyPress() { focus = Control::Formula; }
@@ -199,7 +171,7 @@ void MainScreen::keyPress() { focus = Control::Formula; }
 void MainScreen::statusGotFocus() { focus = Control::Formula; }
 
 void MainScreen::editVariables() {
-    text3 = t::kEditVariablesStatus;
+    status = t::kEditVariablesStatus;
     showScreen(ScreenId::Variables);
 }
 
@@ -218,7 +190,7 @@ void MainScreen::showScreen(ScreenId screen) {
         default: return QString();
         }
     };
-    text3 = t::moduleComing(name());
+    status = t::moduleComing(name());
 }
 
 void MainScreen::openCommunityPage() { web_.open(web::kCommunity); }
@@ -250,34 +222,34 @@ void MainScreen::pressKey(int key) {
     const t::Key& k = t::kKeys[std::size_t(key - 1)];
 
     // The formula split at the caret saved when the box lost the focus; a selection is replaced.
-    if (text1.isEmpty() && savedSelStart == 0) {
+    if (formula.isEmpty() && savedSelStart == 0) {
         leftText.clear();
         rightText.clear();
     } else {
-        const int length = int(text1.size());
+        const int length = int(formula.size());
         if (savedSelStart > length) savedSelStart = length;
         savedSelStart = std::max(savedSelStart, 0);
-        leftText = text1.left(savedSelStart);
+        leftText = formula.left(savedSelStart);
         const int after = savedSelStart + std::max(savedSelLength, 0);
-        rightText = after < length ? text1.mid(after, length - savedSelStart) : QString();
+        rightText = after < length ? formula.mid(after, length - savedSelStart) : QString();
     }
 
     if (key == 50) {  // F-E: the result in exponent form
-        text3 = QString::fromUtf16(k.explanation);
-        if (text2 > QStringLiteral(" ")) {
-            text2 = FormatCalcResult(text2);
-            ResetJournal();
+        status = QString::fromUtf16(k.explanation);
+        if (result > QStringLiteral(" ")) {
+            CalcErrorJournal journal;  // a result that reads as no number shows as 0E+0
+            result = FormatCalcResult(journal, result);
             return;
         }
     } else {
         const QString inserted = key == 60 ? randomText() : QString::fromUtf16(k.inserted);
-        text1 = leftText + inserted + rightText;
+        formula = leftText + inserted + rightText;
         savedSelStart += key == 60 ? int(inserted.size()) : k.caretMove;
         savedSelLength = 0;
         savedSelText.clear();
-        text3 = QString::fromUtf16(k.explanation);
+        status = QString::fromUtf16(k.explanation);
     }
-    text2.clear();
+    result.clear();
     focus = Control::Formula;
     caretPosition = savedSelStart;
 }

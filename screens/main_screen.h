@@ -1,11 +1,13 @@
 #pragma once
-// The calculator window (Form1) as a controller over plain texts: the formula, result,
+// The calculator window as a controller over plain texts: the formula, result,
 // status and slot boxes, the decimal-places list, the angle-unit button, the keypad, the
 // formula history and the buttons that open the other screens.
 //
 // A view copies the widget texts in, calls one operation per event, and copies the texts,
 // the caret, the focus and the unit button's look back out.
 
+#include "angles/angle_units.h"
+#include "evaluator/calc_context.h"
 #include "screens/platform.h"
 
 #include <QString>
@@ -24,16 +26,19 @@ class MainScreen {
 public:
     enum class Control { Formula, Result, Status, Places, Other };
 
-    MainScreen(MessageBoxService& messages, WebPageOpener& web, RandomSource& random, ScreenNavigator& screens);
+    // The places, the angle unit and the variables are the program's calculator settings,
+    // shared with the other windows.
+    MainScreen(CalcSettings& settings, MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
+               ScreenNavigator& screens);
 
-    // --- The window's texts (named as the window names its controls) ---
-    QString text1;  // formula box
-    QString text2;  // result box
-    QString text3;  // status box (several lines, CR LF)
-    QString text4;  // number of the history slot on show
-    int combo1Index = 15;  // decimal places list: item k is "k位小数"
-    QString command5Caption;  // angle-unit button
-    Rgb command5Colour;
+    // --- The window's texts, by role ---
+    QString formula;  // formula box
+    QString result;  // result box
+    QString status;  // status box (several lines, CR LF)
+    QString slotNumber;  // number of the history slot on show
+    int placesIndex = 15;  // decimal places list: item k is "k位小数"
+    QString unitCaption;  // angle-unit button
+    Rgb unitColour;
 
     // Where the focus should be, and the caret of the formula box after an operation.
     Control focus = Control::Formula;
@@ -54,6 +59,7 @@ public:
     void chooseDecimalPlaces(int index);
     void placesChosenByUser(int index);  // an item picked in the list: also explains the list
     void cycleAngleUnit();  // the angle-unit button
+    void setAngleUnit(AngleUnit unit);  // the unit with the button's caption and colour
     void pressKey(int key);  // keypad key 1..60
     // The formula box lost the focus with this caret and selection.
     void formulaLostFocus(int selectionStart, int selectionLength, const QString& selectedText);
@@ -65,10 +71,6 @@ public:
     void openCommunityPage();  // dcButton4
     void openDownloadPage();   // dcButton8
     void openMakerPage();      // the version and product labels
-
-    // The result aligned on its decimal point in display column 31 and padded to
-    // DecimalPlaces places ("_", or blanks for an approximate result).
-    static QString AlignResultText(const QString& result, const QString& marker);
 
     // The 29 items of the decimal-places list: "0 位小数" … "9 位小数", "10位小数" … "28位小数".
     static QStringList decimalPlacesItems();
@@ -90,6 +92,7 @@ private:
     void showSlot(bool forward);
     QString randomText();
 
+    CalcSettings& settings_;
     MessageBoxService& messages_;
     WebPageOpener& web_;
     RandomSource& random_;

@@ -46,18 +46,18 @@ std::optional<QString> pageOf(int index) {
 }  // namespace
 
 ModuleMenu::ModuleMenu(WebPageOpener& web, ScreenNavigator& screens)
-    : label1(t::kProverb), web_(web), screens_(screens) {}
+    : proverb(t::kProverb), web_(web), screens_(screens) {}
 
-bool ModuleMenu::HasButton(int index) { return index >= 0 && index < t::kButtonCount && index != 64; }
+bool ModuleMenu::hasButton(int index) { return index >= 0 && index < t::kButtonCount && index != 64; }
 
-QString ModuleMenu::Caption(int index) { return HasButton(index) ? t::kCaptions[std::size_t(index)] : QString(); }
+QString ModuleMenu::caption(int index) { return hasButton(index) ? t::kCaptions[std::size_t(index)] : QString(); }
 
-QString ModuleMenu::Tooltip(int index) { return index == kMiningIndex ? t::kTipChineseAddress : QString(); }
+QString ModuleMenu::tooltip(int index) { return index == kMiningIndex ? t::kTipChineseAddress : QString(); }
 
 void ModuleMenu::openModule(int index) {
-    if (!HasButton(index)) return;
+    if (!hasButton(index)) return;
     if (const auto screen = screenOf(index)) {
-        statusLine = screens_.show(*screen) ? QString() : texts::main::moduleComing(Caption(index));
+        statusLine = screens_.show(*screen) ? QString() : texts::main::moduleComing(caption(index));
     } else if (const auto page = pageOf(index)) {
         web_.open(*page);
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The module menu (Form2) as a controller: a button array (indexes 0 … 63 and 65) that
+// The module menu as a controller: a button array (indexes 0 … 63 and 65) that
 // shows the function screens, opens the maker's web pages, and lists the modules planned for
 // later versions, which do nothing.
 
@@ -13,16 +13,16 @@ class ModuleMenu {
 public:
     ModuleMenu(WebPageOpener& web, ScreenNavigator& screens);
 
-    QString label1;      // the proverb
+    QString proverb;      // the proverb
     QString statusLine;  // what a button says when its screen is not there yet
 
     // Command1(index) clicked; an index without an action does nothing.
     void openModule(int index);
 
     // Whether Command1 has a button of that index, and its caption and tooltip.
-    static bool HasButton(int index);
-    static QString Caption(int index);
-    static QString Tooltip(int index);
+    static bool hasButton(int index);
+    static QString caption(int index);
+    static QString tooltip(int index);
 
 private:
     WebPageOpener& web_;

@@ -7,12 +7,12 @@
 namespace cesuan {
 
 NumberSplit::NumberSplit()
-    : text2(texts::number_split::kIntegerPart), text3(texts::number_split::kFractionPart) {}
+    : integerPart(texts::number_split::kIntegerPart), fractionDigits(texts::number_split::kFractionPart) {}
 
 void NumberSplit::split() {
-    const CalcValue number(text1);
-    text2 = IntegerPartText(number);
-    text3 = FractionDigitsText(number);
+    const CalcValue value(number);
+    integerPart = IntegerPartText(journal_, value);
+    fractionDigits = FractionDigitsText(journal_, value);
 }
 
 }  // namespace cesuan

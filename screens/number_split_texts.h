@@ -1,5 +1,5 @@
 #pragma once
-// The number split window's (Form210) texts. The blanks are part of the texts.
+// The number split window's texts. The blanks are part of the texts.
 
 #include <QString>
 

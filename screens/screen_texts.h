@@ -1,22 +1,10 @@
 #pragma once
-// The texts of the variable editor (Form3) and the angle screen (Form202): the journal
-// message of 串转数, window titles, labels and button captions. The blanks are part of
-// the texts.
+// The texts of the variable editor and the angle screen: window titles, labels and button
+// captions. The blanks are part of the texts.
 
 #include <QString>
 
-namespace cesuan::texts {
-
-// 串转数, with the typed text without blanks. Unlike the other conversion routines its
-// suffix has no 我.
-inline QString msgTextToNumber(const QString& x) {
-    return QStringLiteral("  进行[Quv串转数]运算时， ") + x +
-           QStringLiteral(" 数值超出计算范围，无法计算！返回数值用 [空值] 表示。");
-}
-
-}  // namespace cesuan::texts
-
-// The variable editor (Form3).
+// The variable editor.
 namespace cesuan::texts::variables {
 
 inline const QString kWindowTitle = QStringLiteral("修改变量 — 测算 CeSuan");
@@ -40,7 +28,7 @@ inline const QString kMakerPlatform = QStringLiteral("测算社区");  // Comman
 
 }  // namespace cesuan::texts::variables
 
-// The angle screen (Form202).
+// The angle screen.
 namespace cesuan::texts::angles {
 
 inline const QString kWindowTitle = QStringLiteral("角度变换 — 测算 CeSuan");

@@ -2,6 +2,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/journal.h"
+#include "screens/message_box.h"
 #include "engine/rounding.h"
 #include "screens/statistics_texts.h"
 #include "statistics/measures.h"
@@ -17,48 +18,48 @@ StatisticsScreen::StatisticsScreen(MessageBoxService& messages, WindowPrinter& p
 
 void StatisticsScreen::load() {
     decimalPlaces = 15;
-    text1 = t::kStartData;
-    combo1Index = 1;
-    combo2Index = 0;
+    data = t::kStartData;
+    leadingColumnsIndex = 1;
+    separatorIndex = 0;
     dataSeparator = u'*';
-    label14 = t::placesLabel(decimalPlaces);
+    placesNote = t::placesLabel(decimalPlaces);
     for (auto& row : grid) row.fill(QString());
 }
 
 void StatisticsScreen::chooseSeparator(int index) {
     if (index < 0 || index >= t::kSeparators.size()) return;
-    combo2Index = index;
+    separatorIndex = index;
     const QString entry = t::kSeparators[index];
     dataSeparator = entry.compare(QStringLiteral("tab"), Qt::CaseInsensitive) == 0 ? QChar(u'\t') : entry[0];
     if (dataSeparator == u' ') messages_.showCancelTryContinue(t::kBlankSeparatorWarning, t::kBlankSeparatorTitle);
 }
 
-void StatisticsScreen::chooseLeadingColumns(int index) { combo1Index = std::clamp(index, 0, 3); }
+void StatisticsScreen::chooseLeadingColumns(int index) { leadingColumnsIndex = std::clamp(index, 0, 3); }
 
-QString StatisticsScreen::BoxText(const CalcValue& value, int places) {
+QString StatisticsScreen::boxText(CalcErrorJournal& journal, const CalcValue& value, int places) {
     if (value.isEmpty()) return t::kCannotCompute;
     if (value.isDouble() && value.doubleValue() == 1E+28) return QStringLiteral(" 1E+28");
-    const CalcValue rounded = RoundHalfUp(value, places);
+    const CalcValue rounded = RoundHalfUp(journal, value, places);
     if (rounded.isEmpty()) return t::kCannotCompute;
     const QString text = rounded.trimmedText();
     return text.startsWith(u'-') ? text : u' ' + text;
 }
 
 void StatisticsScreen::computeStatistics() {
-    ResetJournal();
-    text1 = NormaliseDataText(text1);
+    ResetJournal(journal_);
+    data = NormaliseDataText(data);
     if (dataSeparator == u' ') {
         // Blanks are never a separator: "*" takes their place.
-        text1.remove(u'*');
-        text1.replace(u' ', u'*');
+        data.remove(u'*');
+        data.replace(u' ', u'*');
         dataSeparator = u'*';
-        combo2Index = 0;
+        separatorIndex = 0;
         messages_.showCancelTryContinue(t::kBlankSeparatorReplaced, t::kBlankSeparatorTitle);
     }
-    const QString pattern = ColumnPattern(combo1Index);
-    ParseDataTable(table, text1, dataSeparator, pattern);
-    text1 = FormatDataTable(table, dataSeparator, pattern);
-    ResetJournal();
+    const QString pattern = ColumnPattern(leadingColumnsIndex);
+    ParseDataTable(journal_, table, data, dataSeparator, pattern);
+    data = FormatDataTable(journal_, table, dataSeparator, pattern);
+    ResetJournal(journal_);
 
     for (std::size_t c = 0; c < 5; ++c) {
         const ValueList& list = table.values[c + 2];
@@ -66,11 +67,11 @@ void StatisticsScreen::computeStatistics() {
             for (auto& row : grid) row[c] = QStringLiteral(" ");
             continue;
         }
-        const ColumnMeasures m = MeasureColumn(list.count(), list.items);
-        const auto squared = [](const CalcValue& sd) { return sd.isEmpty() ? sd : MultiplyTwo(sd, sd); };
+        const ColumnMeasures m = MeasureColumn(journal_, list.count(), list.items);
+        const auto squared = [this](const CalcValue& sd) { return sd.isEmpty() ? sd : MultiplyTwo(journal_, sd, sd); };
         const CalcValue shown[9] = {m.min, m.max, m.mean, m.sum, m.stdDev, squared(m.stdDev), m.cv, squared(m.stdDevN), m.cvN};
         grid[0][c] = u' ' + QString::number(m.count);
-        for (std::size_t r = 1; r < 10; ++r) grid[r][c] = BoxText(shown[r - 1], decimalPlaces);
+        for (std::size_t r = 1; r < 10; ++r) grid[r][c] = boxText(journal_, shown[r - 1], decimalPlaces);
     }
 }
 

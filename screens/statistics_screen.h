@@ -1,8 +1,9 @@
 #pragma once
-// The statistics window (Form201) as a controller over plain texts: the data box, the
+// The statistics window as a controller over plain texts: the data box, the
 // lead-column and separator lists, and the result grid of ten measures for up to five
 // columns of numbers.
 
+#include "engine/journal.h"
 #include "engine/calc_value.h"
 #include "screens/platform.h"
 #include "statistics/data_text.h"
@@ -18,15 +19,15 @@ public:
     StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer);
 
     // --- The window's texts ---
-    QString text1;          // the data table (CR LF line ends)
-    int combo1Index = 1;    // leading name columns: item k is "k"
-    int combo2Index = 0;    // the separator list; item 0 is "*"
-    QString label14;        // "结果保留15 位小数！"
-    // The result grid Text2 … Text51: grid[row][column], rows 0..9, columns 0..4.
+    QString data;          // the data table (CR LF line ends)
+    int leadingColumnsIndex = 1;    // leading name columns: item k is "k"
+    int separatorIndex = 0;    // the separator list; item 0 is "*"
+    QString placesNote;        // "结果保留15 位小数！"
+    // The result grid of 50 boxes: grid[row][column], rows 0..9, columns 0..4.
     std::array<std::array<QString, 5>, 10> grid;
 
-    // The box Text2 … Text51 by its number.
-    QString& box(int textNumber) { return grid[std::size_t((textNumber - 2) / 5)][std::size_t((textNumber - 2) % 5)]; }
+    // A box of the grid by its number 2 … 51 (row by row), as the window numbers its boxes.
+    QString& gridBox(int textNumber) { return grid[std::size_t((textNumber - 2) / 5)][std::size_t((textNumber - 2) % 5)]; }
 
     // --- Operations ---
     void load();                         // the window is created
@@ -42,13 +43,17 @@ public:
     int decimalPlaces = 15;
     DataTable table;
 
-    // The text a grid box shows for a value: rounded to `places`, a blank before a value that
+    // The text a grid gridBox shows for a value: rounded to `places`, a blank before a value that
     // is not negative; the double 1E+28 of a zero mean is shown as " 1E+28".
-    static QString BoxText(const CalcValue& value, int places);
+    static QString boxText(CalcErrorJournal& journal, const CalcValue& value, int places);
+
+    // The journal of the last command.
+    const CalcErrorJournal& journal() const { return journal_; }
 
 private:
     MessageBoxService& messages_;
     WindowPrinter& printer_;
+    CalcErrorJournal journal_;
 };
 
 }  // namespace cesuan

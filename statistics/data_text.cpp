@@ -100,8 +100,8 @@ QString ColumnPattern(int leadingColumns) {
 
 bool IsBlankCell(const QString& cell) { return !(TrimBlanks(cell) > QStringLiteral(" ")); }
 
-void ParseDataTable(DataTable& table, const QString& text, QChar separator, const QString& pattern) {
-    ResetJournal();
+void ParseDataTable(CalcErrorJournal& journal, DataTable& table, const QString& text, QChar separator, const QString& pattern) {
+    ResetJournal(journal);
     table.records.clear();
     if (text.isEmpty()) return;
     QString s = text;
@@ -135,15 +135,15 @@ void ParseDataTable(DataTable& table, const QString& text, QChar separator, cons
     }
 }
 
-QString FormatDataTable(DataTable& table, QChar separator, const QString& pattern) {
-    ResetJournal();
+QString FormatDataTable(CalcErrorJournal& journal, DataTable& table, QChar separator, const QString& pattern) {
+    ResetJournal(journal);
     for (ValueList& list : table.values) list = ValueList{};
     for (DataRecord& record : table.records) {
         for (int f = 1; f <= 9; ++f) {
             QString t = TrimBlanks(record.field[std::size_t(f)]);
             if (IsBlankCell(t)) continue;
             if (f >= 2 && f <= 7) {
-                t = ToCalcValue(record.field[std::size_t(f)]).trimmedText();
+                t = ToCalcValue(journal, record.field[std::size_t(f)]).trimmedText();
                 record.field[std::size_t(f)] = t;
                 if (IsBlankCell(t)) continue;
             }

@@ -4,6 +4,8 @@
 // look-alike characters, split into records of nine fields as a column pattern says, and
 // written back with right-aligned columns.
 
+#include "engine/journal.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -50,10 +52,10 @@ bool IsBlankCell(const QString& cell);
 
 // Splits the text into records: a line ends at CR LF or a lone CR (a lone LF is part of a
 // cell); cells beyond the pattern are dropped.
-void ParseDataTable(DataTable& table, const QString& text, QChar separator, const QString& pattern);
+void ParseDataTable(CalcErrorJournal& journal, DataTable& table, const QString& text, QChar separator, const QString& pattern);
 
 // Number cells become canonical number texts (a cell that is no number becomes 0); fills the
 // value lists and returns the table with every column right-aligned, lines ended by CR LF.
-QString FormatDataTable(DataTable& table, QChar separator, const QString& pattern);
+QString FormatDataTable(CalcErrorJournal& journal, DataTable& table, QChar separator, const QString& pattern);
 
 }  // namespace cesuan

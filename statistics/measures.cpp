@@ -8,10 +8,10 @@
 namespace cesuan {
 namespace {
 
-std::vector<CalcValue> valuesOf(int n, const QStringList& items) {
+std::vector<CalcValue> valuesOf(CalcErrorJournal& journal, int n, const QStringList& items) {
     std::vector<CalcValue> xs;
     xs.reserve(std::size_t(std::max(n, 0)));
-    for (int i = 0; i < n && i < items.size(); ++i) xs.push_back(ToCalcValue(items[i]));
+    for (int i = 0; i < n && i < items.size(); ++i) xs.push_back(ToCalcValue(journal, items[i]));
     return xs;
 }
 
@@ -27,16 +27,16 @@ int compareValues(const CalcValue& a, const CalcValue& b) {
 
 // Each step goes through the two-number routines: a result beyond the decimal range falls
 // back to double instead of being lost; an empty result means even that failed.
-CalcValue sumOf(const std::vector<CalcValue>& xs) {
+CalcValue sumOf(CalcErrorJournal& journal, const std::vector<CalcValue>& xs) {
     CalcValue s = Decimal96(0);
     for (const CalcValue& x : xs) {
-        s = AddTwo(x, s);
+        s = AddTwo(journal, x, s);
         if (s.isEmpty()) return s;
     }
     return s;
 }
 
-CalcValue extreme(const std::vector<CalcValue>& xs, int wanted) {
+CalcValue extreme(CalcErrorJournal& journal, const std::vector<CalcValue>& xs, int wanted) {
     if (xs.empty()) return Decimal96(0);
     CalcValue best = xs.front();
     for (const CalcValue& x : xs)
@@ -44,91 +44,91 @@ CalcValue extreme(const std::vector<CalcValue>& xs, int wanted) {
     return best;
 }
 
-CalcValue meanFromSum(const CalcValue& sum, std::size_t n) {
+CalcValue meanFromSum(CalcErrorJournal& journal, const CalcValue& sum, std::size_t n) {
     if (n == 0) return Decimal96(0);
-    if (n > 1 && !sum.isEmpty()) return DivideTwo(sum, std::int64_t(n));
+    if (n > 1 && !sum.isEmpty()) return DivideTwo(journal, sum, std::int64_t(n));
     return sum;
 }
 
-CalcValue meanOf(const std::vector<CalcValue>& xs) { return meanFromSum(sumOf(xs), xs.size()); }
+CalcValue meanOf(CalcErrorJournal& journal, const std::vector<CalcValue>& xs) { return meanFromSum(journal, sumOf(journal, xs), xs.size()); }
 
 // The sum of the squared deviations from `mean`.
-CalcValue squaredDeviations(const std::vector<CalcValue>& xs, const CalcValue& mean) {
+CalcValue squaredDeviations(CalcErrorJournal& journal, const std::vector<CalcValue>& xs, const CalcValue& mean) {
     if (mean.isEmpty()) return CalcValue();
     CalcValue q = Decimal96(0);
     for (const CalcValue& x : xs) {
-        const CalcValue d = SubtractTwo(x, mean);
-        q = d.isEmpty() ? d : AddTwo(q, MultiplyTwo(d, d));
+        const CalcValue d = SubtractTwo(journal, x, mean);
+        q = d.isEmpty() ? d : AddTwo(journal, q, MultiplyTwo(journal, d, d));
         if (q.isEmpty()) return q;
     }
     return q;
 }
 
 // The standard deviation from the squared deviations q, with the divisor n - 1 or n.
-CalcValue stdDevFrom(const CalcValue& q, std::size_t count, bool divisorN) {
+CalcValue stdDevFrom(CalcErrorJournal& journal, const CalcValue& q, std::size_t count, bool divisorN) {
     const std::int64_t n = std::int64_t(count);
     if (n == 0 || (!divisorN && n < 2)) return Decimal96(0);
     if (q.isEmpty()) return q;
-    const CalcValue variance = DivideTwo(q, divisorN ? n : n - 1);
+    const CalcValue variance = DivideTwo(journal, q, divisorN ? n : n - 1);
     if (variance.isEmpty()) return variance;
-    return PowerOf(variance, 0.5);
+    return PowerOf(journal, variance, 0.5);
 }
 
-CalcValue stdDevOf(const std::vector<CalcValue>& xs, const CalcValue& mean, bool divisorN) {
+CalcValue stdDevOf(CalcErrorJournal& journal, const std::vector<CalcValue>& xs, const CalcValue& mean, bool divisorN) {
     if (xs.empty() || (!divisorN && xs.size() < 2)) return Decimal96(0);
-    return stdDevFrom(squaredDeviations(xs, mean), xs.size(), divisorN);
+    return stdDevFrom(journal, squaredDeviations(journal, xs, mean), xs.size(), divisorN);
 }
 
-CalcValue cvOf(std::size_t n, const CalcValue& mean, const CalcValue& stdDev) {
+CalcValue cvOf(CalcErrorJournal& journal, std::size_t n, const CalcValue& mean, const CalcValue& stdDev) {
     if (n == 0) return Decimal96(0);
     if (mean.isEmpty() || stdDev.isEmpty()) return CalcValue();
-    CalcValue cv = IsZeroValue(mean) ? CalcValue(1E+28) : DivideTwo(stdDev, mean);
+    CalcValue cv = IsZeroValue(mean) ? CalcValue(1E+28) : DivideTwo(journal, stdDev, mean);
     if (IsZeroValue(stdDev)) cv = Decimal96(0);
     return cv;
 }
 
 }  // namespace
 
-CalcValue StatSum(int n, const QStringList& items) { return sumOf(valuesOf(n, items)); }
-CalcValue StatMin(int n, const QStringList& items) { return extreme(valuesOf(n, items), -1); }
-CalcValue StatMax(int n, const QStringList& items) { return extreme(valuesOf(n, items), 1); }
-CalcValue StatMean(int n, const QStringList& items) { return meanOf(valuesOf(n, items)); }
+CalcValue StatSum(CalcErrorJournal& journal, int n, const QStringList& items) { return sumOf(journal, valuesOf(journal, n, items)); }
+CalcValue StatMin(CalcErrorJournal& journal, int n, const QStringList& items) { return extreme(journal, valuesOf(journal, n, items), -1); }
+CalcValue StatMax(CalcErrorJournal& journal, int n, const QStringList& items) { return extreme(journal, valuesOf(journal, n, items), 1); }
+CalcValue StatMean(CalcErrorJournal& journal, int n, const QStringList& items) { return meanOf(journal, valuesOf(journal, n, items)); }
 
-CalcValue StatStdDev(int n, const QStringList& items) {
-    const auto xs = valuesOf(n, items);
-    return stdDevOf(xs, meanOf(xs), false);
+CalcValue StatStdDev(CalcErrorJournal& journal, int n, const QStringList& items) {
+    const auto xs = valuesOf(journal, n, items);
+    return stdDevOf(journal, xs, meanOf(journal, xs), false);
 }
 
-CalcValue StatStdDevN(int n, const QStringList& items) {
-    const auto xs = valuesOf(n, items);
-    return stdDevOf(xs, meanOf(xs), true);
+CalcValue StatStdDevN(CalcErrorJournal& journal, int n, const QStringList& items) {
+    const auto xs = valuesOf(journal, n, items);
+    return stdDevOf(journal, xs, meanOf(journal, xs), true);
 }
 
-CalcValue StatCv(int n, const QStringList& items) {
-    const auto xs = valuesOf(n, items);
-    const CalcValue mean = meanOf(xs);
-    return cvOf(xs.size(), mean, stdDevOf(xs, mean, false));
+CalcValue StatCv(CalcErrorJournal& journal, int n, const QStringList& items) {
+    const auto xs = valuesOf(journal, n, items);
+    const CalcValue mean = meanOf(journal, xs);
+    return cvOf(journal, xs.size(), mean, stdDevOf(journal, xs, mean, false));
 }
 
-CalcValue StatCvN(int n, const QStringList& items) {
-    const auto xs = valuesOf(n, items);
-    const CalcValue mean = meanOf(xs);
-    return cvOf(xs.size(), mean, stdDevOf(xs, mean, true));
+CalcValue StatCvN(CalcErrorJournal& journal, int n, const QStringList& items) {
+    const auto xs = valuesOf(journal, n, items);
+    const CalcValue mean = meanOf(journal, xs);
+    return cvOf(journal, xs.size(), mean, stdDevOf(journal, xs, mean, true));
 }
 
-ColumnMeasures MeasureColumn(int n, const QStringList& items) {
-    const auto xs = valuesOf(n, items);
+ColumnMeasures MeasureColumn(CalcErrorJournal& journal, int n, const QStringList& items) {
+    const auto xs = valuesOf(journal, n, items);
     ColumnMeasures m;
     m.count = int(xs.size());
-    m.min = extreme(xs, -1);
-    m.max = extreme(xs, 1);
-    m.sum = sumOf(xs);
-    m.mean = meanFromSum(m.sum, xs.size());
-    const CalcValue q = xs.empty() ? CalcValue(Decimal96(0)) : squaredDeviations(xs, m.mean);
-    m.stdDev = stdDevFrom(q, xs.size(), false);
-    m.stdDevN = stdDevFrom(q, xs.size(), true);
-    m.cv = cvOf(xs.size(), m.mean, m.stdDev);
-    m.cvN = cvOf(xs.size(), m.mean, m.stdDevN);
+    m.min = extreme(journal, xs, -1);
+    m.max = extreme(journal, xs, 1);
+    m.sum = sumOf(journal, xs);
+    m.mean = meanFromSum(journal, m.sum, xs.size());
+    const CalcValue q = xs.empty() ? CalcValue(Decimal96(0)) : squaredDeviations(journal, xs, m.mean);
+    m.stdDev = stdDevFrom(journal, q, xs.size(), false);
+    m.stdDevN = stdDevFrom(journal, q, xs.size(), true);
+    m.cv = cvOf(journal, xs.size(), m.mean, m.stdDev);
+    m.cvN = cvOf(journal, xs.size(), m.mean, m.stdDevN);
     return m;
 }
 

@@ -10,14 +10,14 @@
 
 namespace cesuan {
 
-CalcValue StatSum(int n, const QStringList& items);
-CalcValue StatMin(int n, const QStringList& items);
-CalcValue StatMax(int n, const QStringList& items);
-CalcValue StatMean(int n, const QStringList& items);
-CalcValue StatStdDev(int n, const QStringList& items);   // divisor n - 1
-CalcValue StatStdDevN(int n, const QStringList& items);  // divisor n
-CalcValue StatCv(int n, const QStringList& items);       // StatStdDev / StatMean
-CalcValue StatCvN(int n, const QStringList& items);      // StatStdDevN / StatMean
+CalcValue StatSum(CalcErrorJournal& journal, int n, const QStringList& items);
+CalcValue StatMin(CalcErrorJournal& journal, int n, const QStringList& items);
+CalcValue StatMax(CalcErrorJournal& journal, int n, const QStringList& items);
+CalcValue StatMean(CalcErrorJournal& journal, int n, const QStringList& items);
+CalcValue StatStdDev(CalcErrorJournal& journal, int n, const QStringList& items);   // divisor n - 1
+CalcValue StatStdDevN(CalcErrorJournal& journal, int n, const QStringList& items);  // divisor n
+CalcValue StatCv(CalcErrorJournal& journal, int n, const QStringList& items);       // StatStdDev / StatMean
+CalcValue StatCvN(CalcErrorJournal& journal, int n, const QStringList& items);      // StatStdDevN / StatMean
 
 // Every measure of one column at once, each computed as its routine computes it, sharing the
 // mean and the deviations instead of computing them again.
@@ -25,6 +25,6 @@ struct ColumnMeasures {
     int count = 0;
     CalcValue min, max, mean, sum, stdDev, stdDevN, cv, cvN;
 };
-ColumnMeasures MeasureColumn(int n, const QStringList& items);
+ColumnMeasures MeasureColumn(CalcErrorJournal& journal, int n, const QStringList& items);
 
 }  // namespace cesuan

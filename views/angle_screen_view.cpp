@@ -37,7 +37,7 @@ AngleScreenView::AngleScreenView(MessageBoxService& messages, QWidget* parent)
     };
     for (const auto& [button, caption, conversion] : buttons) {
         button->setText(caption);
-        connect(button, &QPushButton::clicked, this, [this, conversion] { run([this, conversion] { (screen_.*conversion)(); }); });
+        binding_.bind(button, [this, conversion] { (screen_.*conversion)(); });
     }
     // A key typed into the angle box puts its heading back.
     ui_->Text1->installEventFilter(this);
@@ -47,23 +47,20 @@ AngleScreenView::AngleScreenView(MessageBoxService& messages, QWidget* parent)
 
 AngleScreenView::~AngleScreenView() = default;
 
-template <typename Operation>
-void AngleScreenView::run(Operation operation) {
-    screen_.text1 = ui_->Text1->text();
-    screen_.text2 = ui_->Text2->text();
-    operation();
-    copyOut();
+void AngleScreenView::copyIn() {
+    screen_.angle = ui_->Text1->text();
+    screen_.converted = ui_->Text2->text();
 }
 
 void AngleScreenView::copyOut() {
-    if (ui_->Text1->text() != screen_.text1) ui_->Text1->setText(screen_.text1);
-    if (ui_->Text2->text() != screen_.text2) ui_->Text2->setText(screen_.text2);
-    ui_->Label1->setText(screen_.label1);
+    if (ui_->Text1->text() != screen_.angle) ui_->Text1->setText(screen_.angle);
+    if (ui_->Text2->text() != screen_.converted) ui_->Text2->setText(screen_.converted);
+    ui_->Label1->setText(screen_.angleCaption);
 }
 
 bool AngleScreenView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_->Text1 && (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod))
-        run([this] { screen_.keyPressedInText1(); });
+        binding_.run([this] { screen_.angleTyped(); });
     return false;
 }
 

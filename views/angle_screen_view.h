@@ -4,6 +4,8 @@
 
 #include "screens/angle_screen.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -25,12 +27,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename Operation>
-    void run(Operation operation);
+    void copyIn();
     void copyOut();
 
     std::unique_ptr<Ui::AngleScreenView> ui_;
     AngleScreen screen_;
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
 };
 
 }  // namespace cesuan

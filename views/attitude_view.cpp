@@ -6,7 +6,7 @@
 
 #include "screens/attitude_texts.h"
 #include "views/box_font.h"
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 #include "ui_attitude_view.h"
 
 #include <QEvent>
@@ -34,15 +34,15 @@ AttitudeView::~AttitudeView() = default;
 void AttitudeView::setUpTexts() {
     setWindowTitle(screen_.windowTitle);
 
-    ui_->Label1->setText(screen_.label1);
+    ui_->Label1->setText(screen_.heading);
     QFont heading = ui_->Label1->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
     heading.setBold(true);
     ui_->Label1->setFont(heading);
-    ui_->Label2->setText(screen_.label2);
-    ui_->Label4->setText(screen_.label4);
-    ui_->Label5->setText(screen_.label5);
-    ui_->Label6->setText(screen_.label6);
+    ui_->Label2->setText(screen_.formatNote);
+    ui_->Label4->setText(screen_.directionNote);
+    ui_->Label5->setText(screen_.choiceLabel);
+    ui_->Label6->setText(screen_.choiceNote);
 
     // A typed serial is read as typed: no completion from the list, and it joins no list.
     ui_->Combo2->setCompleter(nullptr);
@@ -54,7 +54,7 @@ void AttitudeView::setUpTexts() {
     // box wraps its lines.
     const QFont font = boxFont();
     const QFontMetrics metrics(font);
-    ui_->Label7->setText(screen_.label7);
+    ui_->Label7->setText(screen_.resultHeading);
     // The heading starts where the lines of the box under it start: after its frame and the
     // margin of 4 pixels a plain text box keeps round its text.
     constexpr int kTextMargin = 4;
@@ -68,17 +68,7 @@ void AttitudeView::setUpTexts() {
 }
 
 void AttitudeView::connectControls() {
-    connectSurveyControls(this, screen_, *ui_, t::kCalculator, t::kMenu, [this](auto operation) { run(operation); });
-}
-
-template <typename Operation>
-void AttitudeView::run(Operation operation) {
-    if (busy_) return;
-    busy_ = true;
-    copyIn();
-    operation();
-    copyOut();
-    busy_ = false;
+    connectSurveyControls(this, screen_, *ui_, t::kCalculator, t::kMenu, [this](auto operation) { binding_.run(operation); });
 }
 
 void AttitudeView::copyIn() { copySurveyTextsIn(screen_, *ui_); }
@@ -86,7 +76,7 @@ void AttitudeView::copyIn() { copySurveyTextsIn(screen_, *ui_); }
 void AttitudeView::copyOut() { copySurveyTextsOut(screen_, *ui_); }
 
 bool AttitudeView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && watched == ui_->Combo2) run([this] { screen_.combo2GotFocus(); });
+    if (event->type() == QEvent::FocusIn && watched == ui_->Combo2) binding_.run([this] { screen_.serialChoicesOpened(); });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -4,7 +4,7 @@
 
 #include "screens/base_calculator_texts.h"
 #include "views/box_font.h"
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 #include "ui_base_calculator_view.h"
 
 #include <QEvent>
@@ -99,53 +99,43 @@ void BaseCalculatorView::connectControls() {
     for (const auto& [button, caption, tip, command] : buttons) {
         button->setText(caption);
         button->setToolTip(tip);
-        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
+        binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
     for (int digit = 0; digit < 16; ++digit) {
         QPushButton* key = digitKeys_[std::size_t(digit)];
-        connect(key, &QPushButton::clicked, this, [this, key] { run([this, key] { screen_.digitKey(key->text()[0]); }); });
+        binding_.bind(key, [this, key] { screen_.digitKey(key->text()[0]); });
     }
 
     const std::pair<QRadioButton*, int> radixButtons[] = {
         {ui_->Option1, 2}, {ui_->Option2, 8}, {ui_->Option3, 10}, {ui_->Option4, 16}};
     for (const auto& [button, radix] : radixButtons)
-        connect(button, &QRadioButton::clicked, this, [this, radix] { run([this, radix] { screen_.radixClicked(radix); }); });
+        connect(button, &QRadioButton::clicked, this, [this, radix] { binding_.run([this, radix] { screen_.radixClicked(radix); }); });
     for (int i = 0; i < 12; ++i) {
         const auto operation = S::Operation(i);
         connect(findChild<QRadioButton*>(QStringLiteral("Option") + QString::number(5 + i)), &QRadioButton::clicked,
-                this, [this, operation] { run([this, operation] { screen_.operationClicked(operation); }); });
+                this, [this, operation] { binding_.run([this, operation] { screen_.operationClicked(operation); }); });
     }
-}
-
-template <typename Operation>
-void BaseCalculatorView::run(Operation operation) {
-    if (busy_) return;
-    busy_ = true;
-    copyIn();
-    screen_.focusRequest.reset();  // set only by the keys that give a data box the focus back
-    operation();
-    copyOut();
-    busy_ = false;
 }
 
 void BaseCalculatorView::copyIn() {
-    screen_.text1 = ui_->Text1->text();
-    screen_.text2 = ui_->Text2->text();
+    screen_.data1 = ui_->Text1->text();
+    screen_.data2 = ui_->Text2->text();
+    screen_.focusRequest.reset();  // set only by the keys that give a data box the focus back
 }
 
 void BaseCalculatorView::copyOut() {
-    setTextIfChanged(ui_->Text1, screen_.text1);
-    setTextIfChanged(ui_->Text2, screen_.text2);
-    if (ui_->Text3->text() != screen_.text3) {
-        ui_->Text3->setText(screen_.text3);
+    setTextIfChanged(ui_->Text1, screen_.data1);
+    setTextIfChanged(ui_->Text2, screen_.data2);
+    if (ui_->Text3->text() != screen_.result) {
+        ui_->Text3->setText(screen_.result);
         ui_->Text3->setCursorPosition(0);  // a result wider than the box shows its start
     }
-    const QString explanation = toWidgetLines(screen_.text4);
+    const QString explanation = WithLfLineEnds(screen_.explanation);
     if (ui_->Text4->toPlainText() != explanation) ui_->Text4->setPlainText(explanation);
-    ui_->Label4->setText(screen_.label4);
-    ui_->Text1->setVisible(screen_.text1Visible);
-    ui_->Label6->setText(screen_.label6);
-    ui_->Label6->setVisible(screen_.label6Visible);
+    ui_->Label4->setText(screen_.operationLabel);
+    ui_->Text1->setVisible(screen_.data1Visible);
+    ui_->Label6->setText(screen_.longResultNote);
+    ui_->Label6->setVisible(screen_.longResultVisible);
     ui_->StatusLine->setText(screen_.statusLine);
     for (int digit = 0; digit < 16; ++digit)
         digitKeys_[std::size_t(digit)]->setEnabled(screen_.digitKeyEnabled[std::size_t(digit)]);
@@ -165,7 +155,7 @@ QLineEdit* BaseCalculatorView::box(BaseCalculatorScreen::Box box) const {
 bool BaseCalculatorView::eventFilter(QObject* watched, QEvent* event) {
     using Box = BaseCalculatorScreen::Box;
     if (watched == ui_->Label7) {
-        if (event->type() == QEvent::MouseButtonRelease) run([this] { screen_.compute(); });
+        if (event->type() == QEvent::MouseButtonRelease) binding_.run([this] { screen_.compute(); });
     } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const Box which = watched == ui_->Text1 ? Box::Data1 : Box::Data2;
         if (event->type() == QEvent::FocusIn) {

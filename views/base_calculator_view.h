@@ -8,6 +8,8 @@
 #include "screens/base_calculator_screen.h"
 #include "views/qt_platform.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <array>
@@ -37,8 +39,6 @@ protected:
 private:
     void setUpTexts();
     void connectControls();
-    template <typename Operation>
-    void run(Operation operation);
     void copyIn();
     void copyOut();
     QLineEdit* box(BaseCalculatorScreen::Box box) const;
@@ -46,9 +46,9 @@ private:
     std::unique_ptr<Ui::BaseCalculatorView> ui_;
     QtWindowPrinter printer_;  // the print button prints this window
     BaseCalculatorScreen screen_;
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
     // The keypad's digit keys by the digit's value: "0" .. "9", "A" .. "F".
     std::array<QPushButton*, 16> digitKeys_{};
-    bool busy_ = false;  // an operation that shows a message box is not entered again
 };
 
 }  // namespace cesuan

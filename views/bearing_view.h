@@ -7,6 +7,8 @@
 #include "screens/bearing_screen.h"
 #include "views/qt_platform.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -31,15 +33,13 @@ protected:
 private:
     void setUpTexts();
     void connectControls();
-    template <typename Operation>
-    void run(Operation operation);
     void copyIn();
     void copyOut();
 
     std::unique_ptr<Ui::BearingView> ui_;
     QtWindowPrinter printer_;  // the print button prints this window
     BearingScreen screen_;
-    bool busy_ = false;  // an operation that shows a message box is not entered again
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
 };
 
 }  // namespace cesuan

@@ -6,7 +6,7 @@
 
 #include "screens/coordinate_texts.h"
 #include "views/box_font.h"
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 #include "ui_coordinate_view.h"
 
 #include <QFocusEvent>
@@ -115,33 +115,23 @@ void CoordinateView::connectControls() {
     for (const auto& [button, caption, tip, command] : buttons) {
         button->setText(caption);
         button->setToolTip(tip);
-        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
+        binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
 
     // The order button acts when it goes down, the check box when it comes up.
-    connect(ui_->Option1, &QPushButton::pressed, this, [this] { run([this] { screen_.toggleDataOrder(); }); });
+    connect(ui_->Option1, &QPushButton::pressed, this, [this] { binding_.run([this] { screen_.toggleDataOrder(); }); });
     connect(ui_->Check1, &QCheckBox::clicked, this,
-            [this](bool checked) { run([this, checked] { screen_.serialToggled(checked); }); });
+            [this](bool checked) { binding_.run([this, checked] { screen_.serialToggled(checked); }); });
     // A choice of the user; the items set from the controller do not count.
     connect(ui_->Combo3, &QComboBox::activated, this,
-            [this](int index) { run([this, index] { screen_.meridianClicked(index); }); });
+            [this](int index) { binding_.run([this, index] { screen_.meridianClicked(index); }); });
     connect(ui_->Combo5, &QComboBox::activated, this,
-            [this](int index) { run([this, index] { screen_.separatorClicked(index); }); });
-}
-
-template <typename Operation>
-void CoordinateView::run(Operation operation) {
-    if (busy_) return;
-    busy_ = true;
-    copyIn();
-    operation();
-    copyOut();
-    busy_ = false;
+            [this](int index) { binding_.run([this, index] { screen_.separatorClicked(index); }); });
 }
 
 void CoordinateView::copyIn() {
-    screen_.text1 = toControllerLines(ui_->Text1->toPlainText());
-    screen_.text2 = toControllerLines(ui_->Text2->toPlainText());
+    screen_.text1 = WithCrLfLineEnds(ui_->Text1->toPlainText());
+    screen_.text2 = WithCrLfLineEnds(ui_->Text2->toPlainText());
     screen_.combo3Index = ui_->Combo3->currentIndex();
     screen_.combo3Text = ui_->Combo3->currentText();
     screen_.combo4Index = ui_->Combo4->currentIndex();
@@ -150,8 +140,8 @@ void CoordinateView::copyIn() {
 }
 
 void CoordinateView::copyOut() {
-    setTextIfChanged(ui_->Text1, toWidgetLines(screen_.text1));
-    setTextIfChanged(ui_->Text2, toWidgetLines(screen_.text2));
+    setTextIfChanged(ui_->Text1, WithLfLineEnds(screen_.text1));
+    setTextIfChanged(ui_->Text2, WithLfLineEnds(screen_.text2));
     if (ui_->Combo3->currentIndex() != screen_.combo3Index) ui_->Combo3->setCurrentIndex(screen_.combo3Index);
     if (ui_->Combo3->currentText() != screen_.combo3Text) ui_->Combo3->setEditText(screen_.combo3Text);
     if (ui_->Combo4->currentIndex() != screen_.combo4Index) ui_->Combo4->setCurrentIndex(screen_.combo4Index);
@@ -172,16 +162,16 @@ void CoordinateView::copyOut() {
 
 bool CoordinateView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
-        if (watched == ui_->Label1) run([this] { screen_.cleanInput(); });
-        else if (watched == ui_->Label3) run([this] { screen_.resetMeridian(); });
-        else if (watched == ui_->Label5) run([this] { screen_.resetEllipsoid(); });
-        else if (watched == ui_->Label21) run([this] { screen_.resetSeparator(); });
+        if (watched == ui_->Label1) binding_.run([this] { screen_.cleanInput(); });
+        else if (watched == ui_->Label3) binding_.run([this] { screen_.resetMeridian(); });
+        else if (watched == ui_->Label5) binding_.run([this] { screen_.resetEllipsoid(); });
+        else if (watched == ui_->Label21) binding_.run([this] { screen_.resetSeparator(); });
     } else if (event->type() == QEvent::FocusOut && watched == ui_->Combo3) {
         // Opening its own list, a message box or another application's window does not
         // leave the list: the focus comes back to it.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            run([this] { screen_.meridianLostFocus(); });
+            binding_.run([this] { screen_.meridianLostFocus(); });
     }
     return QWidget::eventFilter(watched, event);
 }

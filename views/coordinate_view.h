@@ -7,6 +7,8 @@
 #include "screens/coordinate_screen.h"
 #include "views/qt_platform.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -34,16 +36,14 @@ protected:
 private:
     void setUpTexts();
     void connectControls();
-    template <typename Operation>
-    void run(Operation operation);
     void copyIn();
     void copyOut();
 
     std::unique_ptr<Ui::CoordinateView> ui_;
     QtWindowPrinter printer_;  // the print button prints this window
     CoordinateScreen screen_;
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
     int narrowWidth_ = 0;  // the input column's width in a narrow window
-    bool busy_ = false;    // an operation that shows a message box is not entered again
 };
 
 }  // namespace cesuan

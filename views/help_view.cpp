@@ -1,7 +1,7 @@
 #include "views/help_view.h"
 
 #include "screens/help_texts.h"
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 #include "ui_help_view.h"
 
 #include <tuple>
@@ -17,7 +17,7 @@ HelpView::HelpView(WebPageOpener& web, ScreenNavigator& screens, QWidget* parent
     QFont font = ui_->Text1->font();
     font.setPointSizeF(font.pointSizeF() * 1.1);
     ui_->Text1->setFont(font);
-    ui_->Text1->setPlainText(toWidgetLines(screen_.text1));
+    ui_->Text1->setPlainText(WithLfLineEnds(screen_.text));
 
     const std::tuple<QPushButton*, QString, QString, void (HelpScreen::*)()> buttons[] = {
         {ui_->Command1, t::kPartner, t::kTipPartner, &HelpScreen::openPartnerPage},
@@ -29,7 +29,7 @@ HelpView::HelpView(WebPageOpener& web, ScreenNavigator& screens, QWidget* parent
     for (const auto& [button, caption, tip, command] : buttons) {
         button->setText(caption);
         button->setToolTip(tip);
-        connect(button, &QPushButton::clicked, this, [this, command] { (screen_.*command)(); });
+        binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
 }
 

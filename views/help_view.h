@@ -4,6 +4,8 @@
 
 #include "screens/help_screen.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -24,6 +26,7 @@ public:
 private:
     std::unique_ptr<Ui::HelpView> ui_;
     HelpScreen screen_;
+    ScreenBinding binding_{nullptr, nullptr};  // the help text never changes
 };
 
 }  // namespace cesuan

@@ -4,7 +4,7 @@
 
 #include "screens/main_screen_texts.h"
 #include "views/box_font.h"
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 #include "ui_main_window_view.h"
 
 #include <QApplication>
@@ -15,9 +15,9 @@ namespace cesuan {
 
 namespace t = texts::main;
 
-MainWindowView::MainWindowView(MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
+MainWindowView::MainWindowView(CalcSettings& settings, MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
                                ScreenNavigator& screens, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::MainWindowView>()), screen_(messages, web, random, screens) {
+    : QWidget(parent), ui_(std::make_unique<Ui::MainWindowView>()), screen_(settings, messages, web, random, screens) {
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
@@ -32,7 +32,7 @@ MainWindowView::MainWindowView(MessageBoxService& messages, WebPageOpener& web, 
         returningFromScreen_ = window != nullptr && window->type() == Qt::Window;
     });
 
-    run([this] { screen_.load(); });
+    binding_.run([this] { screen_.load(); });
 }
 
 MainWindowView::~MainWindowView() = default;
@@ -77,7 +77,7 @@ void MainWindowView::setUpTexts() {
 
 void MainWindowView::connectControls() {
     const auto onClick = [this](QPushButton* button, auto operation) {
-        connect(button, &QPushButton::clicked, this, [this, operation] { run([this, operation] { operation(screen_); }); });
+        binding_.bind(button, [this, operation] { operation(screen_); });
     };
     onClick(ui_->dcButton10, [](MainScreen& s) { s.compute(); });
     onClick(ui_->dcButton9, [](MainScreen& s) { s.clear(); });
@@ -101,49 +101,38 @@ void MainWindowView::connectControls() {
         onClick(findChild<QPushButton*>(QStringLiteral("HmBut") + QString::number(key)),
                 [key](MainScreen& s) { s.pressKey(key); });
 
-    connect(ui_->Text1, &QLineEdit::returnPressed, this, [this] { run([this] { screen_.compute(); }); });
+    connect(ui_->Text1, &QLineEdit::returnPressed, this, [this] { binding_.run([this] { screen_.compute(); }); });
     // A choice of the user (not the item set from the controller) changes the places.
     connect(ui_->Combo1, &QComboBox::activated, this, [this](int index) {
-        run([this, index] {
+        binding_.run([this, index] {
             screen_.placesChosenByUser(index);
         });
     });
 }
 
-template <typename Operation>
-void MainWindowView::run(Operation operation) {
-    // An operation that shows a message box must not be entered again from the box's loop.
-    if (busy_) return;
-    busy_ = true;
-    copyIn();
+void MainWindowView::copyIn() {
+    screen_.formula = ui_->Text1->text();
+    screen_.result = ui_->Text2->text();
+    screen_.status = WithCrLfLineEnds(ui_->Text3->toPlainText());
+    screen_.slotNumber = ui_->Text4->text();
     // The controller writes the caret and the focus only in the operations that place them.
     screen_.caretPosition = -1;
     screen_.focus = MainScreen::Control::Other;
-    operation();
-    copyOut();
-    busy_ = false;
-}
-
-void MainWindowView::copyIn() {
-    screen_.text1 = ui_->Text1->text();
-    screen_.text2 = ui_->Text2->text();
-    screen_.text3 = toControllerLines(ui_->Text3->toPlainText());
-    screen_.text4 = ui_->Text4->text();
 }
 
 void MainWindowView::copyOut() {
-    setTextIfChanged(ui_->Text1, screen_.text1);
-    if (ui_->Text2->text() != screen_.text2) {
-        ui_->Text2->setText(screen_.text2);
+    setTextIfChanged(ui_->Text1, screen_.formula);
+    if (ui_->Text2->text() != screen_.result) {
+        ui_->Text2->setText(screen_.result);
         ui_->Text2->setCursorPosition(0);  // a result wider than the box shows its aligned start
     }
-    const QString status = toWidgetLines(screen_.text3);
+    const QString status = WithLfLineEnds(screen_.status);
     if (ui_->Text3->toPlainText() != status) ui_->Text3->setPlainText(status);
-    setTextIfChanged(ui_->Text4, screen_.text4);
-    if (ui_->Combo1->currentIndex() != screen_.combo1Index) ui_->Combo1->setCurrentIndex(screen_.combo1Index);
+    setTextIfChanged(ui_->Text4, screen_.slotNumber);
+    if (ui_->Combo1->currentIndex() != screen_.placesIndex) ui_->Combo1->setCurrentIndex(screen_.placesIndex);
 
-    ui_->Command5->setText(screen_.command5Caption);
-    const Rgb& c = screen_.command5Colour;
+    ui_->Command5->setText(screen_.unitCaption);
+    const Rgb& c = screen_.unitColour;
     QPalette palette = ui_->Command5->palette();
     palette.setColor(QPalette::Button, QColor(c.red, c.green, c.blue));
     ui_->Command5->setPalette(palette);
@@ -161,7 +150,7 @@ void MainWindowView::copyOut() {
 bool MainWindowView::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && returningFromScreen_) {
         returningFromScreen_ = false;
-        run([this] { screen_.activate(); });
+        binding_.run([this] { screen_.activate(); });
     }
     return QWidget::event(event);
 }
@@ -185,10 +174,10 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::FocusIn:
-        if (watched == ui_->Text3) run([this] { screen_.statusGotFocus(); });
+        if (watched == ui_->Text3) binding_.run([this] { screen_.statusGotFocus(); });
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == ui_->Label1 || watched == ui_->Label4) run([this] { screen_.openMakerPage(); });
+        if (watched == ui_->Label1 || watched == ui_->Label4) binding_.run([this] { screen_.openMakerPage(); });
         break;
     default:
         break;
@@ -205,11 +194,11 @@ bool MainWindowView::previewKey(QWidget* receiver, QEvent* event) {
     if (event->type() == QEvent::InputMethod) {
         const auto* input = static_cast<QInputMethodEvent*>(event);
         if (input->commitString().isEmpty() && input->preeditString().isEmpty()) return false;
-        run([this] { screen_.keyDown(); });
+        binding_.run([this] { screen_.keyDown(); });
         return false;
     }
 
-    run([this] { screen_.keyDown(); });
+    binding_.run([this] { screen_.keyDown(); });
     if (receiver == ui_->Text1) return false;
     // keyDown() has put the focus into the formula box: the key goes there too.
     forwardingKey_ = true;

@@ -5,6 +5,8 @@
 
 #include "screens/main_screen.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -20,7 +22,7 @@ class MainWindowView : public QWidget {
 
 public:
     // Builds the window and runs the controller's load().
-    MainWindowView(MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
+    MainWindowView(CalcSettings& settings, MessageBoxService& messages, WebPageOpener& web, RandomSource& random,
                    ScreenNavigator& screens, QWidget* parent = nullptr);
     ~MainWindowView() override;
 
@@ -30,8 +32,6 @@ protected:
 
 private:
     // Copies the widget texts in, runs the operation and shows what it left.
-    template <typename Operation>
-    void run(Operation operation);
     void copyIn();
     void copyOut();
     void setUpTexts();
@@ -41,12 +41,12 @@ private:
 
     std::unique_ptr<Ui::MainWindowView> ui_;
     MainScreen screen_;
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
     // True when the last active window other than this one was another screen of the
     // program (or none yet): the next activation runs activate(). Message boxes, pop-ups
     // and other applications do not count.
     bool returningFromScreen_ = true;
     bool forwardingKey_ = false;
-    bool busy_ = false;
 };
 
 }  // namespace cesuan

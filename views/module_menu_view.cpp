@@ -21,27 +21,26 @@ ModuleMenuView::ModuleMenuView(WebPageOpener& web, ScreenNavigator& screens, QWi
     : QWidget(parent), ui_(std::make_unique<Ui::ModuleMenuView>()), menu_(web, screens) {
     ui_->setupUi(this);
     setWindowTitle(t::kWindowTitle);
-    ui_->Label1->setText(menu_.label1);
+    ui_->Label1->setText(menu_.proverb);
     QFont heading = ui_->Label1->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
     heading.setBold(true);
     ui_->Label1->setFont(heading);
 
     for (int index = 0; index < t::kButtonCount; ++index) {
-        if (!ModuleMenu::HasButton(index)) continue;
-        auto* button = new QPushButton(ModuleMenu::Caption(index), this);
+        if (!ModuleMenu::hasButton(index)) continue;
+        auto* button = new QPushButton(ModuleMenu::caption(index), this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(index));
-        button->setToolTip(ModuleMenu::Tooltip(index));
+        button->setToolTip(ModuleMenu::tooltip(index));
         button->setMinimumHeight(30);
         ui_->buttonGrid->addWidget(button, index / kColumns, index % kColumns);
-        connect(button, &QPushButton::clicked, this, [this, index] {
-            menu_.openModule(index);
-            ui_->StatusLine->setText(menu_.statusLine);
-        });
+        binding_.bind(button, [this, index] { menu_.openModule(index); });
     }
 }
 
 ModuleMenuView::~ModuleMenuView() = default;
+
+void ModuleMenuView::copyOut() { ui_->StatusLine->setText(menu_.statusLine); }
 
 WelcomeView::WelcomeView(QWidget* parent) : QWidget(parent) {
     setWindowTitle(t::kWelcomeTitle);

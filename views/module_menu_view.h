@@ -6,6 +6,8 @@
 
 #include "screens/module_menu.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -24,11 +26,14 @@ public:
     ~ModuleMenuView() override;
 
 private:
+    void copyOut();
+
     std::unique_ptr<Ui::ModuleMenuView> ui_;
     ModuleMenu menu_;
+    ScreenBinding binding_{nullptr, [this] { copyOut(); }};
 };
 
-// Form215: only a label "欢迎光临".
+// The welcome placeholder: only a label "欢迎光临".
 class WelcomeView : public QWidget {
     Q_OBJECT
 
@@ -36,7 +41,7 @@ public:
     explicit WelcomeView(QWidget* parent = nullptr);
 };
 
-// Form6: a row of styled buttons (Command1 … Command5) that do nothing.
+// The button placeholder: a row of styled buttons (Command1 … Command5) that do nothing.
 class ButtonTestView : public QWidget {
     Q_OBJECT
 

@@ -21,7 +21,7 @@ NumberSplitView::NumberSplitView(QWidget* parent)
     ui_->Label2->setText(t::kIntegerLabel);
     ui_->Label3->setText(t::kFractionLabel);
     ui_->Command1->setText(t::kRun);
-    connect(ui_->Command1, &QPushButton::clicked, this, &NumberSplitView::split);
+    binding_.bind(ui_->Command1, [this] { screen_.split(); });
     connect(ui_->Text1, &QLineEdit::returnPressed, ui_->Command1, &QPushButton::click);
 
     copyOut();
@@ -29,16 +29,12 @@ NumberSplitView::NumberSplitView(QWidget* parent)
 
 NumberSplitView::~NumberSplitView() = default;
 
-void NumberSplitView::split() {
-    screen_.text1 = ui_->Text1->text();
-    screen_.split();
-    copyOut();
-}
+void NumberSplitView::copyIn() { screen_.number = ui_->Text1->text(); }
 
 void NumberSplitView::copyOut() {
-    if (ui_->Text1->text() != screen_.text1) ui_->Text1->setText(screen_.text1);
-    ui_->Text2->setText(screen_.text2);
-    ui_->Text3->setText(screen_.text3);
+    if (ui_->Text1->text() != screen_.number) ui_->Text1->setText(screen_.number);
+    ui_->Text2->setText(screen_.integerPart);
+    ui_->Text3->setText(screen_.fractionDigits);
 }
 
 }  // namespace cesuan

@@ -3,6 +3,8 @@
 
 #include "screens/number_split.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -21,11 +23,12 @@ public:
     ~NumberSplitView() override;
 
 private:
-    void split();
+    void copyIn();
     void copyOut();
 
     std::unique_ptr<Ui::NumberSplitView> ui_;
     NumberSplit screen_;
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
 };
 
 }  // namespace cesuan

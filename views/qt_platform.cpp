@@ -63,8 +63,8 @@ ScreenRegistry::~ScreenRegistry() = default;
 
 std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     switch (screen) {
-    case ScreenId::Main: return std::make_unique<MainWindowView>(messages_, web_, random_, *this);
-    case ScreenId::Variables: return std::make_unique<VariableEditorView>(web_);
+    case ScreenId::Main: return std::make_unique<MainWindowView>(settings_, messages_, web_, random_, *this);
+    case ScreenId::Variables: return std::make_unique<VariableEditorView>(settings_, web_);
     case ScreenId::Angles: return std::make_unique<AngleScreenView>(messages_);
     case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_);
     case ScreenId::Coordinates: return std::make_unique<CoordinateView>(messages_, web_, *this);

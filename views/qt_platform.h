@@ -2,6 +2,7 @@
 // The Qt implementations of the services the screens ask for (screens/platform.h), and the
 // registry that creates each screen window once and brings it forward afterwards.
 
+#include "evaluator/calc_context.h"
 #include "screens/platform.h"
 
 #include <QPointer>
@@ -46,7 +47,8 @@ private:
 
 // The screens of the program. A screen's window is created the first time it is shown and
 // then exists once: showing it again brings the same window forward (and back from the
-// minimised state). Screens not part of this version report false.
+// minimised state). Screens not part of this version report false. The registry holds the
+// calculator settings the windows share (places, angle unit, memory variables).
 class ScreenRegistry : public ScreenNavigator {
 public:
     ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random);
@@ -57,9 +59,12 @@ public:
     // The screen's window, or nullptr while it has not been shown yet.
     QWidget* window(ScreenId screen) const;
 
+    CalcSettings& settings() { return settings_; }
+
 private:
     std::unique_ptr<QWidget> create(ScreenId screen);
 
+    CalcSettings settings_;
     MessageBoxService& messages_;
     WebPageOpener& web_;
     RandomSource& random_;

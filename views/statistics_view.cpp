@@ -2,7 +2,7 @@
 
 #include "screens/statistics_texts.h"
 #include "views/box_font.h"
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 #include "ui_statistics_view.h"
 
 #include <tuple>
@@ -78,28 +78,23 @@ void StatisticsView::connectControls() {
     for (const auto& [button, caption, tip, command] : buttons) {
         button->setText(caption);
         button->setToolTip(tip);
-        connect(button, &QPushButton::clicked, this, [this, command] { run([this, command] { (screen_.*command)(); }); });
+        binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
     // A choice of the user; the items set from the controller do not count.
     connect(ui_->Combo1, &QComboBox::activated, this,
-            [this](int index) { run([this, index] { screen_.chooseLeadingColumns(index); }); });
+            [this](int index) { binding_.run([this, index] { screen_.chooseLeadingColumns(index); }); });
     connect(ui_->Combo2, &QComboBox::activated, this,
-            [this](int index) { run([this, index] { screen_.chooseSeparator(index); }); });
+            [this](int index) { binding_.run([this, index] { screen_.chooseSeparator(index); }); });
 }
 
-template <typename Operation>
-void StatisticsView::run(Operation operation) {
-    screen_.text1 = toControllerLines(ui_->Text1->toPlainText());
-    operation();
-    copyOut();
-}
+void StatisticsView::copyIn() { screen_.data = WithCrLfLineEnds(ui_->Text1->toPlainText()); }
 
 void StatisticsView::copyOut() {
-    const QString data = toWidgetLines(screen_.text1);
+    const QString data = WithLfLineEnds(screen_.data);
     if (ui_->Text1->toPlainText() != data) ui_->Text1->setPlainText(data);
-    if (ui_->Combo1->currentIndex() != screen_.combo1Index) ui_->Combo1->setCurrentIndex(screen_.combo1Index);
-    if (ui_->Combo2->currentIndex() != screen_.combo2Index) ui_->Combo2->setCurrentIndex(screen_.combo2Index);
-    ui_->Label14->setText(screen_.label14);
+    if (ui_->Combo1->currentIndex() != screen_.leadingColumnsIndex) ui_->Combo1->setCurrentIndex(screen_.leadingColumnsIndex);
+    if (ui_->Combo2->currentIndex() != screen_.separatorIndex) ui_->Combo2->setCurrentIndex(screen_.separatorIndex);
+    ui_->Label14->setText(screen_.placesNote);
     for (std::size_t r = 0; r < grid_.size(); ++r)
         for (std::size_t c = 0; c < 5; ++c) {
             QLineEdit* box = grid_[r][c];

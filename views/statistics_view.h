@@ -6,6 +6,8 @@
 #include "screens/statistics_screen.h"
 #include "views/qt_platform.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <array>
@@ -29,13 +31,13 @@ public:
 private:
     void setUpTexts();
     void connectControls();
-    template <typename Operation>
-    void run(Operation operation);
+    void copyIn();
     void copyOut();
 
     std::unique_ptr<Ui::StatisticsView> ui_;
     QtWindowPrinter printer_;  // the print button prints this window
     StatisticsScreen screen_;
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
     // The grid boxes by row and column: grid_[r][c] is Text(2 + c + 5r).
     std::array<std::array<QLineEdit*, 5>, 10> grid_{};
 };

@@ -2,7 +2,7 @@
 // What the two survey windows (distance and bearing, plane attitude) copy between their
 // widgets and their controllers: the same controls, named alike in both.
 
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 #include "views/widget_texts.h"
 
 #include <QCheckBox>
@@ -18,29 +18,29 @@ namespace cesuan {
 
 template <typename Screen, typename Ui>
 void copySurveyTextsIn(Screen& screen, const Ui& ui) {
-    screen.text1 = toControllerLines(ui.Text1->toPlainText());
-    screen.text2 = toControllerLines(ui.Text2->toPlainText());
-    screen.combo2Text = ui.Combo2->currentText();
-    screen.check1 = ui.Check1->isChecked();
+    screen.pointText = WithCrLfLineEnds(ui.Text1->toPlainText());
+    screen.resultText = WithCrLfLineEnds(ui.Text2->toPlainText());
+    screen.chosenSerial = ui.Combo2->currentText();
+    screen.serialColumn = ui.Check1->isChecked();
 }
 
 template <typename Screen, typename Ui>
 void copySurveyTextsOut(const Screen& screen, Ui& ui) {
-    setTextIfChanged(ui.Text1, toWidgetLines(screen.text1));
-    setTextIfChanged(ui.Text2, toWidgetLines(screen.text2));
+    setTextIfChanged(ui.Text1, WithLfLineEnds(screen.pointText));
+    setTextIfChanged(ui.Text2, WithLfLineEnds(screen.resultText));
     QStringList items;
     for (int i = 0; i < ui.Combo2->count(); ++i) items.append(ui.Combo2->itemText(i));
-    if (items != screen.combo2Items) {
+    if (items != screen.serialChoices) {
         ui.Combo2->clear();
-        ui.Combo2->addItems(screen.combo2Items);
+        ui.Combo2->addItems(screen.serialChoices);
     }
-    if (ui.Combo2->currentText() != screen.combo2Text) {
-        const int index = ui.Combo2->findText(screen.combo2Text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (ui.Combo2->currentText() != screen.chosenSerial) {
+        const int index = ui.Combo2->findText(screen.chosenSerial, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index >= 0) ui.Combo2->setCurrentIndex(index);
-        ui.Combo2->setEditText(screen.combo2Text);
+        ui.Combo2->setEditText(screen.chosenSerial);
     }
-    ui.Check1->setChecked(screen.check1);
-    ui.Check1->setText(screen.check1Caption);
+    ui.Check1->setChecked(screen.serialColumn);
+    ui.Check1->setText(screen.serialColumnCaption);
     ui.StatusLine->setText(screen.statusLine);
 }
 
@@ -51,8 +51,8 @@ void connectSurveyControls(QWidget* owner, Screen& screen, Ui& ui, const QString
                            const QString& menuCaption, Run run) {
     Screen* s = &screen;
     const std::tuple<QPushButton*, QString, QString, void (Screen::*)()> buttons[] = {
-        {ui.Command1, screen.command1Caption, QString(), &Screen::compute},
-        {ui.Command2, screen.command2Caption, screen.command2Tooltip, &Screen::printScreen},
+        {ui.Command1, screen.computeCaption, QString(), &Screen::compute},
+        {ui.Command2, screen.printCaption, screen.printTooltip, &Screen::printScreen},
         {ui.CommandJsq, calculatorCaption, QString(), &Screen::showCalculator},
         {ui.CommandQiTa, menuCaption, QString(), &Screen::showMenu},
     };
@@ -62,7 +62,7 @@ void connectSurveyControls(QWidget* owner, Screen& screen, Ui& ui, const QString
         QObject::connect(button, &QPushButton::clicked, owner, [run, s, command] { run([s, command] { (s->*command)(); }); });
     }
     QObject::connect(ui.Check1, &QCheckBox::clicked, owner,
-                     [run, s](bool checked) { run([s, checked] { s->check1Clicked(checked); }); });
+                     [run, s](bool checked) { run([s, checked] { s->serialColumnClicked(checked); }); });
 }
 
 }  // namespace cesuan

@@ -16,21 +16,20 @@ namespace {
 
 struct Box {
     QLineEdit* widget;
-    QString VariableEditor::*text;
+    std::size_t index;  // of the variable, r = 0 … z = 8
 };
 
 std::array<Box, 9> boxes(Ui::VariableEditorView& ui) {
     return {{
-        {ui.Text1, &VariableEditor::text1}, {ui.Text2, &VariableEditor::text2}, {ui.Text3, &VariableEditor::text3},
-        {ui.Text4, &VariableEditor::text4}, {ui.Text5, &VariableEditor::text5}, {ui.Text6, &VariableEditor::text6},
-        {ui.Text7, &VariableEditor::text7}, {ui.Text8, &VariableEditor::text8}, {ui.Text9, &VariableEditor::text9},
+        {ui.Text1, 0}, {ui.Text2, 1}, {ui.Text3, 2}, {ui.Text4, 3}, {ui.Text5, 4},
+        {ui.Text6, 5}, {ui.Text7, 6}, {ui.Text8, 7}, {ui.Text9, 8},
     }};
 }
 
 }  // namespace
 
-VariableEditorView::VariableEditorView(WebPageOpener& web, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::VariableEditorView>()), screen_(web) {
+VariableEditorView::VariableEditorView(CalcSettings& settings, WebPageOpener& web, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::VariableEditorView>()), screen_(settings, web) {
     ui_->setupUi(this);
     setWindowTitle(t::kWindowTitle);
 
@@ -52,14 +51,14 @@ VariableEditorView::VariableEditorView(WebPageOpener& web, QWidget* parent)
     ui_->Command4->setText(t::kSaveAndClose);
     ui_->Command5->setText(t::kMakerPlatform);
 
-    connect(ui_->Command1, &QPushButton::clicked, this, [this] { run([this] { screen_.setAllToOne(); }); });
-    connect(ui_->Command2, &QPushButton::clicked, this, [this] { run([this] { screen_.setOneToNine(); }); });
-    connect(ui_->Command3, &QPushButton::clicked, this, [this] { run([this] { screen_.save(); }); });
+    binding_.bind(ui_->Command1, [this] { screen_.setAllToOne(); });
+    binding_.bind(ui_->Command2, [this] { screen_.setOneToNine(); });
+    binding_.bind(ui_->Command3, [this] { screen_.save(); });
     connect(ui_->Command4, &QPushButton::clicked, this, [this] {
-        run([this] { screen_.saveAndClose(); });
+        binding_.run([this] { screen_.saveAndClose(); });
         if (screen_.closeRequested) close();
     });
-    connect(ui_->Command5, &QPushButton::clicked, this, [this] { run([this] { screen_.openMakerPlatform(); }); });
+    binding_.bind(ui_->Command5, [this] { screen_.openMakerPlatform(); });
     ui_->Label1->installEventFilter(this);
     ui_->Label12->installEventFilter(this);
 
@@ -68,29 +67,26 @@ VariableEditorView::VariableEditorView(WebPageOpener& web, QWidget* parent)
 
 VariableEditorView::~VariableEditorView() = default;
 
-template <typename Operation>
-void VariableEditorView::run(Operation operation) {
-    for (const Box& box : boxes(*ui_)) screen_.*box.text = box.widget->text();
-    operation();
-    copyOut();
+void VariableEditorView::copyIn() {
+    for (const Box& box : boxes(*ui_)) screen_.values[box.index] = box.widget->text();
 }
 
 void VariableEditorView::copyOut() {
     for (const Box& box : boxes(*ui_))
-        if (box.widget->text() != screen_.*box.text) box.widget->setText(screen_.*box.text);
+        if (box.widget->text() != screen_.values[box.index]) box.widget->setText(screen_.values[box.index]);
 }
 
 void VariableEditorView::showEvent(QShowEvent* event) {
     // Opened (again): the boxes show the variables as they are now. A window that comes
     // back from being minimised keeps what was typed.
-    if (!event->spontaneous()) run([this] { screen_.load(); });
+    if (!event->spontaneous()) binding_.run([this] { screen_.load(); });
     QWidget::showEvent(event);
 }
 
 bool VariableEditorView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == ui_->Label1) run([this] { screen_.openHeadingPage(); });
-        if (watched == ui_->Label12) run([this] { screen_.openGreetingPage(); });
+        if (watched == ui_->Label1) binding_.run([this] { screen_.openHeadingPage(); });
+        if (watched == ui_->Label12) binding_.run([this] { screen_.openGreetingPage(); });
     }
     return false;
 }

@@ -4,6 +4,8 @@
 
 #include "screens/variable_editor.h"
 
+#include "views/screen_binding.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -18,7 +20,7 @@ class VariableEditorView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit VariableEditorView(WebPageOpener& web, QWidget* parent = nullptr);
+    VariableEditorView(CalcSettings& settings, WebPageOpener& web, QWidget* parent = nullptr);
     ~VariableEditorView() override;
 
 protected:
@@ -26,12 +28,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <typename Operation>
-    void run(Operation operation);
+    void copyIn();
     void copyOut();
 
     std::unique_ptr<Ui::VariableEditorView> ui_;
     VariableEditor screen_;
+    ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
 };
 
 }  // namespace cesuan

@@ -1,5 +1,6 @@
 #include "angles/angle_texts.h"
 #include "angles/angle_units.h"
+#include "evaluator/calc_context.h"
 #include "tests/support/journal_fixture.h"
 
 namespace cesuan {
@@ -11,19 +12,10 @@ const char16_t kHalfPi[] = u"1.5707963267948966192313216916";
 const char16_t kPi[] = u"3.1415926535897932384626433833";
 const char16_t kThreeHalvesPi[] = u"4.7123889803846898576939650749";
 
-// A fresh journal, a box that records what it is shown, and the angle unit put back.
+// A fresh journal, and the unit AngleToRadian reads.
 class AngleTest : public JournalTest {
 protected:
-    void SetUp() override {
-        JournalTest::SetUp();
-        savedUnit_ = CurrentAngleUnit();
-    }
-    void TearDown() override { CurrentAngleUnit() = savedUnit_; }
-
-    RecordingMessageBox box;
-
-private:
-    AngleUnit savedUnit_ = AngleUnit::Radian;
+    AngleUnit unit = AngleUnit::Radian;
 };
 
 struct Case {
@@ -33,7 +25,7 @@ struct Case {
 
 std::string traceOf(const char16_t* x) { return "argument \"" + q(x).toStdString() + "\""; }
 
-TEST_F(AngleTest, UnitIsRadianAtStart) { EXPECT_EQ(CurrentAngleUnit(), AngleUnit::Radian); }
+TEST_F(AngleTest, UnitIsRadianAtStart) { EXPECT_EQ(CalcSettings().angleUnit, AngleUnit::Radian); }
 
 TEST_F(AngleTest, DmsToDecimalDegree) {
     const Case cases[] = {
@@ -53,29 +45,29 @@ TEST_F(AngleTest, DmsToDecimalDegree) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(traceOf(c.x));
-        const CalcValue r = DmsToDecimalDegree(q(c.x), box);
+        const CalcValue r = DmsToDecimalDegree(journal, q(c.x));
         EXPECT_EQ(r.kind(), Kind::Decimal);
         EXPECT_EQ(r.text(), q(c.want));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(AngleTest, SecondsAbove60AreShownAndTakenAs60) {
-    const CalcValue r = DmsToDecimalDegree(q(u" 12.30750 "), box);
+    const CalcValue r = DmsToDecimalDegree(journal, q(u" 12.30750 "));
     EXPECT_EQ(r.text(), u"12.516666666666666666666666667");  // 12°31′
-    ASSERT_EQ(box.shown.size(), 1);
-    EXPECT_EQ(box.shown[0],
+    ASSERT_EQ(NoticeTexts(journal.notices).size(), 1);
+    EXPECT_EQ(NoticeTexts(journal.notices)[0],
               q(u"12.3075 度分秒格式的角度数据--[秒] 数据不能大于60！超出后按60计算。请检查是否角度类型选择错误。"));
-    EXPECT_EQ(journal().errorCount, 0);  // a box, not a failure
+    EXPECT_EQ(journal.errorCount, 0);  // a box, not a failure
 }
 
 TEST_F(AngleTest, MinutesAbove60AreShownAndTakenAs60) {
-    EXPECT_EQ(DmsToDecimalDegree(q(u"-12.7"), box).text(), u"-13");  // 70 minutes taken as 60
-    ASSERT_EQ(box.shown.size(), 1);
-    EXPECT_EQ(box.shown[0],
+    EXPECT_EQ(DmsToDecimalDegree(journal, q(u"-12.7")).text(), u"-13");  // 70 minutes taken as 60
+    ASSERT_EQ(NoticeTexts(journal.notices).size(), 1);
+    EXPECT_EQ(NoticeTexts(journal.notices)[0],
               q(u"-12.7 度分秒格式的角度数据--[分秒] 数据不能大于59599999....！超出后按60计算。请检查是否角度类型选择错误。"));
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // Which boxes come, in order: "秒" for the seconds, "分秒" for minutes and seconds.
@@ -92,12 +84,12 @@ TEST_F(AngleTest, BoxesOnlyAboveSixty) {
     };
     for (const BoxCase& c : cases) {
         SCOPED_TRACE(traceOf(c.x));
-        box.shown.clear();
-        EXPECT_EQ(DmsToDecimalDegree(q(c.x), box).text(), q(c.want));
-        ASSERT_EQ(box.shown.size(), c.boxes.size());
+        journal.notices.clear();
+        EXPECT_EQ(DmsToDecimalDegree(journal, q(c.x)).text(), q(c.want));
+        ASSERT_EQ(NoticeTexts(journal.notices).size(), c.boxes.size());
         for (qsizetype i = 0; i < c.boxes.size(); ++i)
-            EXPECT_TRUE(box.shown[i].startsWith(q(c.x) + q(u" 度分秒格式的角度数据--[") + c.boxes[i] + q(u"] ")))
-                << box.shown[i].toStdString();
+            EXPECT_TRUE(NoticeTexts(journal.notices)[i].startsWith(q(c.x) + q(u" 度分秒格式的角度数据--[") + c.boxes[i] + q(u"] ")))
+                << NoticeTexts(journal.notices)[i].toStdString();
     }
 }
 
@@ -123,17 +115,17 @@ TEST_F(AngleTest, DecimalDegreeToDms) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(traceOf(c.x));
-        const CalcValue r = DecimalDegreeToDms(q(c.x));
+        const CalcValue r = DecimalDegreeToDms(journal, q(c.x));
         EXPECT_EQ(r.kind(), Kind::Decimal);
         EXPECT_EQ(r.text(), q(c.want));
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(AngleTest, DmsRoundTripsThroughDecimalDegrees) {
     for (const char16_t* dms : {u"45.3", u"-45.3", u"12.3456", u"0.0001", u"359.5959"}) {
         SCOPED_TRACE(traceOf(dms));
-        EXPECT_EQ(DecimalDegreeToDms(DmsToDecimalDegree(q(dms), box)).text(), q(dms));
+        EXPECT_EQ(DecimalDegreeToDms(journal, DmsToDecimalDegree(journal, q(dms))).text(), q(dms));
     }
 }
 
@@ -147,23 +139,23 @@ TEST_F(AngleTest, DmsToRadian) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(traceOf(c.x));
-        const CalcValue r = DmsToRadian(q(c.x), box);
+        const CalcValue r = DmsToRadian(journal, q(c.x));
         EXPECT_EQ(r.kind(), Kind::Decimal);
         EXPECT_EQ(r.text(), q(c.want));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_TRUE(journal.notices.empty());
 
-    EXPECT_EQ(DmsToRadian(q(u"12.7"), box).text(), u"0.2268928027592628450000798001");  // 13°
-    ASSERT_EQ(box.shown.size(), 1);
-    EXPECT_TRUE(box.shown[0].startsWith(q(u"12.7 度分秒格式的角度数据--[分秒]")));
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(DmsToRadian(journal, q(u"12.7")).text(), u"0.2268928027592628450000798001");  // 13°
+    ASSERT_EQ(NoticeTexts(journal.notices).size(), 1);
+    EXPECT_TRUE(NoticeTexts(journal.notices)[0].startsWith(q(u"12.7 度分秒格式的角度数据--[分秒]")));
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(AngleTest, RadianArgumentsAreTakenAsTheyAre) {
-    CurrentAngleUnit() = AngleUnit::Radian;
+    unit = AngleUnit::Radian;
     for (const char16_t* x : {u"90", u"-90", u"180", u"0", u"3.14", u"1.5707963267948966192313216916"}) {
         SCOPED_TRACE(traceOf(x));
-        const CalcValue r = AngleToRadian(q(x), box);
+        const CalcValue r = AngleToRadian(journal, q(x), unit);
         EXPECT_EQ(r.kind(), Kind::Decimal);
         EXPECT_EQ(r.text(), q(x));
     }
@@ -172,7 +164,7 @@ TEST_F(AngleTest, RadianArgumentsAreTakenAsTheyAre) {
 // Whole multiples of 90 degrees give 0, π/2, π and 3π/2 as the exact constants, reduced
 // modulo 360 with the sign kept; everything else is the product with RadiansPerDegree.
 TEST_F(AngleTest, DecimalDegreesToRadians) {
-    CurrentAngleUnit() = AngleUnit::DecimalDegree;
+    unit = AngleUnit::DecimalDegree;
     const Case cases[] = {
         {u"0", u"0"},
         {u"90", kHalfPi},
@@ -198,16 +190,16 @@ TEST_F(AngleTest, DecimalDegreesToRadians) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(traceOf(c.x));
-        const CalcValue r = AngleToRadian(q(c.x), box);
+        const CalcValue r = AngleToRadian(journal, q(c.x), unit);
         EXPECT_EQ(r.kind(), Kind::Decimal);
         EXPECT_EQ(r.text(), q(c.want));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(AngleTest, DmsAnglesToRadians) {
-    CurrentAngleUnit() = AngleUnit::Dms;
+    unit = AngleUnit::Dms;
     const Case cases[] = {
         {u"90", kHalfPi},
         {u"-90", u"-1.5707963267948966192313216916"},
@@ -220,17 +212,17 @@ TEST_F(AngleTest, DmsAnglesToRadians) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(traceOf(c.x));
-        const CalcValue r = AngleToRadian(q(c.x), box);
+        const CalcValue r = AngleToRadian(journal, q(c.x), unit);
         EXPECT_EQ(r.kind(), Kind::Decimal);
         EXPECT_EQ(r.text(), q(c.want));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_TRUE(journal.notices.empty());
 
     // The boxes of the D.MMSS reading go to the caller's service; 89.7 is 90 degrees then.
-    EXPECT_EQ(AngleToRadian(q(u"89.7"), box).text(), q(kHalfPi));
-    ASSERT_EQ(box.shown.size(), 1);
-    EXPECT_TRUE(box.shown[0].startsWith(q(u"89.7 度分秒格式的角度数据--[分秒]")));
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(AngleToRadian(journal, q(u"89.7"), unit).text(), q(kHalfPi));
+    ASSERT_EQ(NoticeTexts(journal.notices).size(), 1);
+    EXPECT_TRUE(NoticeTexts(journal.notices)[0].startsWith(q(u"89.7 度分秒格式的角度数据--[分秒]")));
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(AngleTest, ExponentFormIsAngleZero) {
@@ -238,20 +230,20 @@ TEST_F(AngleTest, ExponentFormIsAngleZero) {
         SCOPED_TRACE(traceOf(x));
         const CalcValue arg = q(x);
         for (AngleUnit unit : {AngleUnit::Radian, AngleUnit::Dms, AngleUnit::DecimalDegree}) {
-            CurrentAngleUnit() = unit;
-            const CalcValue r = AngleToRadian(arg, box);
+            unit = unit;
+            const CalcValue r = AngleToRadian(journal, arg, unit);
             EXPECT_EQ(r.kind(), Kind::Decimal);
             EXPECT_EQ(r.text(), u"0");
         }
-        for (const CalcValue& r : {DmsToRadian(arg, box), DmsToDecimalDegree(arg, box), DecimalDegreeToDms(arg)}) {
+        for (const CalcValue& r : {DmsToRadian(journal, arg), DmsToDecimalDegree(journal, arg), DecimalDegreeToDms(journal, arg)}) {
             EXPECT_EQ(r.kind(), Kind::Decimal);
             EXPECT_EQ(r.text(), u"0");
         }
     }
     // The double 1E+30 as a value, not a text, too.
-    EXPECT_EQ(DecimalDegreeToDms(1e30).text(), u"0");
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(DecimalDegreeToDms(journal, 1e30).text(), u"0");
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // A text that is no number is 0 after the one 数转数 message; the conversions add none.
@@ -260,18 +252,18 @@ TEST_F(AngleTest, NoNumberIsZeroAfterTheToCalcValueMessage) {
     const auto check = [&](const char* routine, const CalcValue& r) {
         SCOPED_TRACE(routine);
         EXPECT_EQ(r.text(), u"0");
-        EXPECT_EQ(journal().errorCount, 1);
-        EXPECT_EQ(journal().messageLog, expected + q(u"\r\n"));
-        ResetJournal();
+        EXPECT_EQ(journal.errorCount, 1);
+        EXPECT_EQ(journal.messageLog, expected + q(u"\r\n"));
+        ResetJournal(journal);
     };
-    check("DmsToDecimalDegree", DmsToDecimalDegree(q(u" abc "), box));
-    check("DmsToRadian", DmsToRadian(q(u" abc "), box));
-    check("DecimalDegreeToDms", DecimalDegreeToDms(q(u" abc ")));
+    check("DmsToDecimalDegree", DmsToDecimalDegree(journal, q(u" abc ")));
+    check("DmsToRadian", DmsToRadian(journal, q(u" abc ")));
+    check("DecimalDegreeToDms", DecimalDegreeToDms(journal, q(u" abc ")));
     for (AngleUnit unit : {AngleUnit::Radian, AngleUnit::Dms, AngleUnit::DecimalDegree}) {
-        CurrentAngleUnit() = unit;
-        check("AngleToRadian", AngleToRadian(q(u" abc "), box));
+        unit = unit;
+        check("AngleToRadian", AngleToRadian(journal, q(u" abc "), unit));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_TRUE(journal.notices.empty());
 }
 
 // No argument that 数转数 lets through makes these fail, so their journal texts are pinned here.

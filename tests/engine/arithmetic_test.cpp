@@ -7,7 +7,7 @@ namespace cesuan {
 namespace {
 
 using Kind = CalcValue::Kind;
-using Routine = CalcValue (*)(const CalcValue&, const CalcValue&);
+using Routine = CalcValue (*)(CalcErrorJournal&, const CalcValue&, const CalcValue&);
 
 class ArithmeticTest : public JournalTest {};
 
@@ -47,23 +47,23 @@ TEST_F(ArithmeticTest, DecimalFirstThenDouble) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetJournal();
-        const CalcValue r = c.routine(q(c.x), q(c.y));
+        ResetJournal(journal);
+        const CalcValue r = c.routine(journal, q(c.x), q(c.y));
         EXPECT_EQ(r.kind(), c.kind);
         EXPECT_EQ(r.text(), QString::fromUtf16(c.result));
-        EXPECT_EQ(journal().doubleFallbackCount, c.fallbacks);
-        EXPECT_EQ(journal().reliableDigits, c.fallbacks ? 15 : 29);
-        EXPECT_EQ(journal().errorCount, 0);
+        EXPECT_EQ(journal.doubleFallbackCount, c.fallbacks);
+        EXPECT_EQ(journal.reliableDigits, c.fallbacks ? 15 : 29);
+        EXPECT_EQ(journal.errorCount, 0);
     }
 }
 
 TEST_F(ArithmeticTest, MixedValueForms) {
     // A double in range takes part as the decimal of its 15 digits.
-    EXPECT_EQ(MultiplyTwo(0.1, 3).text(), u"0.3");
-    EXPECT_EQ(AddTwo(1.0 / 3, 0).text(), u"0.333333333333333");
-    EXPECT_EQ(journal().doubleFallbackCount, 0);
+    EXPECT_EQ(MultiplyTwo(journal, 0.1, 3).text(), u"0.3");
+    EXPECT_EQ(AddTwo(journal, 1.0 / 3, 0).text(), u"0.333333333333333");
+    EXPECT_EQ(journal.doubleFallbackCount, 0);
     // A double beyond the range makes the step a double step.
-    EXPECT_EQ(AddTwo(1e30, Decimal96(1)).kind(), Kind::Double);
+    EXPECT_EQ(AddTwo(journal, 1e30, Decimal96(1)).kind(), Kind::Double);
 }
 
 TEST_F(ArithmeticTest, FailuresLogTheirOperands) {
@@ -87,13 +87,13 @@ TEST_F(ArithmeticTest, FailuresLogTheirOperands) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetJournal();
-        const CalcValue r = c.routine(q(c.x), q(c.y));
+        ResetJournal(journal);
+        const CalcValue r = c.routine(journal, q(c.x), q(c.y));
         EXPECT_TRUE(r.isEmpty());
-        EXPECT_EQ(journal().errorCount, c.errors);
-        EXPECT_EQ(journal().lastMessage, QString::fromUtf16(c.message));
+        EXPECT_EQ(journal.errorCount, c.errors);
+        EXPECT_EQ(journal.lastMessage, QString::fromUtf16(c.message));
     }
-    EXPECT_EQ(journal().firstMessage,
+    EXPECT_EQ(journal.firstMessage,
               q(u"  进行[Quv数转数]运算时， abc 数值超出计算范围，我无法计算！返回数值用[空值]表示。"));
 }
 
@@ -105,33 +105,33 @@ TEST_F(ArithmeticTest, RemainderHasTheSignOfTheDividend) {
         {u"0.7", u"0.2", u"0.1"},
     };
     for (const Case& c : cases) {
-        ResetJournal();
-        EXPECT_EQ(RemainderTwo(q(c.x), q(c.y)).text(), QString::fromUtf16(c.r))
+        ResetJournal(journal);
+        EXPECT_EQ(RemainderTwo(journal, q(c.x), q(c.y)).text(), QString::fromUtf16(c.r))
             << QString::fromUtf16(c.x).toStdString() << " \\ " << QString::fromUtf16(c.y).toStdString();
-        EXPECT_EQ(journal().errorCount, 0);
+        EXPECT_EQ(journal.errorCount, 0);
     }
 }
 
 TEST_F(ArithmeticTest, RemainderByZeroWorksOnTheEmptyQuotient) {
-    EXPECT_EQ(RemainderTwo(q(u"10"), q(u"0")).text(), u"10");
-    EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_EQ(journal().firstMessage,
+    EXPECT_EQ(RemainderTwo(journal, q(u"10"), q(u"0")).text(), u"10");
+    EXPECT_EQ(journal.errorCount, 1);
+    EXPECT_EQ(journal.firstMessage,
               q(u"  进行[Quv两数商]运算时， 10/0 数值超出计算范围，我无法计算！返回数值用 [空值] 表示。"));
 }
 
 TEST_F(ArithmeticTest, RemainderOfAQuotientInExponentForm) {
     // 1E+30 / 7 is a double in exponent form: its integer part cannot rebuild the
     // multiple of 7, so the remainder comes from the two doubles.
-    const CalcValue r = RemainderTwo(q(u"1E+30"), q(u"7"));
+    const CalcValue r = RemainderTwo(journal, q(u"1E+30"), q(u"7"));
     ASSERT_TRUE(r.isDouble());
     EXPECT_EQ(r.doubleValue(), std::fmod(1e30, 7.0));
     EXPECT_GE(r.doubleValue(), 0);
     EXPECT_LT(r.doubleValue(), 7);
-    EXPECT_EQ(journal().reliableDigits, 15);
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.reliableDigits, 15);
+    EXPECT_EQ(journal.errorCount, 0);
 
-    ResetJournal();
-    EXPECT_EQ(RemainderTwo(q(u"-1E+30"), q(u"7")).doubleValue(), std::fmod(-1e30, 7.0));
+    ResetJournal(journal);
+    EXPECT_EQ(RemainderTwo(journal, q(u"-1E+30"), q(u"7")).doubleValue(), std::fmod(-1e30, 7.0));
 }
 
 TEST(IsZeroValue, AllForms) {

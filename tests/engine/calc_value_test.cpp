@@ -57,60 +57,60 @@ TEST_F(ToCalcValueTest, DecimalRangeAndFallback) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
-        ResetJournal();
-        const CalcValue v = ToCalcValue(q(c.in));
+        ResetJournal(journal);
+        const CalcValue v = ToCalcValue(journal, q(c.in));
         EXPECT_EQ(v.kind(), c.kind);
         EXPECT_EQ(v.text(), QString::fromUtf16(c.text));
-        EXPECT_EQ(journal().doubleFallbackCount, c.fallbacks);
-        EXPECT_EQ(journal().reliableDigits, c.fallbacks ? 15 : 29);
-        EXPECT_EQ(journal().errorCount, 0);
+        EXPECT_EQ(journal.doubleFallbackCount, c.fallbacks);
+        EXPECT_EQ(journal.reliableDigits, c.fallbacks ? 15 : 29);
+        EXPECT_EQ(journal.errorCount, 0);
     }
 }
 
 TEST_F(ToCalcValueTest, ValuesKeepTheirForm) {
-    EXPECT_EQ(ToCalcValue(0.1).kind(), Kind::Decimal);  // a double in range becomes its 15 digits
-    EXPECT_EQ(ToCalcValue(1.0 / 3).text(), u"0.333333333333333");
-    EXPECT_EQ(ToCalcValue(1e-40).kind(), Kind::Double);
-    EXPECT_EQ(ToCalcValue(Decimal96::fromParts(7, 0, false)).text(), u"7");
-    EXPECT_EQ(journal().doubleFallbackCount, 1);
+    EXPECT_EQ(ToCalcValue(journal, 0.1).kind(), Kind::Decimal);  // a double in range becomes its 15 digits
+    EXPECT_EQ(ToCalcValue(journal, 1.0 / 3).text(), u"0.333333333333333");
+    EXPECT_EQ(ToCalcValue(journal, 1e-40).kind(), Kind::Double);
+    EXPECT_EQ(ToCalcValue(journal, Decimal96::fromParts(7, 0, false)).text(), u"7");
+    EXPECT_EQ(journal.doubleFallbackCount, 1);
     // The largest decimal lies beyond the bound as a double.
-    EXPECT_EQ(ToCalcValue(Decimal96::max()).kind(), Kind::Double);
+    EXPECT_EQ(ToCalcValue(journal, Decimal96::max()).kind(), Kind::Double);
 }
 
 TEST_F(ToCalcValueTest, NoNumberLogsAndGivesTextZero) {
     const QString message = q(u"  进行[Quv数转数]运算时， abc 数值超出计算范围，我无法计算！返回数值用[空值]表示。");
-    const CalcValue v = ToCalcValue(q(u" abc "));
+    const CalcValue v = ToCalcValue(journal, q(u" abc "));
     EXPECT_EQ(v.kind(), Kind::Text);
     EXPECT_EQ(v.text(), u"0");
-    EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_EQ(journal().firstMessage, message);
-    EXPECT_EQ(journal().lastMessage, message);
-    EXPECT_EQ(journal().messageLog, message + q(u"\r\n"));
+    EXPECT_EQ(journal.errorCount, 1);
+    EXPECT_EQ(journal.firstMessage, message);
+    EXPECT_EQ(journal.lastMessage, message);
+    EXPECT_EQ(journal.messageLog, message + q(u"\r\n"));
 
     for (const char16_t* bad : {u"1e400", u"1,5", u"--1", u"1e", u".", u"1.2.3", u"1 2"}) {
-        ResetJournal();
-        EXPECT_EQ(ToCalcValue(q(bad)).text(), u"0") << QString::fromUtf16(bad).toStdString();
-        EXPECT_EQ(journal().errorCount, 1);
+        ResetJournal(journal);
+        EXPECT_EQ(ToCalcValue(journal, q(bad)).text(), u"0") << QString::fromUtf16(bad).toStdString();
+        EXPECT_EQ(journal.errorCount, 1);
     }
-    ResetJournal();
-    EXPECT_FALSE(journal().firstMessage.isEmpty()) << "a reset keeps the first message";
+    ResetJournal(journal);
+    EXPECT_FALSE(journal.firstMessage.isEmpty()) << "a reset keeps the first message";
 }
 
 TEST_F(ToCalcValueTest, ResetKeepsFirstMessageUntilNextFailure) {
-    ToCalcValue(q(u"x1"));
-    ToCalcValue(q(u"x2"));
-    EXPECT_EQ(journal().errorCount, 2);
-    EXPECT_TRUE(journal().firstMessage.contains(u" x1 "));
-    EXPECT_TRUE(journal().lastMessage.contains(u" x2 "));
-    EXPECT_EQ(journal().messageLog.count(q(u"\r\n")), 2);
+    ToCalcValue(journal, q(u"x1"));
+    ToCalcValue(journal, q(u"x2"));
+    EXPECT_EQ(journal.errorCount, 2);
+    EXPECT_TRUE(journal.firstMessage.contains(u" x1 "));
+    EXPECT_TRUE(journal.lastMessage.contains(u" x2 "));
+    EXPECT_EQ(journal.messageLog.count(q(u"\r\n")), 2);
 
-    ResetJournal();
-    EXPECT_EQ(journal().errorCount, 0);
-    EXPECT_EQ(journal().lastMessage, u"");
-    EXPECT_EQ(journal().messageLog, u"");
-    EXPECT_TRUE(journal().firstMessage.contains(u" x1 "));
-    ToCalcValue(q(u"x3"));
-    EXPECT_TRUE(journal().firstMessage.contains(u" x3 "));
+    ResetJournal(journal);
+    EXPECT_EQ(journal.errorCount, 0);
+    EXPECT_EQ(journal.lastMessage, u"");
+    EXPECT_EQ(journal.messageLog, u"");
+    EXPECT_TRUE(journal.firstMessage.contains(u" x1 "));
+    ToCalcValue(journal, q(u"x3"));
+    EXPECT_TRUE(journal.firstMessage.contains(u" x3 "));
 }
 
 TEST(NumberTextRoutines, CountExponentMarks) {

@@ -41,11 +41,11 @@ TEST_F(PowerTest, DecimalAndDoublePaths) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.x).toStdString() + "^" + QString::fromUtf16(c.y).toStdString());
-        ResetJournal();
-        const CalcValue r = PowerOf(q(c.x), q(c.y));
+        ResetJournal(journal);
+        const CalcValue r = PowerOf(journal, q(c.x), q(c.y));
         EXPECT_EQ(r.kind(), c.kind);
         EXPECT_EQ(r.text(), QString::fromUtf16(c.want));
-        EXPECT_EQ(journal().reliableDigits, c.reliable);
+        EXPECT_EQ(journal.reliableDigits, c.reliable);
     }
 }
 
@@ -53,54 +53,54 @@ TEST_F(PowerTest, Failures) {
     struct Case { CalcValue x, y; const char16_t* message; };
     const Case cases[] = {
         {q(u"0"), q(u"-1"), u"0^-1 乘方计算超出本程序计算范围！返回 [空值] 。"},
-        {q(u"-8"), DivideTwo(1, 3), u"-8^0.3333333333333333333333333333 乘方计算超出本程序计算范围！返回 [空值] 。"},
+        {q(u"-8"), DivideTwo(journal, 1, 3), u"-8^0.3333333333333333333333333333 乘方计算超出本程序计算范围！返回 [空值] 。"},
         {q(u" 10 "), q(u"400"), u"10^400 乘方计算超出本程序计算范围！返回 [空值] 。"},
         {q(u"1E+300"), q(u"2"), u"1E+300^2 乘方计算超出本程序计算范围！返回 [空值] 。"},
     };
     for (const Case& c : cases) {
-        ResetJournal();
-        EXPECT_TRUE(PowerOf(c.x, c.y).isEmpty());
-        EXPECT_EQ(journal().errorCount, 1);
-        EXPECT_EQ(journal().firstMessage, QString::fromUtf16(c.message));
+        ResetJournal(journal);
+        EXPECT_TRUE(PowerOf(journal, c.x, c.y).isEmpty());
+        EXPECT_EQ(journal.errorCount, 1);
+        EXPECT_EQ(journal.firstMessage, QString::fromUtf16(c.message));
     }
 }
 
 TEST_F(PowerTest, HugeExponentsFinishAtOnce) {
     // Ten million rounds of the doubling scheme would freeze the window.
-    const CalcValue r = PowerOf(q(u"1.0000001"), q(u"100000000"));
+    const CalcValue r = PowerOf(journal, q(u"1.0000001"), q(u"100000000"));
     ASSERT_TRUE(r.isDecimal());
     using Exact = boost::multiprecision::number<boost::multiprecision::cpp_dec_float<60>>;
     const Exact exact = boost::multiprecision::pow(Exact("1.0000001"), 100000000);  // 22026.4547815773...
     EXPECT_LT(abs(Exact(r.decimal().toStdString()) - exact), Exact("1e-15"));
-    EXPECT_EQ(PowerOf(q(u"0.5"), q(u"1E+20")).text(), u"0");
-    EXPECT_EQ(PowerOf(q(u"1"), q(u"1E+20")).text(), u"1");
-    EXPECT_EQ(PowerOf(q(u"-1"), q(u"79228162514264337593543950")).text(), u"1");
+    EXPECT_EQ(PowerOf(journal, q(u"0.5"), q(u"1E+20")).text(), u"0");
+    EXPECT_EQ(PowerOf(journal, q(u"1"), q(u"1E+20")).text(), u"1");
+    EXPECT_EQ(PowerOf(journal, q(u"-1"), q(u"79228162514264337593543950")).text(), u"1");
 }
 
 TEST_F(PowerTest, TinyPowerWithNegativeExponentTakesTheDouble) {
     // 0.001^9.5 rounds to 0 in 28 places; its reciprocal 3.16E+28 is still a number.
-    const CalcValue r = PowerOf(q(u"0.001"), q(u"-9.5"));
+    const CalcValue r = PowerOf(journal, q(u"0.001"), q(u"-9.5"));
     ASSERT_TRUE(r.isDouble());
     EXPECT_EQ(r.text(), u"3.16227766016838E+28");
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(PowerTest, SquareRoot) {
-    EXPECT_EQ(SquareRoot(q(u"4")).text(), u"2");
-    EXPECT_EQ(journal().reliableDigits, 29);  // an exact root leaves it alone
-    EXPECT_EQ(SquareRoot(q(u"2")).text(), u"1.4142135623730950488016887242");
-    EXPECT_EQ(journal().reliableDigits, 28);
-    EXPECT_EQ(SquareRoot(q(u"0")).text(), u"0");
-    EXPECT_EQ(SquareRoot(q(u"0.0000000000000000000000000001")).text(), u"0.00000000000001");
+    EXPECT_EQ(SquareRoot(journal, q(u"4")).text(), u"2");
+    EXPECT_EQ(journal.reliableDigits, 29);  // an exact root leaves it alone
+    EXPECT_EQ(SquareRoot(journal, q(u"2")).text(), u"1.4142135623730950488016887242");
+    EXPECT_EQ(journal.reliableDigits, 28);
+    EXPECT_EQ(SquareRoot(journal, q(u"0")).text(), u"0");
+    EXPECT_EQ(SquareRoot(journal, q(u"0.0000000000000000000000000001")).text(), u"0.00000000000001");
     // The double's root of the largest decimal is 2^48, whose square overflows: that is
     // "not exact", and the iteration goes on.
-    EXPECT_EQ(SquareRoot(q(u"79228162514264337593543950335")).text(), u"281474976710656");
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(SquareRoot(journal, q(u"79228162514264337593543950335")).text(), u"281474976710656");
+    EXPECT_EQ(journal.errorCount, 0);
 
     for (const char16_t* bad : {u"-4", u"abc", u"1E+30"}) {
-        ResetJournal();
-        EXPECT_TRUE(SquareRoot(q(bad)).isEmpty());
-        EXPECT_EQ(journal().firstMessage, q(u"  进行[开平方]运算时， ") + QString::fromUtf16(bad) +
+        ResetJournal(journal);
+        EXPECT_TRUE(SquareRoot(journal, q(bad)).isEmpty());
+        EXPECT_EQ(journal.firstMessage, q(u"  进行[开平方]运算时， ") + QString::fromUtf16(bad) +
                                               q(u" 数值超出计算范围，无法表示！返回数值用 [空值] 表示。"));
     }
 }

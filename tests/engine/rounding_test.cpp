@@ -32,17 +32,17 @@ TEST_F(RoundingTest, RoundHalfUpAwayFromZero) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.x).toStdString() + " to " + std::to_string(c.n));
-        const CalcValue r = RoundHalfUp(q(c.x), c.n);
+        const CalcValue r = RoundHalfUp(journal, q(c.x), c.n);
         EXPECT_EQ(r.kind(), c.kind);
         EXPECT_EQ(r.text(), QString::fromUtf16(c.want));
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(RoundingTest, PlacesAreClampedTo28) {
     const CalcValue third = *Decimal96::fromText(std::string_view("0.3333333333333333333333333333"));
-    EXPECT_EQ(RoundHalfUp(third, 35).text(), RoundHalfUp(third, 28).text());
-    EXPECT_EQ(RoundHalfUp(q(u"0.12345678901234567890123456785"), 27).text(),
+    EXPECT_EQ(RoundHalfUp(journal, third, 35).text(), RoundHalfUp(journal, third, 28).text());
+    EXPECT_EQ(RoundHalfUp(journal, q(u"0.12345678901234567890123456785"), 27).text(),
               u"0.123456789012345678901234568");
 }
 
@@ -58,7 +58,7 @@ TEST_F(RoundingTest, IntegerPartText) {
         {u"", u"0"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(IntegerPartText(q(c.x)), QString::fromUtf16(c.want)) << QString::fromUtf16(c.x).toStdString();
+        EXPECT_EQ(IntegerPartText(journal, q(c.x)), QString::fromUtf16(c.want)) << QString::fromUtf16(c.x).toStdString();
 }
 
 TEST_F(RoundingTest, FractionDigitsText) {
@@ -70,7 +70,7 @@ TEST_F(RoundingTest, FractionDigitsText) {
         {u"1E+30", u"0"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FractionDigitsText(q(c.x)), QString::fromUtf16(c.want)) << QString::fromUtf16(c.x).toStdString();
+        EXPECT_EQ(FractionDigitsText(journal, q(c.x)), QString::fromUtf16(c.want)) << QString::fromUtf16(c.x).toStdString();
 }
 
 TEST(DisplayWidth, GbkBytesPerCharacter) {

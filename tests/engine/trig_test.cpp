@@ -11,7 +11,7 @@ namespace cesuan {
 namespace {
 
 using Exact = boost::multiprecision::cpp_dec_float_50;
-using Routine = CalcValue (*)(const CalcValue&);
+using Routine = CalcValue (*)(CalcErrorJournal&, const CalcValue&);
 
 const Exact kUnit("1e-28");  // one unit of the 28th decimal place
 
@@ -26,7 +26,8 @@ Exact exact(const CalcValue& v) { return Exact(v.decimal().toStdString()); }
 
 // The argument as the routines reduce it: the decimal remainder by the decimal 2π.
 Exact engineRemainder(const CalcValue& x) {
-    return exact(RemainderTwo(ToCalcValue(x), q(u"6.2831853071795864769252867666")).toDecimal().value());
+    CalcErrorJournal journal;
+    return exact(RemainderTwo(journal, ToCalcValue(journal, x), q(u"6.2831853071795864769252867666")).toDecimal().value());
 }
 
 class TrigTest : public JournalTest {};
@@ -53,12 +54,12 @@ TEST_F(TrigTest, ExactPointsAreReturnedAsTheyAre) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetJournal();
-        const CalcValue r = c.routine(c.x);
+        ResetJournal(journal);
+        const CalcValue r = c.routine(journal, c.x);
         ASSERT_TRUE(r.isDecimal());
         EXPECT_EQ(r.text(), QString::fromUtf16(c.want));
-        EXPECT_EQ(journal().reliableDigits, 29);  // exact: nothing to vouch less for
-        EXPECT_EQ(journal().errorCount, 0);
+        EXPECT_EQ(journal.reliableDigits, 29);  // exact: nothing to vouch less for
+        EXPECT_EQ(journal.errorCount, 0);
     }
 }
 
@@ -83,23 +84,23 @@ TEST_F(TrigTest, NearTheExactPoints) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetJournal();
-        const CalcValue r = c.routine(q(c.x));
+        ResetJournal(journal);
+        const CalcValue r = c.routine(journal, q(c.x));
         ASSERT_TRUE(r.isDecimal());
         EXPECT_EQ(r.text(), QString::fromUtf16(c.want));
-        EXPECT_EQ(journal().reliableDigits, 27);
-        EXPECT_EQ(journal().errorCount, 0);
+        EXPECT_EQ(journal.reliableDigits, 27);
+        EXPECT_EQ(journal.errorCount, 0);
     }
 }
 
 TEST_F(TrigTest, SineOfOne) {
-    const CalcValue r = DecimalSin(q(u"1"));
+    const CalcValue r = DecimalSin(journal, q(u"1"));
     ASSERT_TRUE(r.isDecimal());
     EXPECT_EQ(r.text(), u"0.8414709848078965066525023216");
     EXPECT_LE(abs(exact(r) - sin(Exact(1))), kUnit);
-    EXPECT_EQ(journal().reliableDigits, 27);
-    EXPECT_EQ(journal().doubleFallbackCount, 0);
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.reliableDigits, 27);
+    EXPECT_EQ(journal.doubleFallbackCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // The digits are those of the procedure worked through in exact arithmetic, rounded to the
@@ -139,8 +140,8 @@ TEST_F(TrigTest, AllFourFunctionsAcrossTheQuadrants) {
         const std::string name = QString::fromUtf16(c.x).toStdString();
         SCOPED_TRACE(name);
         const Exact x(name);
-        const CalcValue s = DecimalSin(q(c.x)), co = DecimalCos(q(c.x)), t = DecimalTan(q(c.x)),
-                        ct = DecimalCot(q(c.x));
+        const CalcValue s = DecimalSin(journal, q(c.x)), co = DecimalCos(journal, q(c.x)), t = DecimalTan(journal, q(c.x)),
+                        ct = DecimalCot(journal, q(c.x));
         ASSERT_TRUE(s.isDecimal() && co.isDecimal() && t.isDecimal() && ct.isDecimal());
         EXPECT_EQ(s.text(), QString::fromUtf16(c.sin));
         EXPECT_EQ(co.text(), QString::fromUtf16(c.cos));
@@ -151,7 +152,7 @@ TEST_F(TrigTest, AllFourFunctionsAcrossTheQuadrants) {
         EXPECT_LE(abs(exact(t) - tan(x)), quotientBound(tan(x)));
         EXPECT_LE(abs(exact(ct) - 1 / tan(x)), quotientBound(1 / tan(x)));
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // For k turns the remainder is off by k times the 2π constant's rounding (4.1E-29 each)
@@ -169,7 +170,7 @@ TEST_F(TrigTest, ThousandsOfRadians) {
     for (const Case& c : cases) {
         const std::string name = QString::fromUtf16(c.x).toStdString();
         SCOPED_TRACE(name);
-        const CalcValue s = DecimalSin(q(c.x)), co = DecimalCos(q(c.x));
+        const CalcValue s = DecimalSin(journal, q(c.x)), co = DecimalCos(journal, q(c.x));
         ASSERT_TRUE(s.isDecimal() && co.isDecimal());
         EXPECT_EQ(s.text(), QString::fromUtf16(c.sin));
         EXPECT_EQ(co.text(), QString::fromUtf16(c.cos));
@@ -187,23 +188,23 @@ TEST_F(TrigTest, RandomArgumentsStayWithinTheSeriesBound) {
     for (int i = 0; i < 3000; ++i) {
         const Exact x = Exact(std::to_string(draw(rng))) / Exact("1e18");  // -7 .. 7, 18 places
         const std::string text = x.str(18, std::ios_base::fixed);
-        const CalcValue s = DecimalSin(QString::fromStdString(text));
-        const CalcValue c = DecimalCos(QString::fromStdString(text));
+        const CalcValue s = DecimalSin(journal, QString::fromStdString(text));
+        const CalcValue c = DecimalCos(journal, QString::fromStdString(text));
         ASSERT_TRUE(s.isDecimal() && c.isDecimal()) << text;
         EXPECT_LE(abs(exact(s) - sin(x)), kSeriesBound) << text;
         EXPECT_LE(abs(exact(c) - cos(x)), kSeriesBound) << text;
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // 1E+30 is beyond the decimal range: the remainder is taken in double and brought back
 // through its 15 digits, so the sine is only as good as that remainder.
 TEST_F(TrigTest, ArgumentBeyondTheDecimalRange) {
-    const CalcValue r = DecimalSin(q(u"1E+30"));
+    const CalcValue r = DecimalSin(journal, q(u"1E+30"));
     ASSERT_TRUE(r.isDecimal());
-    EXPECT_EQ(journal().reliableDigits, 15);
-    EXPECT_GT(journal().doubleFallbackCount, 0);
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.reliableDigits, 15);
+    EXPECT_GT(journal.doubleFallbackCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
     EXPECT_LE(abs(exact(r) - sin(engineRemainder(q(u"1E+30")))), kSeriesBound);
 }
 
@@ -224,10 +225,10 @@ TEST_F(TrigTest, ReliableDigits) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetJournal();
-        CapReliableDigits(c.before);
-        ASSERT_TRUE(DecimalSin(q(c.x)).isDecimal());
-        EXPECT_EQ(journal().reliableDigits, c.after);
+        ResetJournal(journal);
+        CapReliableDigits(journal, c.before);
+        ASSERT_TRUE(DecimalSin(journal, q(c.x)).isDecimal());
+        EXPECT_EQ(journal.reliableDigits, c.after);
     }
 }
 
@@ -252,11 +253,11 @@ TEST_F(TrigTest, PolesFail) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.x).toStdString());
-        ResetJournal();
-        EXPECT_TRUE(c.routine(q(c.x)).isEmpty());
-        EXPECT_EQ(journal().errorCount, 1);
-        EXPECT_EQ(journal().firstMessage, QString::fromUtf16(c.message));
-        EXPECT_EQ(journal().messageLog, QString::fromUtf16(c.message) + QStringLiteral("\r\n"));
+        ResetJournal(journal);
+        EXPECT_TRUE(c.routine(journal, q(c.x)).isEmpty());
+        EXPECT_EQ(journal.errorCount, 1);
+        EXPECT_EQ(journal.firstMessage, QString::fromUtf16(c.message));
+        EXPECT_EQ(journal.messageLog, QString::fromUtf16(c.message) + QStringLiteral("\r\n"));
     }
 }
 
@@ -282,20 +283,20 @@ TEST_F(TrigTest, ArgumentThatIsNoNumber) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.x).toStdString());
-        ResetJournal();
-        EXPECT_TRUE(c.routine(q(c.x)).isEmpty());
-        EXPECT_EQ(journal().errorCount, 2);
-        EXPECT_EQ(journal().firstMessage, QString::fromUtf16(c.conversion));
-        EXPECT_EQ(journal().lastMessage, QString::fromUtf16(c.message));
-        EXPECT_EQ(journal().messageLog,
+        ResetJournal(journal);
+        EXPECT_TRUE(c.routine(journal, q(c.x)).isEmpty());
+        EXPECT_EQ(journal.errorCount, 2);
+        EXPECT_EQ(journal.firstMessage, QString::fromUtf16(c.conversion));
+        EXPECT_EQ(journal.lastMessage, QString::fromUtf16(c.message));
+        EXPECT_EQ(journal.messageLog,
                   QString::fromUtf16(c.conversion) + QStringLiteral("\r\n") + QString::fromUtf16(c.message) + QStringLiteral("\r\n"));
     }
 
     // The empty text converts to 0 without a failure, like everywhere in the engine.
-    ResetJournal();
-    EXPECT_EQ(DecimalSin(q(u"")).text(), u"0");
-    EXPECT_EQ(DecimalCos(q(u"")).text(), u"1");
-    EXPECT_EQ(journal().errorCount, 0);
+    ResetJournal(journal);
+    EXPECT_EQ(DecimalSin(journal, q(u"")).text(), u"0");
+    EXPECT_EQ(DecimalCos(journal, q(u"")).text(), u"1");
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 }  // namespace

@@ -25,15 +25,15 @@ TEST_F(DecomposeTest, AdjacentOperatorsCountEveryPlaceAndLogOneMessage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        ResetJournal();
-        Journal().firstMessage = q(u"上次计算的消息");  // left from an earlier calculation
-        const QString out = DecomposeFormula(q(c.in));
-        EXPECT_EQ(journal().errorCount, c.count);
+        ResetJournal(journal);
+        journal.firstMessage = q(u"上次计算的消息");  // left from an earlier calculation
+        const QString out = DecomposeFormula(journal, q(c.in));
+        EXPECT_EQ(journal.errorCount, c.count);
         if (c.count == 0) continue;
         EXPECT_EQ(out, q(u" ") + q(c.in).toLower() + q(u" "));  // padded, nothing inserted
-        EXPECT_EQ(journal().lastMessage, q(kAdjacent));
-        EXPECT_EQ(journal().firstMessage, q(kAdjacent));
-        EXPECT_EQ(journal().messageLog, q(kAdjacent) + q(u"\r\n"));
+        EXPECT_EQ(journal.lastMessage, q(kAdjacent));
+        EXPECT_EQ(journal.firstMessage, q(kAdjacent));
+        EXPECT_EQ(journal.messageLog, q(kAdjacent) + q(u"\r\n"));
     }
 }
 
@@ -68,9 +68,9 @@ TEST_F(DecomposeTest, ImpliedMultiplicationAndSpacing) {
         {u"sin30", u" sin30 "},
     };
     for (const Case& c : cases) {
-        ResetJournal();
-        EXPECT_EQ(DecomposeFormula(q(c.in)), q(c.want)) << q(c.in).toStdString();
-        EXPECT_EQ(journal().errorCount, 0) << q(c.in).toStdString();
+        ResetJournal(journal);
+        EXPECT_EQ(DecomposeFormula(journal, q(c.in)), q(c.want)) << q(c.in).toStdString();
+        EXPECT_EQ(journal.errorCount, 0) << q(c.in).toStdString();
     }
 }
 
@@ -88,27 +88,27 @@ TEST_F(DecomposeTest, BracketErrorsAreLoggedOnceAndTheSpacedTextReturned) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        ResetJournal();
-        EXPECT_EQ(DecomposeFormula(q(c.in)), q(c.out));
-        EXPECT_EQ(journal().errorCount, 1);
-        EXPECT_EQ(journal().firstMessage, q(c.message));
-        EXPECT_EQ(journal().lastMessage, q(c.message));
-        EXPECT_EQ(journal().messageLog, q(c.message) + q(u"\r\n"));
+        ResetJournal(journal);
+        EXPECT_EQ(DecomposeFormula(journal, q(c.in)), q(c.out));
+        EXPECT_EQ(journal.errorCount, 1);
+        EXPECT_EQ(journal.firstMessage, q(c.message));
+        EXPECT_EQ(journal.lastMessage, q(c.message));
+        EXPECT_EQ(journal.messageLog, q(c.message) + q(u"\r\n"));
     }
     for (const char16_t* fine : {u"(1+2)", u"((1+2)*3)", u"(1)+(2)", u"sin(cos(0))"}) {
-        ResetJournal();
-        DecomposeFormula(q(fine));
-        EXPECT_EQ(journal().errorCount, 0) << q(fine).toStdString();
+        ResetJournal(journal);
+        DecomposeFormula(journal, q(fine));
+        EXPECT_EQ(journal.errorCount, 0) << q(fine).toStdString();
     }
 }
 
 TEST_F(DecomposeTest, EmptyFormulaGivesZeroAndLogsNothing) {
     for (const char16_t* in : {u"", u"   ", u"空算式错误", u"  空算式错误 "}) {
-        EXPECT_EQ(DecomposeFormula(q(in)), u"0");
-        EXPECT_EQ(SimplifyFormula(q(in)), u"0");
+        EXPECT_EQ(DecomposeFormula(journal, q(in)), u"0");
+        EXPECT_EQ(SimplifyFormula(journal, q(in)), u"0");
     }
-    EXPECT_EQ(journal().errorCount, 0);
-    EXPECT_TRUE(journal().messageLog.isEmpty());
+    EXPECT_EQ(journal.errorCount, 0);
+    EXPECT_TRUE(journal.messageLog.isEmpty());
 }
 
 TEST(CheckBrackets, DriverAndDecompositionRanges) {
@@ -133,13 +133,13 @@ TEST(CheckBrackets, DriverAndDecompositionRanges) {
 }
 
 TEST_F(DecomposeTest, LogBracketErrorTexts) {
-    LogBracketError(BracketError::None);
-    EXPECT_EQ(journal().errorCount, 0);
-    LogBracketError(BracketError::Order);
-    LogBracketError(BracketError::Pairing);
-    EXPECT_EQ(journal().errorCount, 2);
-    EXPECT_EQ(journal().firstMessage, u" 算式--括号顺序--错误,请修改。");
-    EXPECT_EQ(journal().messageLog, u" 算式--括号顺序--错误,请修改。\r\n 算式--括号无法配对--错误,请修改。\r\n");
+    LogBracketError(journal, BracketError::None);
+    EXPECT_EQ(journal.errorCount, 0);
+    LogBracketError(journal, BracketError::Order);
+    LogBracketError(journal, BracketError::Pairing);
+    EXPECT_EQ(journal.errorCount, 2);
+    EXPECT_EQ(journal.firstMessage, u" 算式--括号顺序--错误,请修改。");
+    EXPECT_EQ(journal.messageLog, u" 算式--括号顺序--错误,请修改。\r\n 算式--括号无法配对--错误,请修改。\r\n");
 }
 
 TEST_F(DecomposeTest, SimplifyFormula) {
@@ -150,8 +150,8 @@ TEST_F(DecomposeTest, SimplifyFormula) {
         {u"\u30005\u3000+\u3000+3", u"5+3"},
         {u"\u3000", u""},       // not empty when trimmed; nothing left after the blanks go
     };
-    for (const Case& c : cases) EXPECT_EQ(SimplifyFormula(q(c.in)), q(c.want)) << q(c.in).toStdString();
-    EXPECT_EQ(journal().errorCount, 0);
+    for (const Case& c : cases) EXPECT_EQ(SimplifyFormula(journal, q(c.in)), q(c.want)) << q(c.in).toStdString();
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(DecomposeTest, GarbageAndLongInputsNeitherCrashNorStall) {
@@ -165,12 +165,12 @@ TEST_F(DecomposeTest, GarbageAndLongInputsNeitherCrashNorStall) {
     };
     for (int n = 0; n < 2000; ++n) {
         const QString in = randomText(int(rng.bounded(1, 30)));
-        ResetJournal();
-        const QString out = DecomposeFormula(in);
+        ResetJournal(journal);
+        const QString out = DecomposeFormula(journal, in);
         ASSERT_TRUE(out == u"0" || (out.startsWith(u' ') && out.endsWith(u' '))) << in.toStdString();
-        ResetJournal();
-        DecomposeFormula(NormaliseFormula(in));
-        SimplifyFormula(in);
+        ResetJournal(journal);
+        DecomposeFormula(journal, NormaliseFormula(in));
+        SimplifyFormula(journal, in);
     }
 
     const QString inputs[] = {
@@ -184,19 +184,19 @@ TEST_F(DecomposeTest, GarbageAndLongInputsNeitherCrashNorStall) {
     QElapsedTimer timer;
     timer.start();
     for (const QString& in : inputs) {
-        ResetJournal();
-        DecomposeFormula(in);
-        SimplifyFormula(in);
+        ResetJournal(journal);
+        DecomposeFormula(journal, in);
+        SimplifyFormula(journal, in);
     }
-    ResetJournal();
-    EXPECT_EQ(DecomposeFormula(inputs[0]).size(), 2 + (5000 * 4 - 1) + 2 * (5000 * 2 - 1));  // 2 * π * 2 ...
-    EXPECT_EQ(journal().errorCount, 0);
-    ResetJournal();
-    DecomposeFormula(inputs[3]);
-    EXPECT_EQ(journal().errorCount, 0);
-    ResetJournal();
-    DecomposeFormula(inputs[4]);
-    EXPECT_EQ(journal().errorCount, 1 + 2 * 9999);
+    ResetJournal(journal);
+    EXPECT_EQ(DecomposeFormula(journal, inputs[0]).size(), 2 + (5000 * 4 - 1) + 2 * (5000 * 2 - 1));  // 2 * π * 2 ...
+    EXPECT_EQ(journal.errorCount, 0);
+    ResetJournal(journal);
+    DecomposeFormula(journal, inputs[3]);
+    EXPECT_EQ(journal.errorCount, 0);
+    ResetJournal(journal);
+    DecomposeFormula(journal, inputs[4]);
+    EXPECT_EQ(journal.errorCount, 1 + 2 * 9999);
     EXPECT_LT(timer.elapsed(), 2000);
 }
 

@@ -1,18 +1,14 @@
 #include "evaluator/evaluate.h"
-#include "evaluator/settings.h"
+#include "evaluator/operand_scan.h"
 #include "tests/support/journal_fixture.h"
 
 namespace cesuan {
 namespace {
 
-class EvaluateTest : public JournalTest {
+class EvaluateTest : public testing::Test {
 protected:
-    void SetUp() override {
-        JournalTest::SetUp();
-        DecimalPlaces() = 15;
-    }
-    void TearDown() override { DecimalPlaces() = 15; }
-    RecordingMessageBox box;
+    CalcContext context;  // 15 places, radians, r..z = 1..9
+    CalcErrorJournal& journal = context.journal;
 };
 
 struct TextCase {
@@ -41,50 +37,50 @@ TEST_F(EvaluateTest, FlatPrecedenceAndSigns) {
     };
     for (const TextCase& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
-        ResetJournal();
-        EXPECT_EQ(EvaluateFlat(QString::fromUtf16(c.in), box), QString::fromUtf16(c.out));
-        EXPECT_EQ(journal().errorCount, 0);
+        ResetJournal(journal);
+        EXPECT_EQ(EvaluateFlat(context, QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
+        EXPECT_EQ(journal.errorCount, 0);
     }
 }
 
 TEST_F(EvaluateTest, FlatFailures) {
-    EXPECT_EQ(EvaluateFlat(q(u"5/0"), box), u"1");
-    EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_EQ(journal().firstMessage, q(u" 5/0   除数为0错误！请修改算式后计算。"));
+    EXPECT_EQ(EvaluateFlat(context, q(u"5/0")), u"1");
+    EXPECT_EQ(journal.errorCount, 1);
+    EXPECT_EQ(journal.firstMessage, q(u" 5/0   除数为0错误！请修改算式后计算。"));
 
-    ResetJournal();
-    EXPECT_EQ(EvaluateFlat(q(u"5\\0"), box), u"5");  // the remainder's own division fails
-    EXPECT_EQ(journal().firstMessage,
+    ResetJournal(journal);
+    EXPECT_EQ(EvaluateFlat(context, q(u"5\\0")), u"5");  // the remainder's own division fails
+    EXPECT_EQ(journal.firstMessage,
               q(u"  进行[Quv两数商]运算时， 5/0 数值超出计算范围，我无法计算！返回数值用 [空值] 表示。"));
 
-    ResetJournal();
-    EvaluateFlat(q(u"1.2.3+1"), box);
+    ResetJournal(journal);
+    EvaluateFlat(context, q(u"1.2.3+1"));
     // The scanner's error and failure, then the sum of what it returned fails as well.
-    EXPECT_EQ(journal().errorCount, 3);
-    EXPECT_TRUE(journal().messageLog.startsWith(
+    EXPECT_EQ(journal.errorCount, 3);
+    EXPECT_TRUE(journal.messageLog.startsWith(
         q(u"1.2.3 表达式--小数点数太多--错误！请修改算式后计算。\r\n"
           u"  进行[向前取数字]运算时， 1.2.3+1 数值超出计算范围，我无法计算！返回错误数值。\r\n")));
-    EXPECT_EQ(journal().firstMessage,
+    EXPECT_EQ(journal.firstMessage,
               q(u"  进行[向前取数字]运算时， 1.2.3+1 数值超出计算范围，我无法计算！返回错误数值。"));
 
     // Once the journal holds a failure, nothing more is evaluated.
-    EXPECT_EQ(EvaluateFlat(q(u"1+1"), box), u"1");
-    EXPECT_EQ(journal().errorCount, 3);
+    EXPECT_EQ(EvaluateFlat(context, q(u"1+1")), u"1");
+    EXPECT_EQ(journal.errorCount, 3);
 }
 
 TEST_F(EvaluateTest, Scanners) {
-    EXPECT_EQ(ScanOperandBefore(q(u" 12.5e-3*4 "), 8), u"12.5e-3");
-    EXPECT_EQ(ScanOperandBefore(q(u" -2^2 "), 3), u"-2");      // after a blank: unary
-    EXPECT_EQ(ScanOperandBefore(q(u"3-2^2"), 3), u"2");        // after a digit: binary
-    EXPECT_EQ(ScanOperandBefore(q(u"2*-3^2"), 4), u"-3");
-    EXPECT_EQ(ScanOperandBefore(q(u"1E+30*2"), 5), u"1e+30");
-    EXPECT_EQ(ScanOperandBefore(q(u"x 5"), 3), u"5");         // a blank after digits ends it
-    EXPECT_EQ(ScanOperandAfter(q(u"2*-3.5+1"), 3), u"-3.5");
-    EXPECT_EQ(ScanOperandAfter(q(u"2e5"), 1), u"2e5");
-    EXPECT_EQ(ScanOperandAfter(q(u"2e-5*3"), 1), u"2e-5");
-    EXPECT_EQ(ScanOperandAfter(q(u"  7+1"), 1), u"  7");
-    EXPECT_EQ(ScanOperandAfter(q(u"5-3"), 1), u"5");
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(ScanOperandBefore(journal, q(u" 12.5e-3*4 "), 8), u"12.5e-3");
+    EXPECT_EQ(ScanOperandBefore(journal, q(u" -2^2 "), 3), u"-2");      // after a blank: unary
+    EXPECT_EQ(ScanOperandBefore(journal, q(u"3-2^2"), 3), u"2");        // after a digit: binary
+    EXPECT_EQ(ScanOperandBefore(journal, q(u"2*-3^2"), 4), u"-3");
+    EXPECT_EQ(ScanOperandBefore(journal, q(u"1E+30*2"), 5), u"1e+30");
+    EXPECT_EQ(ScanOperandBefore(journal, q(u"x 5"), 3), u"5");         // a blank after digits ends it
+    EXPECT_EQ(ScanOperandAfter(journal, q(u"2*-3.5+1"), 3), u"-3.5");
+    EXPECT_EQ(ScanOperandAfter(journal, q(u"2e5"), 1), u"2e5");
+    EXPECT_EQ(ScanOperandAfter(journal, q(u"2e-5*3"), 1), u"2e-5");
+    EXPECT_EQ(ScanOperandAfter(journal, q(u"  7+1"), 1), u"  7");
+    EXPECT_EQ(ScanOperandAfter(journal, q(u"5-3"), 1), u"5");
+    EXPECT_EQ(journal.errorCount, 0);
 
     struct Failure { bool before; const char16_t* s; qsizetype at; const char16_t* log; };
     const Failure failures[] = {
@@ -103,11 +99,11 @@ TEST_F(EvaluateTest, Scanners) {
     };
     for (const Failure& f : failures) {
         SCOPED_TRACE(QString::fromUtf16(f.s).toStdString());
-        ResetJournal();
+        ResetJournal(journal);
         const QString s = QString::fromUtf16(f.s);
-        f.before ? ScanOperandBefore(s, f.at) : ScanOperandAfter(s, f.at);
-        EXPECT_EQ(journal().errorCount, 1);
-        EXPECT_EQ(journal().messageLog, QString::fromUtf16(f.log));
+        f.before ? ScanOperandBefore(journal, s, f.at) : ScanOperandAfter(journal, s, f.at);
+        EXPECT_EQ(journal.errorCount, 1);
+        EXPECT_EQ(journal.messageLog, QString::fromUtf16(f.log));
     }
 }
 
@@ -131,10 +127,10 @@ TEST_F(EvaluateTest, FormulasWithBrackets) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
-        ResetJournal();
-        DecimalPlaces() = c.places;
-        EXPECT_EQ(EvaluateFormula(QString::fromUtf16(c.in), box), QString::fromUtf16(c.out));
-        EXPECT_EQ(journal().errorCount, 0);
+        ResetJournal(journal);
+        context.settings.decimalPlaces = c.places;
+        EXPECT_EQ(EvaluateFormula(context, QString::fromUtf16(c.in)), QString::fromUtf16(c.out));
+        EXPECT_EQ(journal.errorCount, 0);
     }
 }
 
@@ -149,15 +145,15 @@ TEST_F(EvaluateTest, FormulaFailures) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
-        ResetJournal();
-        EXPECT_EQ(EvaluateFormula(QString::fromUtf16(c.in), box), u"error");
-        EXPECT_EQ(journal().errorCount, c.errors);
-        EXPECT_EQ(journal().firstMessage, QString::fromUtf16(c.first));
-        EXPECT_EQ(journal().lastMessage, QString::fromUtf16(c.last));
+        ResetJournal(journal);
+        EXPECT_EQ(EvaluateFormula(context, QString::fromUtf16(c.in)), u"error");
+        EXPECT_EQ(journal.errorCount, c.errors);
+        EXPECT_EQ(journal.firstMessage, QString::fromUtf16(c.first));
+        EXPECT_EQ(journal.lastMessage, QString::fromUtf16(c.last));
     }
     // A journal with failures: "error" at once, nothing logged.
-    EXPECT_EQ(EvaluateFormula(q(u"1+1"), box), u"error");
-    EXPECT_EQ(journal().errorCount, 2);
+    EXPECT_EQ(EvaluateFormula(context, q(u"1+1")), u"error");
+    EXPECT_EQ(journal.errorCount, 2);
 }
 
 }  // namespace

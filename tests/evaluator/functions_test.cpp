@@ -1,25 +1,21 @@
 #include "angles/angle_units.h"
 #include "engine/calc_value.h"
+#include "evaluator/calculate.h"
 #include "evaluator/format_result.h"
-#include "evaluator/settings.h"
-#include "tests/evaluator/calculate.h"
 #include "tests/support/journal_fixture.h"
 
 namespace cesuan {
 namespace {
 
-class FunctionsTest : public JournalTest {
+class FunctionsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        JournalTest::SetUp();
-        DecimalPlaces() = 15;
-        CurrentAngleUnit() = AngleUnit::Radian;
+    // The formula computed as the compute button does, in the unit.
+    CalcOutcome calculate(AngleUnit unit, const char16_t* formula) {
+        context.settings.angleUnit = unit;
+        return Calculate(context, QString::fromUtf16(formula));
     }
-    void TearDown() override {
-        DecimalPlaces() = 15;
-        CurrentAngleUnit() = AngleUnit::Radian;
-    }
-    RecordingMessageBox box;
+    CalcContext context;
+    const CalcErrorJournal& journal = context.journal;
 };
 
 struct Case {
@@ -36,9 +32,10 @@ TEST_F(FunctionsTest, ValuesInEveryUnit) {
         {AngleUnit::Dms, u"cos90", u"0", 29},
         {AngleUnit::DecimalDegree, u"2sin30", u"1", 27},
         {AngleUnit::DecimalDegree, u"arcsin1", u"90", 15},
-        {AngleUnit::Radian, u"arcsin1", u"1.570796326794897", 15},
-        // The inverse functions carry 15 digits: 0.785398163397448 rad is just below 45°.
-        {AngleUnit::Dms, u"arctan1", u"44.595999999999994", 15},
+        // The inverse functions carry 15 digits (the result is cut there and marked 约数):
+        // 0.785398163397448 rad is just below 45°, 44.595999999999994 before the cut.
+        {AngleUnit::Radian, u"arcsin1", u"1.57079632679489", 15},
+        {AngleUnit::Dms, u"arctan1", u"44.5959999999999", 15},
         {AngleUnit::Radian, u"lg100", u"2", 15},
         {AngleUnit::Radian, u"ln(ε)", u"1", 15},
         {AngleUnit::Radian, u"sh0", u"0", 29},
@@ -63,13 +60,12 @@ TEST_F(FunctionsTest, ValuesInEveryUnit) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.formula).toStdString() + " unit " + std::to_string(int(c.unit)));
-        CurrentAngleUnit() = c.unit;
-        const QString result = Calculate(QString::fromUtf16(c.formula), box);
-        EXPECT_EQ(result, QString::fromUtf16(c.result)) << journal().messageLog.toStdString();
-        EXPECT_EQ(journal().reliableDigits, c.reliableDigits);
-        EXPECT_EQ(journal().errorCount, 0);
+        const CalcOutcome outcome = calculate(c.unit, c.formula);
+        EXPECT_EQ(outcome.result, QString::fromUtf16(c.result)) << journal.messageLog.toStdString();
+        EXPECT_EQ(journal.reliableDigits, c.reliableDigits);
+        EXPECT_EQ(journal.errorCount, 0);
+        EXPECT_TRUE(journal.notices.empty());
     }
-    EXPECT_TRUE(box.shown.isEmpty());
 }
 
 TEST_F(FunctionsTest, PolesShowABoxAndGoOn) {
@@ -80,11 +76,9 @@ TEST_F(FunctionsTest, PolesShowABoxAndGoOn) {
         {AngleUnit::Radian, u"cth0", u"cth(x)为无穷大，采用近似计算....1E+28。"},
     };
     for (const Pole& p : poles) {
-        box.shown.clear();
-        CurrentAngleUnit() = p.unit;
-        EXPECT_EQ(Calculate(QString::fromUtf16(p.formula), box), u"10000000000000000000000000000");
-        EXPECT_EQ(journal().errorCount, 0);
-        EXPECT_EQ(box.shown, QStringList{QString::fromUtf16(p.box)});
+        EXPECT_EQ(calculate(p.unit, p.formula).result, u"10000000000000000000000000000");
+        EXPECT_EQ(journal.errorCount, 0);
+        EXPECT_EQ(NoticeTexts(journal.notices), QStringList{QString::fromUtf16(p.box)});
     }
 }
 
@@ -106,10 +100,9 @@ TEST_F(FunctionsTest, FailuresEndInError) {
     };
     for (const Failure& f : failures) {
         SCOPED_TRACE(QString::fromUtf16(f.formula).toStdString());
-        CurrentAngleUnit() = f.unit;
-        EXPECT_EQ(Calculate(QString::fromUtf16(f.formula), box), u"error");
-        EXPECT_EQ(journal().firstMessage, QString::fromUtf16(f.first));
-        EXPECT_TRUE(journal().lastMessage.startsWith(u"  表达式计算过程中，")) << journal().lastMessage.toStdString();
+        EXPECT_EQ(calculate(f.unit, f.formula).result, u"error");
+        EXPECT_EQ(journal.firstMessage, QString::fromUtf16(f.first));
+        EXPECT_TRUE(journal.lastMessage.startsWith(u"  表达式计算过程中，")) << journal.lastMessage.toStdString();
     }
 }
 
@@ -141,15 +134,12 @@ TEST_F(FunctionsTest, HistoryExamplesReproduceTheirReferences) {
          u"479001558.464642617773159716"},
         {18, AngleUnit::Radian, u"示例   r * s * t * u * v * w * x * y * z ", u"362880"},
     };
-    DecimalPlaces() = 28;
+    context.settings.decimalPlaces = 28;
     for (const Example& e : examples) {
         SCOPED_TRACE("slot " + std::to_string(e.slot));
-        CurrentAngleUnit() = e.unit;
-        QString result = Calculate(QString::fromUtf16(e.formula), box);
-        ASSERT_EQ(journal().errorCount, 0) << journal().messageLog.toStdString();
-        if (SignificantDigitCount(result) > journal().reliableDigits)
-            result = TruncateSignificant(result, journal().reliableDigits);
-        EXPECT_EQ(result, QString::fromUtf16(e.reference));
+        const CalcOutcome outcome = calculate(e.unit, e.formula);
+        ASSERT_EQ(journal.errorCount, 0) << journal.messageLog.toStdString();
+        EXPECT_EQ(outcome.result, QString::fromUtf16(e.reference));
     }
 }
 
@@ -169,8 +159,8 @@ TEST(FormatCalcResult, MantissaAndExponent) {
         {u"-0.05", u"-5E-2"},
     };
     for (const Case& c : cases) {
-        ResetJournal();
-        EXPECT_EQ(FormatCalcResult(QString::fromUtf16(c.in)), QString::fromUtf16(c.out))
+        CalcErrorJournal journal;
+        EXPECT_EQ(FormatCalcResult(journal, QString::fromUtf16(c.in)), QString::fromUtf16(c.out))
             << QString::fromUtf16(c.in).toStdString();
     }
 }

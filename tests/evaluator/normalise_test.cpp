@@ -34,7 +34,7 @@ TEST_F(NormaliseTest, TypedFormulas) {
         {u"〈1〉《2》「3」『4』〔5〕〖6〗［7］｛8｝<9>{0}＜1＞[2]", u"(1)*(2)*(3)*(4)*(5)*(6)*(7)*(8)*(9)*(0)*(1)*(2)"},
     };
     for (const Case& c : cases) EXPECT_EQ(NormaliseFormula(q(c.in)), q(c.want)) << q(c.in).toStdString();
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(NormaliseTest, DoubledSymbolsAndEnds) {
@@ -101,7 +101,7 @@ TEST_F(NormaliseTest, CollapseSigns) {
         {u"\U00010400+1", u"\U00010428+1"}, {u"1+2 ", u"1+2"},            {u"1\u3000+2", u"1+2"},
     };
     for (const Case& c : cases) EXPECT_EQ(CollapseSigns(q(c.in)), q(c.want)) << q(c.in).toStdString();
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 QString randomText(QRandomGenerator& rng, int length) {
@@ -131,7 +131,7 @@ TEST_F(NormaliseTest, GarbageGivesFormulaLanguageOnly) {
                      collapsed.contains(u"-+") || collapsed.contains(u' '))
             << in.toStdString();
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(NormaliseTest, LongInputsAreQuick) {

@@ -39,15 +39,14 @@ void ExpectPlane(const PlaneResult& r, const Expected& e) {
 // Z = X + Y + 3: the normal (−1, −1, 1) falls to the south-west; the dip is arctan(√2) =
 // 54.7356103°, 54°44′08.2″; the triangle is equilateral with sides 2√2.
 TEST_F(AttitudeTest, EquilateralTriangleOnAnInclinedPlane) {
-    RecordingMessageBox box;
     PlaneResult r;
-    ASSERT_TRUE(PlaneAttitude(P(u"0", u"2", u"5"), P(u"2", u"0", u"5"), P(u"0", u"0", u"3"), r, box));
+    ASSERT_TRUE(PlaneAttitude(journal, P(u"0", u"2", u"5"), P(u"2", u"0", u"5"), P(u"0", u"0", u"3"), r));
     ExpectPlane(r, {u"-1", u"-1", u"1", u"-3", u"135", u"225", u"54.44082"});
     EXPECT_EQ(r.side12.text(), q(u"2.82843"));
     EXPECT_EQ(r.side23.text(), q(u"2.82843"));
     EXPECT_EQ(r.side13.text(), q(u"2.82843"));
     EXPECT_EQ(r.confidence.text(), q(u"100"));
-    EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_TRUE(journal.notices.empty());
 }
 
 // Hand-worked planes, one row per case of the strike table. Angles: arctan(0.5) =
@@ -91,19 +90,17 @@ TEST_F(AttitudeTest, StrikeDipDirectionAndDipByCase) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingMessageBox box;
         PlaneResult r;
-        ASSERT_TRUE(PlaneAttitude(c.p1, c.p2, c.p3, r, box));
+        ASSERT_TRUE(PlaneAttitude(journal, c.p1, c.p2, c.p3, r));
         ExpectPlane(r, c.want);
-        EXPECT_TRUE(box.shown.isEmpty());
+        EXPECT_TRUE(journal.notices.empty());
     }
 }
 
 // Sides 3, 5 and 4: confidence 100 × (3 + 4 − 5) / 5 = 40.
 TEST_F(AttitudeTest, SidesAndConfidence) {
-    RecordingMessageBox box;
     PlaneResult r;
-    ASSERT_TRUE(PlaneAttitude(P(u"0", u"0", u"5"), P(u"3", u"0", u"5"), P(u"0", u"4", u"5"), r, box));
+    ASSERT_TRUE(PlaneAttitude(journal, P(u"0", u"0", u"5"), P(u"3", u"0", u"5"), P(u"0", u"4", u"5"), r));
     EXPECT_EQ(r.side12.text(), q(u"3"));
     EXPECT_EQ(r.side23.text(), q(u"5"));
     EXPECT_EQ(r.side13.text(), q(u"4"));
@@ -133,21 +130,19 @@ TEST_F(AttitudeTest, DegeneratePointsAreRefusedWithTheirMessage) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingMessageBox box;
+        journal.notices.clear();
         PlaneResult r;
-        EXPECT_FALSE(PlaneAttitude(c.p1, c.p2, c.p3, r, box));
-        EXPECT_EQ(box.shown, QStringList{c.message});
+        EXPECT_FALSE(PlaneAttitude(journal, c.p1, c.p2, c.p3, r));
+        EXPECT_EQ(NoticeTexts(journal.notices), QStringList{c.message});
     }
 }
 
 // Z = X / 3 with X up to 3E10: a = −0.33333333333333 (14 places) puts the constant of the
 // second point at −0.0001 instead of 0; the warning is shown and the result still given.
 TEST_F(AttitudeTest, ImpreciseConstantOnlyWarns) {
-    RecordingMessageBox box;
     PlaneResult r;
-    ASSERT_TRUE(PlaneAttitude(P(u"0", u"0", u"0"), P(u"30000000000", u"0", u"10000000000"), P(u"0", u"1", u"0"), r,
-                              box));
-    EXPECT_EQ(box.shown, QStringList{q(u"根据三点坐标推导出来面体方程式---其常数 d 参数精度误差大于1/10毫米---"
+    ASSERT_TRUE(PlaneAttitude(journal, P(u"0", u"0", u"0"), P(u"30000000000", u"0", u"10000000000"), P(u"0", u"1", u"0"), r));
+    EXPECT_EQ(NoticeTexts(journal.notices), QStringList{q(u"根据三点坐标推导出来面体方程式---其常数 d 参数精度误差大于1/10毫米---"
                                        u"计算结果有少量误差，请参考使用。")});
     EXPECT_EQ(r.a.text(), q(u"-0.33333333333333"));
     EXPECT_EQ(r.strike.text(), q(u"90"));
@@ -178,10 +173,9 @@ TEST_F(AttitudeTest, AgreesWithVectorGeometryOnRandomTriples) {
         const double strike = std::fmod(dipDirection + 90, 180);
 
         SCOPED_TRACE(testing::Message() << "triple " << i);
-        RecordingMessageBox box;
         PlaneResult r;
-        ASSERT_TRUE(PlaneAttitude({text(c[0]), text(c[1]), text(c[2])}, {text(c[3]), text(c[4]), text(c[5])},
-                                  {text(c[6]), text(c[7]), text(c[8])}, r, box));
+        ASSERT_TRUE(PlaneAttitude(journal, {text(c[0]), text(c[1]), text(c[2])}, {text(c[3]), text(c[4]), text(c[5])},
+                                  {text(c[6]), text(c[7]), text(c[8])}, r));
         const auto angularGap = [](double x, double y, double period) {
             const double g = std::fmod(std::abs(x - y), period);
             return std::min(g, period - g);

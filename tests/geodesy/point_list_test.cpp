@@ -8,14 +8,13 @@ namespace {
 
 class PointListTest : public JournalTest {
 protected:
-    QString parse(const QString& text, bool hasSerial) { return ParsePointList(text, hasSerial, list, box); }
+    QString parse(const QString& text, bool hasSerial) { return ParsePointList(journal, text, hasSerial, list); }
     QStringList serials() const {
         QStringList s;
         for (const SurveyPoint& p : list.points) s.append(p.serial);
         return s;
     }
     PointList list;
-    RecordingMessageBox box;
 };
 
 const QString kThreePoints = q(u"A001,4395879.562,40400348.322,23.441\r\n"
@@ -34,8 +33,8 @@ TEST_F(PointListTest, ReadsSerialsAndNumbersAndAlignsTheColumns) {
     EXPECT_EQ(aligned, q(u"A001 ,4395879.562 ,40400348.322 ,23.441 ,\r\n"
                          u" Z02 ,4394571.954 ,40397379.291 ,19.838 ,\r\n"
                          u"  z3 ,4394926.422 ,40397410.355 ,19.851 ,\r\n"));
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(PointListTest, AlignmentPadsNumbersLeftAndHeightsRight) {
@@ -63,7 +62,7 @@ TEST_F(PointListTest, ALetterSerialReadWithoutSerialsBecomesZeroWithAJournalEntr
     EXPECT_EQ(list.points[0].y.text(), q(u"4395879.562"));
     EXPECT_EQ(list.points[0].h.text(), q(u"40400348.322"));
     EXPECT_EQ(list.points[0].extra.text(), q(u"23.441"));
-    EXPECT_EQ(journal().errorCount, 3);
+    EXPECT_EQ(journal.errorCount, 3);
 }
 
 TEST_F(PointListTest, EveryKindOfLineEndEndsALine) {
@@ -100,11 +99,11 @@ TEST_F(PointListTest, LookAlikeCharactersAreMapped) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
-        box.shown.clear();
+        journal.notices.clear();
         parse(q(u"P,") + QString::fromUtf16(c.in) + q(u",0,0"), true);
         ASSERT_EQ(list.count(), 1);
         EXPECT_EQ(list.points[0].x.text(), QString::fromUtf16(c.x));
-        EXPECT_TRUE(box.shown.isEmpty());
+        EXPECT_TRUE(journal.notices.empty());
     }
     // Every separator look-alike splits fields; serials are mapped too.
     for (const char16_t* sep : {u"，", u";", u"；", u"／", u"/"}) {
@@ -125,7 +124,7 @@ TEST_F(PointListTest, RemovedCharactersAreReportedOneBoxEachUpToFive) {
     EXPECT_EQ(list.points[0].serial, q(u"3"));
     EXPECT_EQ(list.points[0].x.text(), q(u"39.41"));
     EXPECT_EQ(list.points[0].y.text(), q(u"117.5"));
-    EXPECT_EQ(box.shown, QStringList({one}));
+    EXPECT_EQ(NoticeTexts(journal.notices), QStringList({one}));
 
     struct Case {
         const char16_t* in;
@@ -140,9 +139,9 @@ TEST_F(PointListTest, RemovedCharactersAreReportedOneBoxEachUpToFive) {
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
-        box.shown.clear();
+        journal.notices.clear();
         parse(QString::fromUtf16(c.in), true);
-        EXPECT_EQ(box.shown, c.boxes);
+        EXPECT_EQ(NoticeTexts(journal.notices), c.boxes);
     }
     EXPECT_EQ(list.points[1].serial, q(u"2"));  // a serial made only of removed characters
     EXPECT_EQ(list.points[1].x.text(), q(u"1"));
@@ -151,10 +150,10 @@ TEST_F(PointListTest, RemovedCharactersAreReportedOneBoxEachUpToFive) {
 TEST_F(PointListTest, ControlCharactersAndAsciiLettersAreKept) {
     parse(q(u"[a]^,1,2,3"), true);
     EXPECT_EQ(list.points[0].serial, q(u"[a]^"));  // "[" to "`" lie between "A" and "z"
-    EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_TRUE(journal.notices.empty());
     parse(q(u"a(b),1,2,3"), true);
     EXPECT_EQ(list.points[0].serial, q(u"ab"));
-    EXPECT_EQ(box.shown.size(), 2);
+    EXPECT_EQ(NoticeTexts(journal.notices).size(), 2);
 }
 
 TEST_F(PointListTest, AShortTextLeavesTheListAsItWas) {

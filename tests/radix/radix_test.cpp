@@ -18,7 +18,6 @@ using boost::multiprecision::cpp_int;
 
 class RadixTest : public JournalTest {
 protected:
-    RecordingMessageBox box;
 };
 
 struct TextCase {
@@ -50,10 +49,10 @@ TEST_F(RadixTest, BinToHexGroupsFourBits) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        EXPECT_EQ(BinToHex(q(c.in), box), q(c.want));
+        EXPECT_EQ(BinToHex(journal, q(c.in)), q(c.want));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(RadixTest, BinToOctGroupsThreeBitsAfterDroppingOneLeadingTripleZero) {
@@ -70,10 +69,10 @@ TEST_F(RadixTest, BinToOctGroupsThreeBitsAfterDroppingOneLeadingTripleZero) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        EXPECT_EQ(BinToOct(q(c.in), box), q(c.want));
+        EXPECT_EQ(BinToOct(journal, q(c.in)), q(c.want));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(RadixTest, HexAndOctDigitsBecomeFixedBitGroups) {
@@ -84,7 +83,7 @@ TEST_F(RadixTest, HexAndOctDigitsBecomeFixedBitGroups) {
     };
     for (const auto& c : hex) {
         SCOPED_TRACE(q(c.in).toStdString());
-        EXPECT_EQ(HexToBin(q(c.in), box), q(c.want));
+        EXPECT_EQ(HexToBin(journal, q(c.in)), q(c.want));
     }
     const TextCase oct[] = {
         {u"17", u"001111"}, {u"1a", u"001"},  // lower case ends the octal walk
@@ -92,10 +91,10 @@ TEST_F(RadixTest, HexAndOctDigitsBecomeFixedBitGroups) {
     };
     for (const auto& c : oct) {
         SCOPED_TRACE(q(c.in).toStdString());
-        EXPECT_EQ(OctToBin(q(c.in), box), q(c.want));
+        EXPECT_EQ(OctToBin(journal, q(c.in)), q(c.want));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(RadixTest, BinToDecSumsPowersOfTwo) {
@@ -110,33 +109,33 @@ TEST_F(RadixTest, BinToDecSumsPowersOfTwo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        const CalcValue v = BinToDec(q(c.in), box);
+        const CalcValue v = BinToDec(journal, q(c.in));
         EXPECT_EQ(v.text(), q(c.want));
     }
     // 2^96 - 1, the decimal maximum; a leading zero changes nothing.
-    EXPECT_EQ(BinToDec(ones96, box).text(), q(u"79228162514264337593543950335"));
-    EXPECT_EQ(BinToDec(u'0' + ones96, box).text(), q(u"79228162514264337593543950335"));
+    EXPECT_EQ(BinToDec(journal, ones96).text(), q(u"79228162514264337593543950335"));
+    EXPECT_EQ(BinToDec(journal, u'0' + ones96).text(), q(u"79228162514264337593543950335"));
     // An empty accepted prefix gives the number 0.
     for (const char16_t* in : {u"", u"2", u"  ", u"a1"}) {
-        const CalcValue v = BinToDec(q(in), box);
+        const CalcValue v = BinToDec(journal, q(in));
         EXPECT_TRUE(v.isDecimal()) << q(in).toStdString();
         EXPECT_EQ(v.text(), q(u"0"));
     }
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // The weights come from PowerOf, which notes double fallbacks and lowers the reliable
 // digits; the conversions leave every journal field but errorCount as it was.
 TEST_F(RadixTest, ConversionsWriteOnlyTheErrorCount) {
-    BinToDec(q(u"0.") + QString(60, u'1'), box);
-    DecToBin(q(u"39614081257132168796771975168.25"), box);
-    BinToDec(QString(97, u'1'), box);  // fails
-    EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_EQ(journal().doubleFallbackCount, 0);
-    EXPECT_EQ(journal().reliableDigits, 29);
-    EXPECT_TRUE(journal().messageLog.isEmpty());
-    EXPECT_TRUE(journal().lastMessage.isEmpty());
+    BinToDec(journal, q(u"0.") + QString(60, u'1'));
+    DecToBin(journal, q(u"39614081257132168796771975168.25"));
+    BinToDec(journal, QString(97, u'1'));  // fails
+    EXPECT_EQ(journal.errorCount, 1);
+    EXPECT_EQ(journal.doubleFallbackCount, 0);
+    EXPECT_EQ(journal.reliableDigits, 29);
+    EXPECT_TRUE(journal.messageLog.isEmpty());
+    EXPECT_TRUE(journal.lastMessage.isEmpty());
 }
 
 TEST_F(RadixTest, DecToBinSubtractsPowersOfTwo) {
@@ -151,31 +150,31 @@ TEST_F(RadixTest, DecToBinSubtractsPowersOfTwo) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        EXPECT_EQ(DecToBin(q(c.in), box).text(), q(c.want));
+        EXPECT_EQ(DecToBin(journal, q(c.in)).text(), q(c.want));
     }
     // The 92nd and last weight is 2E-28 (the halved weights rounded to 28 places).
     const QString bit92 = q(u"0.") + QString(91, u'0') + u'1';
-    EXPECT_EQ(DecToBin(q(u"0.0000000000000000000000000002"), box).text(), bit92);
-    EXPECT_EQ(DecToBin(q(u"-0.0000000000000000000000000003"), box).text(), u'-' + bit92);
+    EXPECT_EQ(DecToBin(journal, q(u"0.0000000000000000000000000002")).text(), bit92);
+    EXPECT_EQ(DecToBin(journal, q(u"-0.0000000000000000000000000003")).text(), u'-' + bit92);
     // 0.1 = 0.000110011..., the repeating 0011 cut after 92 bits with the trailing zero gone.
-    const QString tenth = DecToBin(q(u"0.1"), box).text();
+    const QString tenth = DecToBin(journal, q(u"0.1")).text();
     EXPECT_TRUE(tenth.startsWith(q(u"0.0001100110011001100110011001100110011"))) << tenth.toStdString();
     EXPECT_LE(tenth.size(), 2 + 92);
     // A decimal and a double argument go through their text forms.
-    EXPECT_EQ(DecToBin(Decimal96(12), box).text(), q(u"1100"));
-    EXPECT_EQ(DecToBin(0.25, box).text(), q(u"0.01"));
+    EXPECT_EQ(DecToBin(journal, Decimal96(12)).text(), q(u"1100"));
+    EXPECT_EQ(DecToBin(journal, 0.25).text(), q(u"0.01"));
     // An empty argument gives the number 0.
-    const CalcValue empty = DecToBin(q(u"   "), box);
+    const CalcValue empty = DecToBin(journal, q(u"   "));
     EXPECT_TRUE(empty.isDecimal());
     EXPECT_EQ(empty.text(), q(u"0"));
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // A failure shows the box with the trimmed argument and the two radix words, counts one
 // error without writing a message into the journal, and returns "-1".
 TEST_F(RadixTest, FailedConversionsShowTheirBoxAndReturnMinusOne) {
-    using Conversion = QString (*)(const QString&, MessageBoxService&);
+    using Conversion = QString (*)(CalcErrorJournal&, const QString&);
     struct Case {
         const char* name;
         Conversion convert;
@@ -201,30 +200,30 @@ TEST_F(RadixTest, FailedConversionsShowTheirBoxAndReturnMinusOne) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ResetJournal();
-        box.shown.clear();
-        EXPECT_EQ(c.convert(c.in, box), q(u"-1"));
-        EXPECT_EQ(box.shown, QStringList{q(c.box)});
-        EXPECT_EQ(journal().errorCount, 1);
-        EXPECT_TRUE(journal().messageLog.isEmpty());
+        ResetJournal(journal);
+        journal.notices.clear();
+        EXPECT_EQ(c.convert(journal, c.in), q(u"-1"));
+        EXPECT_EQ(NoticeTexts(journal.notices), QStringList{q(c.box)});
+        EXPECT_EQ(journal.errorCount, 1);
+        EXPECT_TRUE(journal.messageLog.isEmpty());
     }
 
-    ResetJournal();
-    box.shown.clear();
-    EXPECT_EQ(BinToDec(ones97, box).text(), q(u"-1"));  // 2^96 leaves the decimal range
-    EXPECT_EQ(box.shown, QStringList{q(u"把数") + ones97 +
+    ResetJournal(journal);
+    journal.notices.clear();
+    EXPECT_EQ(BinToDec(journal, ones97).text(), q(u"-1"));  // 2^96 leaves the decimal range
+    EXPECT_EQ(NoticeTexts(journal.notices), QStringList{q(u"把数") + ones97 +
                                      q(u"由二进制转换为十进制时，出现超出范围的错误！计算结果无效，请修改数据后再计算。")});
-    EXPECT_EQ(journal().errorCount, 1);
+    EXPECT_EQ(journal.errorCount, 1);
 
     for (const char16_t* in : {u"abc", u"1E30", u"1.2.3"}) {
         SCOPED_TRACE(q(in).toStdString());
-        ResetJournal();
-        box.shown.clear();
-        EXPECT_EQ(DecToBin(q(in), box).text(), q(u"-1"));
-        EXPECT_EQ(box.shown, QStringList{q(u"把数") + q(in) +
+        ResetJournal(journal);
+        journal.notices.clear();
+        EXPECT_EQ(DecToBin(journal, q(in)).text(), q(u"-1"));
+        EXPECT_EQ(NoticeTexts(journal.notices), QStringList{q(u"把数") + q(in) +
                                          q(u"由十进制转换为二进制时，出现超出范围的错误！计算结果无效，请修改数据后再计算。")});
-        EXPECT_EQ(journal().errorCount, 1);
-        EXPECT_TRUE(journal().messageLog.isEmpty());
+        EXPECT_EQ(journal.errorCount, 1);
+        EXPECT_TRUE(journal.messageLog.isEmpty());
     }
 }
 
@@ -240,22 +239,22 @@ TEST_F(RadixTest, BinaryNotInvertsDigitsAndTogglesSign) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        EXPECT_EQ(BinaryNot(q(c.in), box).text(), q(c.want));
+        EXPECT_EQ(BinaryNot(journal, q(c.in)).text(), q(c.want));
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 
     // A number DecToBin cannot read: its box and error, then the NOT of its "-1", which is 0.
-    EXPECT_EQ(BinaryNot(q(u"abc"), box).text(), q(u"0"));
-    EXPECT_EQ(box.shown, QStringList{q(u"把数abc由十进制转换为二进制时，出现超出范围的错误！计算结果无效，请修改数据后再计算。")});
-    EXPECT_EQ(journal().errorCount, 1);
-    ResetJournal();
-    box.shown.clear();
+    EXPECT_EQ(BinaryNot(journal, q(u"abc")).text(), q(u"0"));
+    EXPECT_EQ(NoticeTexts(journal.notices), QStringList{q(u"把数abc由十进制转换为二进制时，出现超出范围的错误！计算结果无效，请修改数据后再计算。")});
+    EXPECT_EQ(journal.errorCount, 1);
+    ResetJournal(journal);
+    journal.notices.clear();
 
     // An empty argument: "-1", one error, no box.
-    EXPECT_EQ(BinaryNot(q(u"  "), box).text(), q(u"-1"));
-    EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_TRUE(journal().messageLog.isEmpty());
+    EXPECT_EQ(BinaryNot(journal, q(u"  ")).text(), q(u"-1"));
+    EXPECT_EQ(journal.errorCount, 1);
+    EXPECT_TRUE(journal.notices.empty());
+    EXPECT_TRUE(journal.messageLog.isEmpty());
 }
 
 TEST_F(RadixTest, CountersReadTheTextBeforeItsExponent) {
@@ -275,11 +274,11 @@ TEST_F(RadixTest, CountersReadTheTextBeforeItsExponent) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        EXPECT_EQ(CountMinusSigns(q(c.in)), c.minus);
-        EXPECT_EQ(CountPoints(q(c.in)), c.points);
-        EXPECT_EQ(DigitCharCount(q(c.in)), c.digits);
+        EXPECT_EQ(CountMinusSigns(journal, q(c.in)), c.minus);
+        EXPECT_EQ(CountPoints(journal, q(c.in)), c.points);
+        EXPECT_EQ(DigitCharCount(journal, q(c.in)), c.digits);
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 TEST_F(RadixTest, StripLeadingMinusDropsOneMinusOfTheTrimmedText) {
@@ -347,16 +346,16 @@ TEST_F(RadixTest, HexAndOctTextsRoundTripToTheSameBinaryValue) {
         const BinaryValue exact = readBinary(b);
         const QString integer = b.section(u'.', 0, 0).remove(u'-');
 
-        const QString hex = BinToHex(b, box);
+        const QString hex = BinToHex(journal, b);
         EXPECT_EQ(readBinary(hex, 4), exact) << hex.toStdString();
         EXPECT_EQ(hex.section(u'.', 0, 0).remove(u'-').size(), (integer.size() + 3) / 4);
-        EXPECT_EQ(readBinary(HexToBin(hex, box)), exact);
+        EXPECT_EQ(readBinary(HexToBin(journal, hex)), exact);
 
-        const QString oct = BinToOct(b, box);
+        const QString oct = BinToOct(journal, b);
         EXPECT_EQ(readBinary(oct, 3), exact) << oct.toStdString();
-        EXPECT_EQ(readBinary(OctToBin(oct, box)), exact);
+        EXPECT_EQ(readBinary(OctToBin(journal, oct)), exact);
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // Every decimal with up to 28 places: the integer bits are the exact binary digits; the
@@ -406,9 +405,9 @@ TEST_F(RadixTest, DecToBinMatchesExactBinaryExpansion) {
             if (!bits.isEmpty()) want += u'.' + bits;
         }
         if (negative) want.prepend(u'-');
-        EXPECT_EQ(DecToBin(text, box).text(), want);
+        EXPECT_EQ(DecToBin(journal, text).text(), want);
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 // Binary texts whose value a decimal holds exactly (integers up to 96 bits; up to 20
@@ -441,16 +440,16 @@ TEST_F(RadixTest, BinToDecIsExactWhereTheDecimalHoldsTheValue) {
             if (digits.back() == '.') digits.pop_back();
         }
         const QString want = QString::fromStdString((negative ? "-" : "") + digits);
-        const QString got = BinToDec(b, box).text();
+        const QString got = BinToDec(journal, b).text();
         EXPECT_EQ(got, want);
         if (!withFraction && v.scaled != 0) {
             QString back = b;
             const qsizetype firstOne = back.indexOf(u'1');
             back.remove(negative ? 1 : 0, firstOne - (negative ? 1 : 0));  // leading zeros go
-            EXPECT_EQ(DecToBin(got, box).text(), back);
+            EXPECT_EQ(DecToBin(journal, got).text(), back);
         }
     }
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(journal.errorCount, 0);
 }
 
 }  // namespace

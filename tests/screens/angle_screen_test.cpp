@@ -7,39 +7,31 @@
 namespace cesuan {
 namespace {
 
-// A fresh journal, a screen whose boxes are recorded, and the angle unit put back.
-class AngleScreenTest : public JournalTest {
+// A screen whose boxes are recorded.
+class AngleScreenTest : public testing::Test {
 protected:
-    void SetUp() override {
-        JournalTest::SetUp();
-        savedUnit_ = CurrentAngleUnit();
-    }
-    void TearDown() override { CurrentAngleUnit() = savedUnit_; }
+    const CalcErrorJournal& journal() const { return screen.journal(); }
 
     RecordingMessageBox box;
     AngleScreen screen{box};
-
-private:
-    AngleUnit savedUnit_ = AngleUnit::Radian;
 };
 
 using Command = void (AngleScreen::*)();
 
 TEST_F(AngleScreenTest, StartsWithEmptyBoxes) {
-    EXPECT_EQ(screen.text1, u"");
-    EXPECT_EQ(screen.text2, u"");
-    EXPECT_EQ(screen.label1, u"原始角度数");
+    EXPECT_EQ(screen.angle, u"");
+    EXPECT_EQ(screen.converted, u"");
+    EXPECT_EQ(screen.angleCaption, u"原始角度数");
 }
 
 TEST_F(AngleScreenTest, DecimalDegreeToRadianMultipliesByTheConstant) {
-    // The screen multiplies by RadiansPerDegree whatever the formula calculator's unit, and
-    // does not take the exact π that the trigonometric functions use for 180 degrees.
-    CurrentAngleUnit() = AngleUnit::Dms;
-    screen.text1 = q(u" 180 ");
+    // The screen multiplies by RadiansPerDegree, and does not take the exact π that the
+    // trigonometric functions use for 180 degrees.
+    screen.angle = q(u" 180 ");
     screen.decimalDegreeToRadian();
-    EXPECT_EQ(screen.text1, u"180");
-    EXPECT_EQ(screen.label1, u"百分度==>弧度");
-    EXPECT_EQ(screen.text2, u"3.141592653589793238462643386");  // 180 × 0.0174532925199432957692369077
+    EXPECT_EQ(screen.angle, u"180");
+    EXPECT_EQ(screen.angleCaption, u"百分度==>弧度");
+    EXPECT_EQ(screen.converted, u"3.141592653589793238462643386");  // 180 × 0.0174532925199432957692369077
 }
 
 TEST_F(AngleScreenTest, EachButtonConvertsAndNamesItself) {
@@ -59,30 +51,30 @@ TEST_F(AngleScreenTest, EachButtonConvertsAndNamesItself) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(q(c.label).toStdString());
-        screen.text1 = q(c.in);
+        screen.angle = q(c.in);
         (screen.*c.command)();
-        EXPECT_EQ(screen.text1, q(c.text1));
-        EXPECT_EQ(screen.label1, q(c.label));
-        EXPECT_EQ(screen.text2, q(c.text2));
+        EXPECT_EQ(screen.angle, q(c.text1));
+        EXPECT_EQ(screen.angleCaption, q(c.label));
+        EXPECT_EQ(screen.converted, q(c.text2));
     }
     EXPECT_TRUE(box.shown.isEmpty());
     EXPECT_EQ(journal().errorCount, 0);
 
-    screen.keyPressedInText1();
-    EXPECT_EQ(screen.label1, u"原始角度数");
+    screen.angleTyped();
+    EXPECT_EQ(screen.angleCaption, u"原始角度数");
 }
 
 TEST_F(AngleScreenTest, SecondsAbove60AreShownInABoxAndTakenAs60) {
-    screen.text1 = q(u"12.3075");
+    screen.angle = q(u"12.3075");
     screen.dmsToDecimalDegree();
-    EXPECT_EQ(screen.text2, u"12.516666666666666666666666667");  // 12°31′
+    EXPECT_EQ(screen.converted, u"12.516666666666666666666666667");  // 12°31′
     ASSERT_EQ(box.shown.size(), 1);
     EXPECT_EQ(box.shown[0],
               q(u"12.3075 度分秒格式的角度数据--[秒] 数据不能大于60！超出后按60计算。请检查是否角度类型选择错误。"));
 
-    screen.text1 = q(u"12.7");
+    screen.angle = q(u"12.7");
     screen.dmsToRadian();
-    EXPECT_EQ(screen.text2, u"0.2268928027592628450000798001");  // 13°
+    EXPECT_EQ(screen.converted, u"0.2268928027592628450000798001");  // 13°
     ASSERT_EQ(box.shown.size(), 2);
     EXPECT_EQ(box.shown[1],
               q(u"12.7 度分秒格式的角度数据--[分秒] 数据不能大于59599999....！超出后按60计算。请检查是否角度类型选择错误。"));
@@ -107,21 +99,21 @@ TEST_F(AngleScreenTest, ExponentFormAndOutOfRangeInputs) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
-        screen.text2 = q(u"stale");
-        screen.text1 = q(c.in);
+        screen.converted = q(u"stale");
+        screen.angle = q(c.in);
         (screen.*c.command)();
-        EXPECT_EQ(screen.text1, q(c.text1));
-        EXPECT_EQ(screen.text2, q(c.text2));
+        EXPECT_EQ(screen.angle, q(c.text1));
+        EXPECT_EQ(screen.converted, q(c.text2));
     }
     EXPECT_TRUE(box.shown.isEmpty());
 }
 
 TEST_F(AngleScreenTest, TextThatIsNoNumberReadsAsZero) {
-    screen.text1 = q(u"abc");
+    screen.angle = q(u"abc");
     screen.dmsToRadian();
-    EXPECT_EQ(screen.text1, u"0");
-    EXPECT_EQ(screen.text2, u"0");
-    EXPECT_EQ(screen.label1, u"度分秒==>弧度");
+    EXPECT_EQ(screen.angle, u"0");
+    EXPECT_EQ(screen.converted, u"0");
+    EXPECT_EQ(screen.angleCaption, u"度分秒==>弧度");
     ASSERT_EQ(journal().errorCount, 1);  // recorded, not shown on this screen
     EXPECT_EQ(journal().lastMessage,
               q(u"  进行[Quv数转数]运算时， abc 数值超出计算范围，我无法计算！返回数值用[空值]表示。"));

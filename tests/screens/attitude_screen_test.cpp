@@ -12,7 +12,7 @@ protected:
     RecordingNavigator navigator;
     AttitudeScreen screen{box, printer, navigator};
 
-    QStringList lines() const { return screen.text2.split(q(u"\r\n")); }
+    QStringList lines() const { return screen.resultText.split(q(u"\r\n")); }
 };
 
 SurveyPoint Pt(const char16_t* serial, const CalcValue& x, const CalcValue& y, const CalcValue& h) {
@@ -20,33 +20,33 @@ SurveyPoint Pt(const char16_t* serial, const CalcValue& x, const CalcValue& y, c
 }
 
 TEST_F(AttitudeScreenTest, StartTexts) {
-    EXPECT_EQ(screen.text1, q(u"A001,4395879.562,40400348.322,23.441\r\n"
+    EXPECT_EQ(screen.pointText, q(u"A001,4395879.562,40400348.322,23.441\r\n"
                               u" Z02,4394571.954,40397379.291,19.838\r\n"
                               u"  z3,4394926.422,40397410.355,19.851\r\n"
                               u"G4,0,2,5\r\n"
                               u"G5,2,0,5\r\n"
                               u"G6,0,0,3"));
-    EXPECT_EQ(screen.combo2Items, QStringList{q(u"0")});
-    EXPECT_EQ(screen.combo2Text, q(u"0"));
-    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为公里网--米"));
-    EXPECT_EQ(screen.command1Caption, q(u"进行计算"));
-    EXPECT_EQ(screen.command2Caption, q(u"打印屏幕"));
-    EXPECT_EQ(screen.command2Tooltip, q(u"安装打印机后才可执行打印功能"));
-    EXPECT_EQ(screen.label1, q(u"已知三点坐标求面体的产状"));
-    EXPECT_EQ(screen.label2, q(u"[序号]，纬度 X，经度 Y，高程 H 值必须采用，分隔数据！每行必须用回车符结束。   "
+    EXPECT_EQ(screen.serialChoices, QStringList{q(u"0")});
+    EXPECT_EQ(screen.chosenSerial, q(u"0"));
+    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
+    EXPECT_EQ(screen.computeCaption, q(u"进行计算"));
+    EXPECT_EQ(screen.printCaption, q(u"打印屏幕"));
+    EXPECT_EQ(screen.printTooltip, q(u"安装打印机后才可执行打印功能"));
+    EXPECT_EQ(screen.heading, q(u"已知三点坐标求面体的产状"));
+    EXPECT_EQ(screen.formatNote, q(u"[序号]，纬度 X，经度 Y，高程 H 值必须采用，分隔数据！每行必须用回车符结束。   "
                                u"输出的角度数据为 90 . 59 59 99 类型 --> 度 . 分 秒 百分秒。"));
-    EXPECT_EQ(screen.label4, q(u"水平上用真北为0度，垂直向用平为0度。"));
-    EXPECT_EQ(screen.label5, q(u"用点号"));
-    EXPECT_EQ(screen.label6, q(u"向下的三个点计算。"));
-    EXPECT_EQ(screen.label7, q(u"面体的产状"));
+    EXPECT_EQ(screen.directionNote, q(u"水平上用真北为0度，垂直向用平为0度。"));
+    EXPECT_EQ(screen.choiceLabel, q(u"用点号"));
+    EXPECT_EQ(screen.choiceNote, q(u"向下的三个点计算。"));
+    EXPECT_EQ(screen.resultHeading, q(u"面体的产状"));
     EXPECT_TRUE(screen.windowTitle.contains(q(u"面体的产状")));
 }
 
 // The plane Z = X + Y + 3 through G4, G5 and G6 of the start list.
 TEST_F(AttitudeScreenTest, ResultTextOfTheStartExample) {
-    screen.combo2Text = q(u"G4");
+    screen.chosenSerial = q(u"G4");
     screen.compute();
-    EXPECT_EQ(screen.text2, q(u"    用序号为  G4  G5  G6  的三点确定面体 。\r\n"
+    EXPECT_EQ(screen.resultText, q(u"    用序号为  G4  G5  G6  的三点确定面体 。\r\n"
                               u"\r\n"
                               u"面体方程式为 a*X + b*Y + c*Z + d = 0 。\r\n"
                               u"    四个参数分别为: \r\n"
@@ -66,7 +66,7 @@ TEST_F(AttitudeScreenTest, ResultTextOfTheStartExample) {
                               u"    可信度接近 100 表示---三点近似成正三角形。\r\n"
                               u"    可信度接近 0 表示---三点近似为一条直线。\r\n"
                               u"备注：角度为 90.59 59 99格式，走向取 0-180 。"));
-    EXPECT_TRUE(screen.text1.startsWith(q(u"A001 ,4395879.562 ,")));  // the aligned list
+    EXPECT_TRUE(screen.pointText.startsWith(q(u"A001 ,4395879.562 ,")));  // the aligned list
     EXPECT_EQ(screen.points.count(), 6);
     EXPECT_TRUE(box.shown.isEmpty());
 }
@@ -87,26 +87,26 @@ TEST_F(AttitudeScreenTest, ChoiceOfTheThreePoints) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(q(c.combo).toStdString());
-        screen.combo2Text = q(c.combo);
+        screen.chosenSerial = q(c.combo);
         screen.compute();
         EXPECT_EQ(lines().value(0), q(c.heading));
     }
 }
 
 TEST_F(AttitudeScreenTest, FewerThanThreePoints) {
-    screen.text1 = q(u"G4,0,2,5\r\nG5,2,0,5");
-    screen.text2 = q(u"before");
+    screen.pointText = q(u"G4,0,2,5\r\nG5,2,0,5");
+    screen.resultText = q(u"before");
     screen.compute();
     EXPECT_EQ(box.shown, QStringList{q(u"点数少于3个，无法完成计算。")});
-    EXPECT_EQ(screen.text2, q(u"before"));
+    EXPECT_EQ(screen.resultText, q(u"before"));
 }
 
 TEST_F(AttitudeScreenTest, PointsOnALine) {
-    screen.text1 = q(u"P1,0,0,0\r\nP2,1,1,0\r\nP3,2,2,0");
-    screen.combo2Text = q(u"P1");
+    screen.pointText = q(u"P1,0,0,0\r\nP2,1,1,0\r\nP3,2,2,0");
+    screen.chosenSerial = q(u"P1");
     screen.compute();
     EXPECT_EQ(box.shown, QStringList{q(u"三点坐标在一条直线上 =====> 数据有误----无法计算面体参数？")});
-    EXPECT_EQ(screen.text2, q(u"    用序号为  P1  P2  P3  的三点确定面体 。\r\n"
+    EXPECT_EQ(screen.resultText, q(u"    用序号为  P1  P2  P3  的三点确定面体 。\r\n"
                               u"\r\n"
                               u"面体方程式为 a*X + b*Y + c*Z + d = 0 。\r\n"
                               u"    四个参数分别为: \r\n"
@@ -123,7 +123,7 @@ TEST_F(AttitudeScreenTest, AttitudeLinesByKindOfPlane) {
                           Pt(u"N3", 100000, 0, q(u"-0.00001"))};
 
     screen.points = vertical;
-    screen.combo2Text = q(u"V1");
+    screen.chosenSerial = q(u"V1");
     screen.computeFromPoints();
     EXPECT_EQ(lines().mid(4, 12), (QStringList{q(u"    a = 0"), q(u"    b = 1"), q(u"    c = 0"), q(u"    d = 0"),
                                                 QString(), q(u"面体产状为垂直 --- 倾角为90度。"),
@@ -133,7 +133,7 @@ TEST_F(AttitudeScreenTest, AttitudeLinesByKindOfPlane) {
     EXPECT_EQ(lines().value(16), q(u"    成果的可信度为： 41.421712  ( 区间 0 - 100 )。"));
 
     screen.points = level;
-    screen.combo2Text = q(u"L1");
+    screen.chosenSerial = q(u"L1");
     screen.computeFromPoints();
     EXPECT_EQ(lines().mid(4, 9), (QStringList{q(u"    a = 0"), q(u"    b = 0"), q(u"    c = 1"), q(u"    d = -5"),
                                                QString(), q(u"面体产状为水平 --- 走向0度、倾向0度、倾角0度。"), QString(),
@@ -141,7 +141,7 @@ TEST_F(AttitudeScreenTest, AttitudeLinesByKindOfPlane) {
     EXPECT_EQ(lines().value(13), q(u"    成果的可信度为： 40  ( 区间 0 - 100 )。"));
 
     screen.points = almostLevel;
-    screen.combo2Text = q(u"N1");
+    screen.chosenSerial = q(u"N1");
     screen.computeFromPoints();
     EXPECT_EQ(lines().mid(4, 9),
               (QStringList{q(u"    a = 0.0000000001"), q(u"    b = 0"), q(u"    c = 1"), q(u"    d = 0"), QString(),
@@ -151,18 +151,18 @@ TEST_F(AttitudeScreenTest, AttitudeLinesByKindOfPlane) {
 }
 
 TEST_F(AttitudeScreenTest, Combo2ListsTheSerialsAndKeepsItsText) {
-    screen.combo2Text = q(u"z3");
-    const QString before = screen.text1;
-    screen.combo2GotFocus();
-    EXPECT_EQ(screen.combo2Items,
+    screen.chosenSerial = q(u"z3");
+    const QString before = screen.pointText;
+    screen.serialChoicesOpened();
+    EXPECT_EQ(screen.serialChoices,
               (QStringList{q(u"0"), q(u"A001"), q(u"Z02"), q(u"z3"), q(u"G4"), q(u"G5"), q(u"G6")}));
-    EXPECT_EQ(screen.combo2Text, q(u"z3"));
-    EXPECT_EQ(screen.text1, before);
+    EXPECT_EQ(screen.chosenSerial, q(u"z3"));
+    EXPECT_EQ(screen.pointText, before);
 }
 
 TEST_F(AttitudeScreenTest, CheckBoxPrintAndOtherScreens) {
-    screen.check1Clicked(false);
-    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为公里网--米"));
+    screen.serialColumnClicked(false);
+    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
     screen.printScreen();
     EXPECT_EQ(printer.printed, 1);
     navigator.missing = {ScreenId::ModuleMenu};

@@ -12,8 +12,10 @@ namespace {
 using Op = BaseCalculatorScreen::Operation;
 using Box = BaseCalculatorScreen::Box;
 
-class BaseCalculatorTest : public JournalTest {
+class BaseCalculatorTest : public testing::Test {
 protected:
+    const CalcErrorJournal& journal() const { return screen.journal(); }
+
     RecordingMessageBox boxes;
     RecordingPrinter printer;
     RecordingWebPageOpener web;
@@ -23,8 +25,8 @@ protected:
     // Radix chosen on empty boxes, then the data typed in.
     static void enter(BaseCalculatorScreen& s, int radix, const char16_t* data1, const char16_t* data2) {
         if (radix != 2) s.radixClicked(radix);
-        s.text1 = q(data1);
-        s.text2 = q(data2);
+        s.data1 = q(data1);
+        s.data2 = q(data2);
     }
     void enter(int radix, const char16_t* data1, const char16_t* data2) { enter(screen, radix, data1, data2); }
 };
@@ -32,9 +34,9 @@ protected:
 TEST_F(BaseCalculatorTest, StartState) {
     EXPECT_EQ(screen.currentRadix, 2);
     EXPECT_EQ(screen.previousRadix, 0);
-    EXPECT_EQ(screen.label4, q(u"加法 +"));
-    EXPECT_TRUE(screen.text1Visible);
-    EXPECT_FALSE(screen.label6Visible);
+    EXPECT_EQ(screen.operationLabel, q(u"加法 +"));
+    EXPECT_TRUE(screen.data1Visible);
+    EXPECT_FALSE(screen.longResultVisible);
     for (int d = 0; d < 16; ++d) EXPECT_EQ(screen.digitKeyEnabled[std::size_t(d)], d < 2) << d;
 }
 
@@ -89,15 +91,14 @@ TEST_F(BaseCalculatorTest, Compute) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.radix << " " << int(c.op) << " "
                                         << q(c.data1).toStdString() << " " << q(c.data2).toStdString());
-        ResetJournal();
         boxes.shown.clear();
         BaseCalculatorScreen s{boxes, printer, web, navigator};
         enter(s, c.radix, c.data1, c.data2);
         s.operationClicked(c.op);
         s.compute();
-        EXPECT_EQ(s.text3, q(c.result));
-        EXPECT_EQ(s.text1, q(c.text1));
-        EXPECT_EQ(s.text2, q(c.text2));
+        EXPECT_EQ(s.result, q(c.result));
+        EXPECT_EQ(s.data1, q(c.text1));
+        EXPECT_EQ(s.data2, q(c.text2));
     }
 }
 
@@ -108,13 +109,13 @@ TEST_F(BaseCalculatorTest, ComputeClearsTheJournalExceptAfterARunTimeFailure) {
     EXPECT_EQ(journal().errorCount, 0);
     // The same failed conversion, then an operand too large for And: the "。" text wins
     // and the journal keeps its count.
-    screen.text1 = q(u"18");
-    screen.text2 = q(u"77777777777");
+    screen.data1 = q(u"18");
+    screen.data2 = q(u"77777777777");
     screen.operationClicked(Op::And);
     screen.compute();
-    EXPECT_EQ(screen.text3, q(u"数据有误或超出计算范围，请修改后再计算。"));
+    EXPECT_EQ(screen.result, q(u"数据有误或超出计算范围，请修改后再计算。"));
     EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_EQ(screen.text1, q(u"-1"));  // the boxes keep what the reading wrote
+    EXPECT_EQ(screen.data1, q(u"-1"));  // the boxes keep what the reading wrote
 }
 
 TEST_F(BaseCalculatorTest, OneThirdInBinary) {
@@ -122,41 +123,41 @@ TEST_F(BaseCalculatorTest, OneThirdInBinary) {
     screen.operationClicked(Op::Divide);
     screen.compute();
     // 0.3333333333333333333333333333 in 92 fraction bits, trailing zeros removed.
-    EXPECT_TRUE(screen.text3.startsWith(q(u"0.010101010101010101010101010101"))) << screen.text3.toStdString();
-    EXPECT_LE(screen.text3.size(), 94);
-    EXPECT_TRUE(screen.label6Visible);
-    EXPECT_EQ(screen.label6, QStringLiteral("计算结果为 %1 位，显示框不能完全显示，敬请注意！").arg(screen.text3.size()));
+    EXPECT_TRUE(screen.result.startsWith(q(u"0.010101010101010101010101010101"))) << screen.result.toStdString();
+    EXPECT_LE(screen.result.size(), 94);
+    EXPECT_TRUE(screen.longResultVisible);
+    EXPECT_EQ(screen.longResultNote, QStringLiteral("计算结果为 %1 位，显示框不能完全显示，敬请注意！").arg(screen.result.size()));
 }
 
 TEST_F(BaseCalculatorTest, LongResultLabel) {
     // 2^35 has 36 binary digits, 2^39 has 40.
     enter(2, u"1", u"0");
-    screen.text1 = q(u"1") + QString(35, QLatin1Char('0'));
+    screen.data1 = q(u"1") + QString(35, QLatin1Char('0'));
     screen.compute();
-    EXPECT_EQ(screen.text3.size(), 36);
-    EXPECT_FALSE(screen.label6Visible);
-    screen.text1 = q(u"1") + QString(39, QLatin1Char('0'));
+    EXPECT_EQ(screen.result.size(), 36);
+    EXPECT_FALSE(screen.longResultVisible);
+    screen.data1 = q(u"1") + QString(39, QLatin1Char('0'));
     screen.compute();
-    EXPECT_TRUE(screen.label6Visible);
-    EXPECT_EQ(screen.label6, q(u"计算结果为 40 位，显示框不能完全显示，敬请注意！"));
+    EXPECT_TRUE(screen.longResultVisible);
+    EXPECT_EQ(screen.longResultNote, q(u"计算结果为 40 位，显示框不能完全显示，敬请注意！"));
     // A run-time failure leaves the label as it was.
     screen.operationClicked(Op::And);
-    screen.text1 = q(u"1") + QString(40, QLatin1Char('0'));  // 2^40: too large for And
+    screen.data1 = q(u"1") + QString(40, QLatin1Char('0'));  // 2^40: too large for And
     screen.compute();
-    EXPECT_EQ(screen.text3, q(u"数据有误或超出计算范围，请修改后再计算。"));
-    EXPECT_TRUE(screen.label6Visible);
+    EXPECT_EQ(screen.result, q(u"数据有误或超出计算范围，请修改后再计算。"));
+    EXPECT_TRUE(screen.longResultVisible);
     screen.operationClicked(Op::Add);
-    screen.text1 = q(u"1");
-    screen.text2 = q(u"1");
+    screen.data1 = q(u"1");
+    screen.data2 = q(u"1");
     screen.compute();
-    EXPECT_FALSE(screen.label6Visible);
+    EXPECT_FALSE(screen.longResultVisible);
 }
 
 TEST_F(BaseCalculatorTest, RadixChangesConvertBothBoxes) {
     screen.radixClicked(10);
-    screen.text1 = q(u"10");
-    screen.text2 = q(u"-2.5");
-    screen.text3 = q(u"old");
+    screen.data1 = q(u"10");
+    screen.data2 = q(u"-2.5");
+    screen.result = q(u"old");
     struct Step { int radix; const char16_t *text1, *text2; };
     const Step steps[] = {
         {2, u"1010", u"-10.1"}, {16, u"A", u"-2.8"}, {8, u"12", u"-02.4"}, {10, u"10", u"-2.5"},
@@ -165,36 +166,44 @@ TEST_F(BaseCalculatorTest, RadixChangesConvertBothBoxes) {
     for (const auto& s : steps) {
         SCOPED_TRACE(s.radix);
         screen.radixClicked(s.radix);
-        EXPECT_EQ(screen.text1, q(s.text1));
-        EXPECT_EQ(screen.text2, q(s.text2));
-        EXPECT_EQ(screen.text3, QString());
+        EXPECT_EQ(screen.data1, q(s.text1));
+        EXPECT_EQ(screen.data2, q(s.text2));
+        EXPECT_EQ(screen.result, QString());
     }
     // The radix already in force converts nothing; it rewrites the explanation only.
-    screen.text1 = q(u"zz");
-    screen.text3 = q(u"keep");
+    screen.data1 = q(u"zz");
+    screen.result = q(u"keep");
     screen.radixClicked(16);
-    EXPECT_EQ(screen.text1, q(u"zz"));
-    EXPECT_EQ(screen.text3, q(u"keep"));
+    EXPECT_EQ(screen.data1, q(u"zz"));
+    EXPECT_EQ(screen.result, q(u"keep"));
     EXPECT_EQ(screen.previousRadix, 16);
     EXPECT_TRUE(boxes.shown.isEmpty());
 }
 
 TEST_F(BaseCalculatorTest, RadixChangeOfEmptyAndFaultyBoxes) {
-    screen.text2 = q(u"1.0.1");
+    screen.data2 = q(u"1.0.1");
     screen.radixClicked(16);
-    EXPECT_EQ(screen.text1, q(u"0"));   // empty comes out as 0
-    EXPECT_EQ(screen.text2, q(u"-1"));  // the conversion failed
+    EXPECT_EQ(screen.data1, q(u"0"));   // empty comes out as 0
+    EXPECT_EQ(screen.data2, q(u"-1"));  // the conversion failed
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0], q(u"把数1.0.1由二进制转换为十六进制时，出现超出范围的错误！计算结果无效，请修改数据后再计算。"));
 }
 
 TEST_F(BaseCalculatorTest, RadixKeysAndExplanations) {
-    Journal().errorCount = 3;
-    Journal().lastMessage = q(u"x");
+    // A run that failed keeps its count in the journal (a binary number beyond the decimal
+    // range, then a division by zero); choosing a radix clears it.
+    screen.data1 = QString(100, u'1');
+    screen.data2 = q(u"0");
+    screen.operationClicked(Op::Divide);
+    screen.compute();
+    ASSERT_EQ(screen.result, q(u"数据有误或超出计算范围，请修改后再计算。"));
+    ASSERT_EQ(journal().errorCount, 1);
+    screen.operationClicked(Op::Add);
+    screen.data1 = screen.data2 = QString();
     screen.radixClicked(8);
     EXPECT_EQ(journal().errorCount, 0);
     EXPECT_EQ(journal().lastMessage, QString());
-    EXPECT_EQ(screen.text4,
+    EXPECT_EQ(screen.explanation,
               q(u"    [八进制]--比较简单，会数 0 - 7 就可以了！书写比较简单、也容易记忆，进行二进制换算比较容易！\r\n"
                 u"    以前为 2进制，当前为 8进制。"));
     struct Case { int radix; int enabledDigits; const char16_t* firstLine; };
@@ -209,7 +218,7 @@ TEST_F(BaseCalculatorTest, RadixKeysAndExplanations) {
         SCOPED_TRACE(c.radix);
         screen.radixClicked(c.radix);
         for (int d = 0; d < 16; ++d) EXPECT_EQ(screen.digitKeyEnabled[std::size_t(d)], d < c.enabledDigits) << d;
-        EXPECT_EQ(screen.text4, q(c.firstLine) + QStringLiteral("\r\n    以前为 %1进制，当前为 %2进制。").arg(previous).arg(c.radix));
+        EXPECT_EQ(screen.explanation, q(c.firstLine) + QStringLiteral("\r\n    以前为 %1进制，当前为 %2进制。").arg(previous).arg(c.radix));
         previous = c.radix;
     }
 }
@@ -218,28 +227,28 @@ TEST_F(BaseCalculatorTest, OperationLabelsAndExplanations) {
     const char16_t* labels[] = {u"加法 +", u"减法 -", u"乘法 *", u"除法 /", u"乘方 ^", u"求余数\\",
                                 u"与 And", u"或 Or", u"非 Not", u"异或 Xor", u"与非 AndNot", u"或非  OrNot"};
     for (int i = 0; i < 12; ++i) {
-        screen.text3 = q(u"x");
+        screen.result = q(u"x");
         screen.operationClicked(Op(i));
-        EXPECT_EQ(screen.label4, q(labels[i]));
-        EXPECT_EQ(screen.text1Visible, Op(i) != Op::Not);
-        EXPECT_EQ(screen.text3, QString());
+        EXPECT_EQ(screen.operationLabel, q(labels[i]));
+        EXPECT_EQ(screen.data1Visible, Op(i) != Op::Not);
+        EXPECT_EQ(screen.result, QString());
     }
     const QString tail = q(u"\r\n原始数据最好采用正整数，否则虽有实际意义，但可能不是你想得到的结果。"
                            u"\r\n其它进制的逻辑计算都化为二进制，进行逻辑运算得到结果后，再转回原进制。");
     screen.operationClicked(Op::And);
-    EXPECT_EQ(screen.text4, q(u"逻辑运算--[与 And]：当两个数位都为[真]才输出[真]，有一个为[假]就输出[假]。\r\n"
+    EXPECT_EQ(screen.explanation, q(u"逻辑运算--[与 And]：当两个数位都为[真]才输出[真]，有一个为[假]就输出[假]。\r\n"
                               u"    例如：0  1 ==> 0        1  0 ==> 0        0  0 ==> 0 \r\n"
                               u"    例如：1  1 ==> 1        （0代表假，1代表真）。") + tail);
     screen.operationClicked(Op::Not);
-    EXPECT_EQ(screen.text4, q(u"逻辑运算--[非 Not]：数位为[真]就输出[假]，当数位为[假]就输出[真]。\r\n"
+    EXPECT_EQ(screen.explanation, q(u"逻辑运算--[非 Not]：数位为[真]就输出[假]，当数位为[假]就输出[真]。\r\n"
                               u"例如： 1 <==> 0 （0代表假，1代表真），最前符号位 - <==> 正 。") + tail);
     screen.operationClicked(Op::Xor);
-    EXPECT_EQ(screen.text4, q(u"逻辑运算--[异或 Xor]：两个数位相同就输出[假]，都不同时才输出[真]。\r\n"
+    EXPECT_EQ(screen.explanation, q(u"逻辑运算--[异或 Xor]：两个数位相同就输出[假]，都不同时才输出[真]。\r\n"
                               u"    例如：0  1 ==> 1        1  0 ==> 1      \r\n"
                               u"    例如：1  1 ==> 0        0  0 ==> 0      （0代表假，1代表真）。") + tail);
-    const QString xorText = screen.text4;
+    const QString xorText = screen.explanation;
     screen.operationClicked(Op::Power);  // arithmetic leaves the explanation
-    EXPECT_EQ(screen.text4, xorText);
+    EXPECT_EQ(screen.explanation, xorText);
 }
 
 TEST_F(BaseCalculatorTest, DigitKeyCaretRules) {
@@ -264,23 +273,23 @@ TEST_F(BaseCalculatorTest, DigitKeyCaretRules) {
         SCOPED_TRACE(q(c.want).toStdString());
         if (screen.currentRadix != c.radix) screen.radixClicked(c.radix);
         screen.boxGotFocus(Box::Data1);
-        screen.text1 = q(c.text);
+        screen.data1 = q(c.text);
         screen.boxLostFocus(Box::Data1, c.caret, c.selLength);
         if (c.key == u'.')
             screen.pointKey();
         else
             screen.digitKey(QChar(c.key));
-        EXPECT_EQ(screen.text1, q(c.want));
+        EXPECT_EQ(screen.data1, q(c.want));
         EXPECT_EQ(screen.caret1, c.wantCaret);
         EXPECT_EQ(screen.focusRequest.has_value(), c.focus);
     }
     // After the caret moved to the end, the next digit is appended.
     screen.radixClicked(2);
-    screen.text1 = q(u"-101");
+    screen.data1 = q(u"-101");
     screen.boxLostFocus(Box::Data1, 0, 0);
     screen.digitKey(u'1');
     screen.digitKey(u'1');
-    EXPECT_EQ(screen.text1, q(u"-1011"));
+    EXPECT_EQ(screen.data1, q(u"-1011"));
 }
 
 TEST_F(BaseCalculatorTest, LengthLimits) {
@@ -299,45 +308,45 @@ TEST_F(BaseCalculatorTest, LengthLimits) {
         if (screen.currentRadix != c.radix) screen.radixClicked(c.radix);
         screen.boxGotFocus(c.box);
         const QString text(c.length, QLatin1Char('1'));
-        (c.box == Box::Data1 ? screen.text1 : screen.text2) = text;
+        (c.box == Box::Data1 ? screen.data1 : screen.data2) = text;
         screen.boxLostFocus(c.box, c.length, 0);
-        screen.text3 = q(u"x");
+        screen.result = q(u"x");
         screen.digitKey(u'1');
-        const QString& after = c.box == Box::Data1 ? screen.text1 : screen.text2;
-        EXPECT_EQ(screen.text3, q(c.text3));
-        EXPECT_EQ(after.size(), c.length + (screen.text3.isEmpty() ? 1 : 0));
+        const QString& after = c.box == Box::Data1 ? screen.data1 : screen.data2;
+        EXPECT_EQ(screen.result, q(c.text3));
+        EXPECT_EQ(after.size(), c.length + (screen.result.isEmpty() ? 1 : 0));
     }
     // Decimal: at most 29 digits, but a sign and a point still fit.
     screen.radixClicked(10);
     screen.boxGotFocus(Box::Data1);
-    screen.text1 = q(u"-1.") + QString(27, QLatin1Char('1'));
-    screen.boxLostFocus(Box::Data1, int(screen.text1.size()), 0);
+    screen.data1 = q(u"-1.") + QString(27, QLatin1Char('1'));
+    screen.boxLostFocus(Box::Data1, int(screen.data1.size()), 0);
     screen.digitKey(u'1');
     screen.digitKey(u'1');
-    EXPECT_EQ(screen.text1, q(u"-1.") + QString(28, QLatin1Char('1')));
-    EXPECT_EQ(screen.text3, q(u"第一个数字太长了！"));
+    EXPECT_EQ(screen.data1, q(u"-1.") + QString(28, QLatin1Char('1')));
+    EXPECT_EQ(screen.result, q(u"第一个数字太长了！"));
 }
 
 TEST_F(BaseCalculatorTest, SignPointDeleteAndClearKeys) {
     screen.boxGotFocus(Box::Data2);
-    screen.text2 = q(u" 12 ");
+    screen.data2 = q(u" 12 ");
     screen.boxLostFocus(Box::Data2, 1, 0);
     screen.signKey();
-    EXPECT_EQ(screen.text2, q(u"-12"));
+    EXPECT_EQ(screen.data2, q(u"-12"));
     EXPECT_EQ(screen.caret2, 2);
     EXPECT_EQ(screen.focusRequest, Box::Data2);
     screen.signKey();  // never removes the sign
-    EXPECT_EQ(screen.text2, q(u"-12"));
+    EXPECT_EQ(screen.data2, q(u"-12"));
     EXPECT_EQ(screen.caret2, 2);
 
-    screen.text2 = q(u"1.1");
+    screen.data2 = q(u"1.1");
     screen.boxLostFocus(Box::Data2, 1, 0);
     screen.pointKey();
-    EXPECT_EQ(screen.text2, q(u"1.1"));
+    EXPECT_EQ(screen.data2, q(u"1.1"));
     EXPECT_EQ(screen.focusRequest, Box::Data2);
-    screen.text2 = q(u"11");
+    screen.data2 = q(u"11");
     screen.pointKey();
-    EXPECT_EQ(screen.text2, q(u"1.1"));
+    EXPECT_EQ(screen.data2, q(u"1.1"));
     EXPECT_EQ(screen.caret2, 2);
 
     struct Case { const char16_t* text; int caret, selLength; const char16_t* want; int wantCaret; };
@@ -350,25 +359,25 @@ TEST_F(BaseCalculatorTest, SignPointDeleteAndClearKeys) {
     };
     for (const auto& c : deletes) {
         SCOPED_TRACE(q(c.text).toStdString());
-        screen.text2 = q(c.text);
+        screen.data2 = q(c.text);
         screen.boxLostFocus(Box::Data2, c.caret, c.selLength);
-        screen.text3 = q(u"x");
+        screen.result = q(u"x");
         screen.deleteKey();
-        EXPECT_EQ(screen.text2, q(c.want));
+        EXPECT_EQ(screen.data2, q(c.want));
         EXPECT_EQ(screen.caret2, c.wantCaret);
         EXPECT_EQ(screen.selLength2, 0);
-        EXPECT_EQ(screen.text3, QString());
+        EXPECT_EQ(screen.result, QString());
     }
 
-    screen.text1 = q(u"101");
-    screen.text2 = q(u"11");
+    screen.data1 = q(u"101");
+    screen.data2 = q(u"11");
     screen.boxLostFocus(Box::Data2, 2, 0);
-    screen.text3 = q(u"x");
+    screen.result = q(u"x");
     screen.clearKey();
-    EXPECT_EQ(screen.text1, q(u"101"));
-    EXPECT_EQ(screen.text2, QString());
+    EXPECT_EQ(screen.data1, q(u"101"));
+    EXPECT_EQ(screen.data2, QString());
     EXPECT_EQ(screen.caret2, 0);
-    EXPECT_EQ(screen.text3, QString());
+    EXPECT_EQ(screen.result, QString());
 }
 
 TEST_F(BaseCalculatorTest, OtherCommands) {

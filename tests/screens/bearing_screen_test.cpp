@@ -19,7 +19,7 @@ protected:
     // The rows of Text2, split at " ," and trimmed.
     std::vector<QStringList> rows() const {
         std::vector<QStringList> result;
-        for (const QString& line : screen.text2.split(q(u"\r\n"), Qt::SkipEmptyParts)) {
+        for (const QString& line : screen.resultText.split(q(u"\r\n"), Qt::SkipEmptyParts)) {
             QStringList cells = line.split(q(u" ,"));
             for (QString& c : cells) c = c.trimmed();
             result.push_back(cells);
@@ -42,54 +42,54 @@ double DmsTextToDegrees(const QString& text) {
 }
 
 TEST_F(BearingScreenTest, StartsWithTheWindowTexts) {
-    EXPECT_EQ(screen.text1, q(u"A001,4395879.562,40400348.322,23.441\r\n"
+    EXPECT_EQ(screen.pointText, q(u"A001,4395879.562,40400348.322,23.441\r\n"
                               u" Z02,4394571.954,40397379.291,19.838\r\n"
                               u"  z3,4394926.422,40397410.355,19.851"));
-    EXPECT_TRUE(screen.check1);
-    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为公里网--米"));
-    EXPECT_EQ(screen.combo2Items, QStringList({q(u"0")}));
-    EXPECT_EQ(screen.combo2Text, q(u"0"));
-    EXPECT_EQ(screen.command1Caption, q(u"进行计算"));
-    EXPECT_EQ(screen.command2Caption, q(u"打印屏幕"));
-    EXPECT_EQ(screen.command2Tooltip, q(u"安装打印机后才可执行打印功能"));
-    EXPECT_EQ(screen.label1, q(u"计算两点间距离和方位"));
-    EXPECT_EQ(screen.label2, q(u"[序号]，纬度 X，经度 Y，高程 H 值必须采用，分隔数据！每行必须用回车符结束。   "
+    EXPECT_TRUE(screen.serialColumn);
+    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
+    EXPECT_EQ(screen.serialChoices, QStringList({q(u"0")}));
+    EXPECT_EQ(screen.chosenSerial, q(u"0"));
+    EXPECT_EQ(screen.computeCaption, q(u"进行计算"));
+    EXPECT_EQ(screen.printCaption, q(u"打印屏幕"));
+    EXPECT_EQ(screen.printTooltip, q(u"安装打印机后才可执行打印功能"));
+    EXPECT_EQ(screen.heading, q(u"计算两点间距离和方位"));
+    EXPECT_EQ(screen.formatNote, q(u"[序号]，纬度 X，经度 Y，高程 H 值必须采用，分隔数据！每行必须用回车符结束。   "
                                u"输出的角度数据为 90 . 59 59 99 类型 --> 度 . 分 秒 百分秒。"));
-    EXPECT_EQ(screen.label4, q(u"水平上用真北为0度，垂直向用平为0度。"));
-    EXPECT_EQ(screen.label5, q(u"用点号"));
-    EXPECT_EQ(screen.label6, q(u"作为原点计算其它点。"));
-    EXPECT_EQ(screen.label7, q(u"序号  平距(米)   水平角(度)   斜距(米)   仰俯角(度)"));
+    EXPECT_EQ(screen.directionNote, q(u"水平上用真北为0度，垂直向用平为0度。"));
+    EXPECT_EQ(screen.choiceLabel, q(u"用点号"));
+    EXPECT_EQ(screen.choiceNote, q(u"作为原点计算其它点。"));
+    EXPECT_EQ(screen.resultHeading, q(u"序号  平距(米)   水平角(度)   斜距(米)   仰俯角(度)"));
     EXPECT_TRUE(screen.windowTitle.contains(q(u"距离方位")));
 }
 
 TEST_F(BearingScreenTest, CheckBoxCaptionFollowsItsValue) {
-    screen.check1Clicked(false);
-    EXPECT_FALSE(screen.check1);
-    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为经纬度"));
-    screen.check1Clicked(true);
-    EXPECT_EQ(screen.check1Caption, q(u"坐标数据为公里网--米"));
+    screen.serialColumnClicked(false);
+    EXPECT_FALSE(screen.serialColumn);
+    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为经纬度"));
+    screen.serialColumnClicked(true);
+    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
 }
 
 TEST_F(BearingScreenTest, OriginListIsRefilledFromTheSerialsKeepingTheTypedText) {
-    const QString before = screen.text1;
-    screen.combo2Text = q(u"typed");
-    screen.combo2GotFocus();
-    EXPECT_EQ(screen.combo2Items, QStringList({q(u"0"), q(u"A001"), q(u"Z02"), q(u"z3")}));
-    EXPECT_EQ(screen.combo2Text, q(u"typed"));
-    EXPECT_EQ(screen.text1, before);
+    const QString before = screen.pointText;
+    screen.chosenSerial = q(u"typed");
+    screen.serialChoicesOpened();
+    EXPECT_EQ(screen.serialChoices, QStringList({q(u"0"), q(u"A001"), q(u"Z02"), q(u"z3")}));
+    EXPECT_EQ(screen.chosenSerial, q(u"typed"));
+    EXPECT_EQ(screen.pointText, before);
 
-    screen.check1Clicked(false);
-    screen.text1 = q(u"1,2,3\r\n4,5,6");
-    screen.combo2GotFocus();
-    EXPECT_EQ(screen.combo2Items, QStringList({q(u"0"), q(u"1"), q(u"2")}));
+    screen.serialColumnClicked(false);
+    screen.pointText = q(u"1,2,3\r\n4,5,6");
+    screen.serialChoicesOpened();
+    EXPECT_EQ(screen.serialChoices, QStringList({q(u"0"), q(u"1"), q(u"2")}));
 }
 
 TEST_F(BearingScreenTest, StartDataFromA001) {
-    screen.combo2Text = q(u"A001");
+    screen.chosenSerial = q(u"A001");
     screen.compute();
     EXPECT_TRUE(box.shown.isEmpty());
-    EXPECT_EQ(screen.combo2Text, q(u"A001"));
-    EXPECT_TRUE(screen.text1.startsWith(q(u"A001 ,4395879.562 ,40400348.322 ,23.441 ,\r\n Z02 ,")));
+    EXPECT_EQ(screen.chosenSerial, q(u"A001"));
+    EXPECT_TRUE(screen.pointText.startsWith(q(u"A001 ,4395879.562 ,40400348.322 ,23.441 ,\r\n Z02 ,")));
     const auto r = rows();
     ASSERT_EQ(r.size(), 3u);
     EXPECT_EQ(r[0], QStringList({q(u"A001"), q(u"0"), q(u"0"), q(u"0"), q(u"0")}));
@@ -100,7 +100,7 @@ TEST_F(BearingScreenTest, StartDataFromA001) {
 }
 
 TEST_F(BearingScreenTest, CardinalDirectionsAndThePlumbLine) {
-    screen.text1 = q(u"O,100,200,10\r\n"
+    screen.pointText = q(u"O,100,200,10\r\n"
                      u"N,110,200,10\r\n"
                      u"E,100,205,10\r\n"
                      u"S,90,200,10\r\n"
@@ -110,7 +110,7 @@ TEST_F(BearingScreenTest, CardinalDirectionsAndThePlumbLine) {
                      u"NE,103,204,15\r\n"
                      u"SE,97,204,10\r\n"
                      u"NW,103,196,5\r\n");
-    screen.combo2Text = q(u"O");
+    screen.chosenSerial = q(u"O");
     screen.compute();
     ASSERT_TRUE(box.shown.isEmpty());
     const std::vector<QStringList> want = {
@@ -130,10 +130,10 @@ TEST_F(BearingScreenTest, CardinalDirectionsAndThePlumbLine) {
 }
 
 TEST_F(BearingScreenTest, TableColumnsAreRightAligned) {
-    screen.text1 = q(u"A,0,0,0\r\nBB,3,4,0\r\nC,-300,400,0");
-    screen.combo2Text = q(u"A");
+    screen.pointText = q(u"A,0,0,0\r\nBB,3,4,0\r\nC,-300,400,0");
+    screen.chosenSerial = q(u"A");
     screen.compute();
-    EXPECT_EQ(screen.text2, q(u" A ,  0 ,         0 ,  0 ,0\r\n"
+    EXPECT_EQ(screen.resultText, q(u" A ,  0 ,         0 ,  0 ,0\r\n"
                               u"BB ,  5 , 53.074837 ,  5 ,0\r\n"
                               u" C ,500 ,126.521163 ,500 ,0\r\n"));
 }
@@ -141,10 +141,10 @@ TEST_F(BearingScreenTest, TableColumnsAreRightAligned) {
 TEST_F(BearingScreenTest, WithoutAChosenPointTheOriginIsZero) {
     for (const char16_t* origin : {u"0", u"", u"nowhere"}) {
         SCOPED_TRACE(QString::fromUtf16(origin).toStdString());
-        screen.text1 = q(u"P,3,4,0\r\nQ,0,0,-2");
-        screen.combo2Text = QString::fromUtf16(origin);
+        screen.pointText = q(u"P,3,4,0\r\nQ,0,0,-2");
+        screen.chosenSerial = QString::fromUtf16(origin);
         screen.compute();
-        EXPECT_EQ(screen.combo2Text, q(u"0"));
+        EXPECT_EQ(screen.chosenSerial, q(u"0"));
         const auto r = rows();
         ASSERT_EQ(r.size(), 2u);
         EXPECT_EQ(r[0], QStringList({q(u"P"), q(u"5"), q(u"53.074837"), q(u"5"), q(u"0")}));
@@ -157,26 +157,26 @@ TEST_F(BearingScreenTest, ANonNumberFailsWithOneBoxAndABlankTable) {
     for (const char16_t* text : {u"A,1,2,3\r\nB,abc,5,6", u"A,1,2,3\r\nB,4,5,1e400"}) {
         SCOPED_TRACE(QString::fromUtf16(text).toStdString());
         box.shown.clear();
-        screen.text2 = q(u"old");
-        screen.text1 = QString::fromUtf16(text);
-        screen.combo2Text = q(u"A");
+        screen.resultText = q(u"old");
+        screen.pointText = QString::fromUtf16(text);
+        screen.chosenSerial = q(u"A");
         screen.compute();
         EXPECT_EQ(box.shown, QStringList({failure}));
-        EXPECT_EQ(screen.text2, q(u" "));
+        EXPECT_EQ(screen.resultText, q(u" "));
     }
     // The start data read as a list without serials: "A001" is no number.
     box.shown.clear();
-    screen.text1 = BearingScreen(box, printer, navigator).text1;
-    screen.check1Clicked(false);
+    screen.pointText = BearingScreen(box, printer, navigator).pointText;
+    screen.serialColumnClicked(false);
     screen.compute();
     EXPECT_EQ(box.shown, QStringList({failure}));
     // Once corrected, the same screen computes again.
     box.shown.clear();
-    screen.text1 = q(u"1,2,3");
+    screen.pointText = q(u"1,2,3");
     screen.compute();
     EXPECT_TRUE(box.shown.isEmpty());
     // x 1, y 2, h 3 from (0, 0, 0): √5, atan 2 = 63°26'05.82", √14, atan(3/√5) = 53°18'02.79".
-    EXPECT_EQ(screen.text2, q(u"1 ,2.236 ,63.260582 ,3.742 ,53.180279\r\n"));
+    EXPECT_EQ(screen.resultText, q(u"1 ,2.236 ,63.260582 ,3.742 ,53.180279\r\n"));
 }
 
 TEST_F(BearingScreenTest, MatchesVectorGeometryOnRandomPoints) {
@@ -197,8 +197,8 @@ TEST_F(BearingScreenTest, MatchesVectorGeometryOnRandomPoints) {
                     u',' + fixed(pts[i][2], 3) + q(u"\r\n");
         }
         const std::size_t o = std::size_t(set) % pts.size();
-        screen.text1 = text;
-        screen.combo2Text = q(u"P") + QString::number(o + 1);
+        screen.pointText = text;
+        screen.chosenSerial = q(u"P") + QString::number(o + 1);
         screen.compute();
         ASSERT_TRUE(box.shown.isEmpty());
         const auto r = rows();

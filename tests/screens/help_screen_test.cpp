@@ -1,5 +1,7 @@
 #include "screens/help_screen.h"
 
+#include "tests/support/recording_platform.h"
+
 #include <gtest/gtest.h>
 
 namespace cesuan {
@@ -20,11 +22,11 @@ TEST(HelpScreenTest, TextCoversItsTopicsInOrder) {
     for (const char16_t* topic : topics) {
         const QString phrase = QString::fromUtf16(topic);
         SCOPED_TRACE(phrase.toStdString());
-        const qsizetype at = help.text1.indexOf(phrase, from);
+        const qsizetype at = help.text.indexOf(phrase, from);
         ASSERT_GE(at, from);
         from = at + phrase.size();
     }
-    EXPECT_EQ(help.text1.count(QStringLiteral("\r\n")), help.text1.count(u'\n'));  // CR LF line ends
+    EXPECT_EQ(help.text.count(QStringLiteral("\r\n")), help.text.count(u'\n'));  // CR LF line ends
 }
 
 TEST(HelpScreenTest, ButtonsOpenPagesAndTheCalculator) {

@@ -1,7 +1,6 @@
 #include "screens/main_screen.h"
 
 #include "angles/angle_units.h"
-#include "evaluator/settings.h"
 #include "screens/main_screen_texts.h"
 #include "tests/support/journal_fixture.h"
 
@@ -10,17 +9,9 @@
 namespace cesuan {
 namespace {
 
-class MainScreenTest : public JournalTest {
+class MainScreenTest : public testing::Test {
 protected:
-    void SetUp() override {
-        JournalTest::SetUp();
-        screen.load();
-    }
-    void TearDown() override {
-        DecimalPlaces() = 15;
-        CurrentAngleUnit() = AngleUnit::Radian;
-        MemoryVariables() = {1, 2, 3, 4, 5, 6, 7, 8, 9};
-    }
+    void SetUp() override { screen.load(); }
     // The result box without its alignment: blanks, "_" padding and a lone trailing point
     // removed; a leading 约数 kept, one blank after it.
     static QString unaligned(QString text) {
@@ -35,14 +26,15 @@ protected:
     RecordingWebPageOpener web;
     FixedRandomSource random{{0.7055475f, 0.533424f, 0.5795186f}};
     RecordingNavigator navigator;
-    MainScreen screen{messages, web, random, navigator};
+    CalcSettings settings;
+    MainScreen screen{settings, messages, web, random, navigator};
 };
 
 TEST_F(MainScreenTest, StartsWithTheExamplesAndDefaults) {
-    EXPECT_EQ(screen.text4, u"018");
-    EXPECT_EQ(screen.command5Caption, u"弧度角");
-    EXPECT_EQ(screen.combo1Index, 15);
-    EXPECT_EQ(DecimalPlaces(), 15);
+    EXPECT_EQ(screen.slotNumber, u"018");
+    EXPECT_EQ(screen.unitCaption, u"弧度角");
+    EXPECT_EQ(screen.placesIndex, 15);
+    EXPECT_EQ(settings.decimalPlaces, 15);
     EXPECT_EQ(screen.formulaHistory[18], texts::main::kExamples[17]);
     EXPECT_EQ(screen.formulaHistory[19], u"");
     EXPECT_EQ(MainScreen::decimalPlacesItems().first(), u"0 位小数");
@@ -53,76 +45,76 @@ TEST_F(MainScreenTest, StartsWithTheExamplesAndDefaults) {
 
 TEST_F(MainScreenTest, HistoryFirstPressShowsWithoutMoving) {
     screen.historyBack();
-    EXPECT_EQ(screen.text4, u"18");
-    EXPECT_EQ(screen.text2, u" 362880 ");
-    EXPECT_EQ(screen.text1, texts::main::kExamples[17]);
-    EXPECT_EQ(screen.text3, u"向前显示已经存储的算式，以便你重复利用算式进行计算。");
+    EXPECT_EQ(screen.slotNumber, u"18");
+    EXPECT_EQ(screen.result, u" 362880 ");
+    EXPECT_EQ(screen.formula, texts::main::kExamples[17]);
+    EXPECT_EQ(screen.status, u"向前显示已经存储的算式，以便你重复利用算式进行计算。");
     screen.historyBack();
-    EXPECT_EQ(screen.text4, u"17");
-    EXPECT_EQ(screen.text2, u"约数        479001558.464642617773159716");
+    EXPECT_EQ(screen.slotNumber, u"17");
+    EXPECT_EQ(screen.result, u"约数        479001558.464642617773159716");
 
-    MainScreen other{messages, web, random, navigator};
+    MainScreen other{settings, messages, web, random, navigator};
     other.load();
     other.historyForward();
-    EXPECT_EQ(other.text4, u"18");
+    EXPECT_EQ(other.slotNumber, u"18");
     other.historyForward();
-    EXPECT_EQ(other.text4, u"1");  // wraps to the oldest slot
-    EXPECT_EQ(other.text2, u"2.4059120570021821219456683533");
-    EXPECT_EQ(other.text3, u"向后显示已经存储的算式，以便你重复利用算式进行计算。");
+    EXPECT_EQ(other.slotNumber, u"1");  // wraps to the oldest slot
+    EXPECT_EQ(other.result, u"2.4059120570021821219456683533");
+    EXPECT_EQ(other.status, u"向后显示已经存储的算式，以便你重复利用算式进行计算。");
 }
 
 TEST_F(MainScreenTest, SlotNineHasADifferentReferenceEachWay) {
     for (int i = 0; i < 10; ++i) screen.historyBack();  // shows 18, then 17 … 9
-    EXPECT_EQ(screen.text4, u"9");
-    EXPECT_EQ(screen.text2, u"度分秒 -0.174953980558103538960814575     百分度 -0.1495352280195320427937116182");
+    EXPECT_EQ(screen.slotNumber, u"9");
+    EXPECT_EQ(screen.result, u"度分秒 -0.174953980558103538960814575     百分度 -0.1495352280195320427937116182");
     screen.historyBack();
     screen.historyForward();  // 8, then 9 from the other side
-    EXPECT_EQ(screen.text4, u"9");
-    EXPECT_EQ(screen.text2, u"度分秒 -0.174953980558103538960814578     百分度 -0.149535228019532042793711622");
+    EXPECT_EQ(screen.slotNumber, u"9");
+    EXPECT_EQ(screen.result, u"度分秒 -0.174953980558103538960814578     百分度 -0.149535228019532042793711622");
 }
 
 TEST_F(MainScreenTest, ClearStoresOnlyARealFormula) {
     for (const QString& box : {QString(), QString(11, u' ')}) {
-        screen.text1 = box;
-        screen.text2 = QStringLiteral("x");
+        screen.formula = box;
+        screen.result = QStringLiteral("x");
         screen.clear();
         EXPECT_EQ(screen.lastStoredSlot, 18);
-        EXPECT_EQ(screen.text1, u"");
-        EXPECT_EQ(screen.text2, u"");
-        EXPECT_EQ(screen.text4, u"18");
-        EXPECT_EQ(screen.text3,
+        EXPECT_EQ(screen.formula, u"");
+        EXPECT_EQ(screen.result, u"");
+        EXPECT_EQ(screen.slotNumber, u"18");
+        EXPECT_EQ(screen.status,
                   u"直角可表示为90度0分0秒(90.0000度)、90.0000百分度、π/2（=1.570796327）。45度59分59.99秒可表示为45.595999度(60进制)。");
     }
-    screen.text1 = QStringLiteral("1+1");
+    screen.formula = QStringLiteral("1+1");
     screen.clear();
     EXPECT_EQ(screen.lastStoredSlot, 19);
-    EXPECT_EQ(screen.text4, u"19");
+    EXPECT_EQ(screen.slotNumber, u"19");
     screen.historyBack();
-    EXPECT_EQ(screen.text4, u"19");
-    EXPECT_EQ(screen.text1, u"1+1");
-    EXPECT_EQ(screen.text2, u" ");
+    EXPECT_EQ(screen.slotNumber, u"19");
+    EXPECT_EQ(screen.formula, u"1+1");
+    EXPECT_EQ(screen.result, u" ");
     screen.historyBack();
-    EXPECT_EQ(screen.text4, u"18");
+    EXPECT_EQ(screen.slotNumber, u"18");
     screen.historyForward();
-    EXPECT_EQ(screen.text4, u"19");
+    EXPECT_EQ(screen.slotNumber, u"19");
 }
 
 TEST_F(MainScreenTest, HistoryWrapsAfter999) {
     for (int i = 0; i < 981; ++i) {
-        screen.text1 = QStringLiteral("%1+1").arg(i);
+        screen.formula = QStringLiteral("%1+1").arg(i);
         screen.clear();
     }
     EXPECT_EQ(screen.lastStoredSlot, 999);
-    screen.text1 = QStringLiteral("wrapped");
+    screen.formula = QStringLiteral("wrapped");
     screen.clear();
     EXPECT_EQ(screen.lastStoredSlot, 1);
     EXPECT_EQ(screen.formulaHistory[1], u"wrapped");
     screen.historyBack();  // shows slot 1
-    EXPECT_EQ(screen.text2, u"2.4059120570021821219456683533");  // the reference belongs to the slot
+    EXPECT_EQ(screen.result, u"2.4059120570021821219456683533");  // the reference belongs to the slot
     screen.historyBack();  // wraps to the newest: 1
-    EXPECT_EQ(screen.text4, u"1");
+    EXPECT_EQ(screen.slotNumber, u"1");
     screen.historyForward();  // beyond the newest: back to 1
-    EXPECT_EQ(screen.text4, u"1");
+    EXPECT_EQ(screen.slotNumber, u"1");
 }
 
 TEST_F(MainScreenTest, AngleUnitCycles) {
@@ -134,70 +126,46 @@ TEST_F(MainScreenTest, AngleUnitCycles) {
     };
     for (const Step& s : steps) {
         screen.cycleAngleUnit();
-        EXPECT_EQ(screen.command5Caption, QString::fromUtf16(s.caption));
-        EXPECT_EQ(CurrentAngleUnit(), s.unit);
-        EXPECT_EQ(screen.command5Colour, s.colour);
+        EXPECT_EQ(screen.unitCaption, QString::fromUtf16(s.caption));
+        EXPECT_EQ(settings.angleUnit, s.unit);
+        EXPECT_EQ(screen.unitColour, s.colour);
     }
-    EXPECT_TRUE(screen.text3.startsWith(u"循环改变角度的计量单位"));
-}
-
-TEST_F(MainScreenTest, AlignResultText) {
-    struct Case { int places; const char16_t* result; const char16_t* marker; int blanks; const char16_t* tail; };
-    const Case cases[] = {
-        {5, u"3.14159", u"", 29, u"3.14159"},
-        {5, u"2.5", u"", 29, u"2.5____"},
-        {5, u"12", u"", 28, u"12._____"},
-        {5, u"-0.5", u"", 28, u"-0.5____"},
-        {5, u"1.5E+30", u"", 29, u"1.5E+30"},  // exponent form: no padding
-        {0, u"12", u"", 28, u"12."},           // the point stays
-        // 30 integer digits or more: no blanks, and the point only at width 30.
-        {5, u"12345678901234567890123456789012", u"", 0, u"12345678901234567890123456789012____"},
-        {2, u"123456789012345678901234567890", u"", 0, u"123456789012345678901234567890.__"},
-    };
-    for (const Case& c : cases) {
-        DecimalPlaces() = c.places;
-        EXPECT_EQ(MainScreen::AlignResultText(QString::fromUtf16(c.result), QString::fromUtf16(c.marker)),
-                  QString(c.blanks, u' ') + QString::fromUtf16(c.tail))
-            << QString::fromUtf16(c.result).toStdString();
-    }
-    DecimalPlaces() = 15;
-    EXPECT_EQ(MainScreen::AlignResultText(QStringLiteral("1.23456789012345"), QStringLiteral("约数")),
-              QStringLiteral("约数") + QString(25, u' ') + QStringLiteral("1.23456789012345 "));
+    EXPECT_TRUE(screen.status.startsWith(u"循环改变角度的计量单位"));
 }
 
 TEST_F(MainScreenTest, ComputeShowsTheAlignedResult) {
-    screen.text1 = QStringLiteral("１＋２");
+    screen.formula = QStringLiteral("１＋２");
     screen.compute();
-    EXPECT_EQ(screen.text1, u" 1 + 2 ");
-    EXPECT_EQ(screen.text2, QString(29, u' ') + QStringLiteral("3.") + QString(15, u'_'));
-    EXPECT_EQ(screen.text3, QString::fromUtf16(u"\u3000\u3000请在重要计算时仔细核对运算成果，多次运算后尾部采用近似值表示。如有计算错误，给您带来不便请谅解，本人不承担法律责任。"));
+    EXPECT_EQ(screen.formula, u" 1 + 2 ");
+    EXPECT_EQ(screen.result, QString(29, u' ') + QStringLiteral("3.") + QString(15, u'_'));
+    EXPECT_EQ(screen.status, QString::fromUtf16(u"\u3000\u3000请在重要计算时仔细核对运算成果，多次运算后尾部采用近似值表示。如有计算错误，给您带来不便请谅解，本人不承担法律责任。"));
     EXPECT_EQ(screen.caretPosition, 7);
     EXPECT_EQ(screen.savedSelStart, 7);
-    EXPECT_EQ(journal().reliableDigits, 29);
-    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_FALSE(screen.lastApproximate);
+    EXPECT_EQ(screen.lastErrorCount, 0);
 }
 
 TEST_F(MainScreenTest, ComputeCutsAnApproximateResult) {
     // lg1 is a double step: 15 reliable digits; the sum has 16 after rounding to 15 places.
-    screen.text1 = QStringLiteral("1.2345678901234567890+lg1");
+    screen.formula = QStringLiteral("1.2345678901234567890+lg1");
     screen.compute();
-    EXPECT_EQ(screen.text2, QStringLiteral("约数") + QString(25, u' ') + QStringLiteral("1.23456789012345 "));
-    EXPECT_EQ(screen.text3,
+    EXPECT_EQ(screen.result, QStringLiteral("约数") + QString(25, u' ') + QStringLiteral("1.23456789012345 "));
+    EXPECT_EQ(screen.status,
               u"在运算中，某函数运算结果的有效数字较少，经混合运算后，可能从第16位有效数字后不能满足精度要求，后部应于删除。");
-    EXPECT_EQ(journal().reliableDigits, 29);
+    EXPECT_TRUE(screen.lastApproximate);
 }
 
 TEST_F(MainScreenTest, ComputeShowsTheFirstFailure) {
-    screen.text1 = QStringLiteral("1/0");
+    screen.formula = QStringLiteral("1/0");
     screen.compute();
-    EXPECT_EQ(screen.text2, u" 1/0   除数为0错误！请修改算式后计算。");
-    EXPECT_EQ(screen.text3,
+    EXPECT_EQ(screen.result, u" 1/0   除数为0错误！请修改算式后计算。");
+    EXPECT_EQ(screen.status,
               u"1/0   除数为0错误！请修改算式后计算。\r\n  表达式计算过程中，1 / 0出现超出计算范围错误，我无法计算！返回数值用 error 表示。\r\n");
 
-    screen.text1 = QStringLiteral("5+*3");  // rejected by the check: never evaluated
+    screen.formula = QStringLiteral("5+*3");  // rejected by the check: never evaluated
     screen.compute();
-    EXPECT_EQ(screen.text2, u" 算式中存在多个运算符相临的错误，请修改算式。");
-    EXPECT_EQ(journal().errorCount, 0);  // the command resets it at its end
+    EXPECT_EQ(screen.result, u" 算式中存在多个运算符相临的错误，请修改算式。");
+    EXPECT_EQ(screen.lastErrorCount, 2);
 }
 
 TEST_F(MainScreenTest, HistoryExamplesThroughCompute) {
@@ -219,10 +187,10 @@ TEST_F(MainScreenTest, HistoryExamplesThroughCompute) {
     screen.chooseDecimalPlaces(28);
     for (const Example& e : examples) {
         SCOPED_TRACE("slot " + std::to_string(e.slot));
-        CurrentAngleUnit() = e.unit;
-        screen.text1 = screen.formulaHistory[std::size_t(e.slot)];
+        screen.setAngleUnit(e.unit);
+        screen.formula = screen.formulaHistory[std::size_t(e.slot)];
         screen.compute();
-        EXPECT_EQ(unaligned(screen.text2), QString::fromUtf16(e.shown)) << screen.text2.toStdString();
+        EXPECT_EQ(unaligned(screen.result), QString::fromUtf16(e.shown)) << screen.result.toStdString();
     }
 }
 
@@ -242,52 +210,52 @@ TEST_F(MainScreenTest, KeysInsertAtTheSavedCaret) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.key));
-        screen.text1 = QString::fromUtf16(c.text);
-        screen.text2 = QStringLiteral("old result");
-        screen.formulaLostFocus(c.start, c.length, screen.text1.mid(c.start, c.length));
+        screen.formula = QString::fromUtf16(c.text);
+        screen.result = QStringLiteral("old result");
+        screen.formulaLostFocus(c.start, c.length, screen.formula.mid(c.start, c.length));
         screen.pressKey(c.key);
-        EXPECT_EQ(screen.text1, QString::fromUtf16(c.after));
+        EXPECT_EQ(screen.formula, QString::fromUtf16(c.after));
         EXPECT_EQ(screen.savedSelStart, c.caret);
         EXPECT_EQ(screen.caretPosition, c.caret);
-        EXPECT_EQ(screen.text2, u"");
+        EXPECT_EQ(screen.result, u"");
     }
-    screen.text1.clear();
+    screen.formula.clear();
     screen.formulaLostFocus(0, 0, QString());
     screen.pressKey(31);
     screen.pressKey(39);
-    EXPECT_EQ(screen.text1, u"sin(π)");
-    EXPECT_EQ(screen.text3,
+    EXPECT_EQ(screen.formula, u"sin(π)");
+    EXPECT_EQ(screen.status,
               u"圆周率 π 的值为 3.1415926535897932384626433833 。 附带学习：度分秒格式的角度数 45.59598999 代表45度59分59.8999秒。");
 }
 
 TEST_F(MainScreenTest, ExponentKeyAndRandomKey) {
-    screen.text2 = QString(28, u' ') + QStringLiteral("123.45___");
+    screen.result = QString(28, u' ') + QStringLiteral("123.45___");
     screen.pressKey(50);
-    EXPECT_EQ(screen.text2, u"1.2345E+2");
-    EXPECT_EQ(screen.text3,
+    EXPECT_EQ(screen.result, u"1.2345E+2");
+    EXPECT_EQ(screen.status,
               u"  将计算结果从[浮点数]变化为[科学记数], 例如: 612345000 = 6.12345E+8       -0.0000000612345 = -6.12345E-8 ");
 
-    screen.text1 = QStringLiteral("x");
-    screen.text2 = QStringLiteral(" ");
+    screen.formula = QStringLiteral("x");
+    screen.result = QStringLiteral(" ");
     screen.formulaLostFocus(1, 0, QString());
     screen.pressKey(50);  // nothing to convert: only the status and the cleared result
-    EXPECT_EQ(screen.text1, u"x");
-    EXPECT_EQ(screen.text2, u"");
+    EXPECT_EQ(screen.formula, u"x");
+    EXPECT_EQ(screen.result, u"");
 
     screen.pressKey(60);
     // 0.7055475, then the digits of 0.533424 and the first six of 0.5795186.
-    EXPECT_EQ(screen.text1, u"x0.7055475533424579518");
+    EXPECT_EQ(screen.formula, u"x0.7055475533424579518");
     EXPECT_EQ(screen.savedSelStart, 22);
-    EXPECT_EQ(screen.text3, u" 随机数 0 - 1 之间");
+    EXPECT_EQ(screen.status, u" 随机数 0 - 1 之间");
 }
 
 TEST_F(MainScreenTest, ButtonsOpenScreensAndPages) {
     screen.editVariables();
     EXPECT_EQ(navigator.shown.back(), ScreenId::Variables);
-    EXPECT_TRUE(screen.text3.startsWith(u"一个直角可表示为"));
+    EXPECT_TRUE(screen.status.startsWith(u"一个直角可表示为"));
     navigator.missing = {ScreenId::Statistics};
     screen.showScreen(ScreenId::Statistics);
-    EXPECT_EQ(screen.text3, u"[数理统计]模块即将推出，敬请期待。");
+    EXPECT_EQ(screen.status, u"[数理统计]模块即将推出，敬请期待。");
     screen.openCommunityPage();
     screen.openDownloadPage();
     EXPECT_EQ(web.opened.size(), 2);
@@ -295,18 +263,18 @@ TEST_F(MainScreenTest, ButtonsOpenScreensAndPages) {
 }
 
 TEST_F(MainScreenTest, KeysAndActivationClearTheResult) {
-    screen.text2 = QStringLiteral("3");
+    screen.result = QStringLiteral("3");
     screen.focus = MainScreen::Control::Other;
     screen.keyDown();
-    EXPECT_EQ(screen.text2, u"");
+    EXPECT_EQ(screen.result, u"");
     EXPECT_EQ(screen.focus, MainScreen::Control::Formula);
     screen.placesChosenByUser(7);
-    EXPECT_EQ(DecimalPlaces(), 7);
-    EXPECT_EQ(screen.text3, u"选择计算结果保留的小数位数（0 - 28 位）。");
-    screen.text2 = QStringLiteral("3");
+    EXPECT_EQ(settings.decimalPlaces, 7);
+    EXPECT_EQ(screen.status, u"选择计算结果保留的小数位数（0 - 28 位）。");
+    screen.result = QStringLiteral("3");
     screen.activate();
-    EXPECT_EQ(screen.text2, u"");
-    EXPECT_EQ(screen.combo1Index, 7);
+    EXPECT_EQ(screen.result, u"");
+    EXPECT_EQ(screen.placesIndex, 7);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "screens/module_menu.h"
 
+#include "tests/support/recording_platform.h"
+
 #include <gtest/gtest.h>
 
 namespace cesuan {
@@ -27,13 +29,13 @@ TEST_F(ModuleMenuTest, ScreensOfTheMenu) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.index);
         navigator.shown.clear();
-        EXPECT_EQ(ModuleMenu::Caption(c.index), q(c.caption));
+        EXPECT_EQ(ModuleMenu::caption(c.index), q(c.caption));
         menu.openModule(c.index);
         EXPECT_EQ(navigator.shown, std::vector<ScreenId>{c.screen});
         EXPECT_EQ(menu.statusLine, u"");
     }
     EXPECT_TRUE(web.opened.isEmpty());
-    EXPECT_EQ(menu.label1, u"书山有路勤为径，学海无崖巧作舟 。 ");
+    EXPECT_EQ(menu.proverb, u"书山有路勤为径，学海无崖巧作舟 。 ");
 }
 
 TEST_F(ModuleMenuTest, MissingScreenIsAnnouncedAndTheNextClearsIt) {
@@ -51,8 +53,8 @@ TEST_F(ModuleMenuTest, WebButtonsOpenTheirPages) {
     EXPECT_EQ(web.opened, (QStringList{web::kHome, web::kMining, web::kCommunity, web::kDownload, web::kTrading,
                                        web::kPartner}));
     EXPECT_TRUE(navigator.shown.empty());
-    EXPECT_EQ(ModuleMenu::Tooltip(25), u"你的浏览器安装了中文网址，才可正确访问该页。");
-    EXPECT_EQ(ModuleMenu::Tooltip(24), u"");
+    EXPECT_EQ(ModuleMenu::tooltip(25), u"你的浏览器安装了中文网址，才可正确访问该页。");
+    EXPECT_EQ(ModuleMenu::tooltip(24), u"");
 }
 
 TEST_F(ModuleMenuTest, PlannedModulesAndOtherIndexesDoNothing) {
@@ -67,11 +69,11 @@ TEST_F(ModuleMenuTest, PlannedModulesAndOtherIndexesDoNothing) {
     };
     for (const Case& c : planned) {
         SCOPED_TRACE(c.index);
-        EXPECT_EQ(ModuleMenu::Caption(c.index), q(c.caption));
+        EXPECT_EQ(ModuleMenu::caption(c.index), q(c.caption));
         menu.openModule(c.index);
     }
     for (const int index : {-1, 64, 66}) {
-        EXPECT_FALSE(ModuleMenu::HasButton(index));
+        EXPECT_FALSE(ModuleMenu::hasButton(index));
         menu.openModule(index);
     }
     EXPECT_TRUE(navigator.shown.empty());

@@ -6,15 +6,15 @@
 namespace cesuan {
 namespace {
 
-class NumberSplitTest : public JournalTest {
+class NumberSplitTest : public testing::Test {
 protected:
     NumberSplit screen;
 };
 
 TEST_F(NumberSplitTest, StartsWithTheBoxNames) {
-    EXPECT_EQ(screen.text1, u"");
-    EXPECT_EQ(screen.text2, u"整数部分");
-    EXPECT_EQ(screen.text3, u"小数部分");
+    EXPECT_EQ(screen.number, u"");
+    EXPECT_EQ(screen.integerPart, u"整数部分");
+    EXPECT_EQ(screen.fractionDigits, u"小数部分");
 }
 
 TEST_F(NumberSplitTest, SplitWritesBothParts) {
@@ -30,27 +30,32 @@ TEST_F(NumberSplitTest, SplitWritesBothParts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(q(c.number).toStdString());
-        screen.text1 = q(c.number);
+        screen.number = q(c.number);
         screen.split();
-        EXPECT_EQ(screen.text1, q(c.number));  // the number stays as typed
-        EXPECT_EQ(screen.text2, q(c.integer));
-        EXPECT_EQ(screen.text3, q(c.fraction));
+        EXPECT_EQ(screen.number, q(c.number));  // the number stays as typed
+        EXPECT_EQ(screen.integerPart, q(c.integer));
+        EXPECT_EQ(screen.fractionDigits, q(c.fraction));
     }
 }
 
 TEST_F(NumberSplitTest, EmptyNumberGetsTheRoutinesResultsForAnEmptyText) {
     screen.split();
-    EXPECT_EQ(screen.text2, IntegerPartText(CalcValue(QString())));
-    EXPECT_EQ(screen.text3, FractionDigitsText(CalcValue(QString())));
-    EXPECT_EQ(screen.text2, u"0");
+    CalcErrorJournal journal;
+    EXPECT_EQ(screen.integerPart, IntegerPartText(journal, CalcValue(QString())));
+    EXPECT_EQ(screen.fractionDigits, FractionDigitsText(journal, CalcValue(QString())));
+    EXPECT_EQ(screen.integerPart, u"0");
 }
 
 TEST_F(NumberSplitTest, LeavesTheJournalAlone) {
-    LogFailure(q(u"earlier failure"));
-    screen.text1 = q(u"7.5");
+    screen.number = q(u"abc");  // no number: its failures are logged
     screen.split();
-    EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_EQ(journal().lastMessage, u"earlier failure");
+    const int logged = screen.journal().errorCount;
+    const QString last = screen.journal().lastMessage;
+    ASSERT_GT(logged, 0);
+    screen.number = q(u"7.5");
+    screen.split();
+    EXPECT_EQ(screen.journal().errorCount, logged);
+    EXPECT_EQ(screen.journal().lastMessage, last);
 }
 
 }  // namespace

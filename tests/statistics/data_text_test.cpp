@@ -28,7 +28,7 @@ protected:
 };
 
 TEST_F(DataTableTest, LinesAndCells) {
-    ParseDataTable(table, q(u"a*1**3\r\n1*2*3*4*5*6*7"), u'*', ColumnPattern(1));
+    ParseDataTable(journal, table, q(u"a*1**3\r\n1*2*3*4*5*6*7"), u'*', ColumnPattern(1));
     ASSERT_EQ(table.records.size(), 2u);
     EXPECT_EQ(field(0, 1), u"a");
     EXPECT_EQ(field(0, 2), u"1");
@@ -38,22 +38,22 @@ TEST_F(DataTableTest, LinesAndCells) {
     EXPECT_EQ(field(1, 6), u"6");  // the seventh cell is dropped
     EXPECT_EQ(field(1, 7), u"");
 
-    ParseDataTable(table, q(u"1*2\r\n\r\n"), u'*', ColumnPattern(0));
+    ParseDataTable(journal, table, q(u"1*2\r\n\r\n"), u'*', ColumnPattern(0));
     EXPECT_EQ(table.records.size(), 2u);  // one more, empty record
-    ParseDataTable(table, q(u"a\nb*1\r2*3"), u'*', ColumnPattern(1));
+    ParseDataTable(journal, table, q(u"a\nb*1\r2*3"), u'*', ColumnPattern(1));
     ASSERT_EQ(table.records.size(), 2u);  // a lone CR ends a line; a lone LF is part of a cell
     EXPECT_EQ(field(0, 1), u"a\nb");
     EXPECT_EQ(field(1, 2), u"3");
-    ParseDataTable(table, q(u"名*号*1*2"), u'*', ColumnPattern(2));
+    ParseDataTable(journal, table, q(u"名*号*1*2"), u'*', ColumnPattern(2));
     EXPECT_EQ(field(0, 8), u"号");
     EXPECT_EQ(field(0, 2), u"1");
-    ParseDataTable(table, QString(), u'*', ColumnPattern(1));
+    ParseDataTable(journal, table, QString(), u'*', ColumnPattern(1));
     EXPECT_TRUE(table.records.empty());
 }
 
 TEST_F(DataTableTest, FormatAlignsRightByDisplayWidth) {
-    ParseDataTable(table, q(u"例4 * 2 * -33 * 7 * 98.7\r\nb*12*3*4*5\r\n"), u'*', ColumnPattern(1));
-    EXPECT_EQ(FormatDataTable(table, u'*', ColumnPattern(1)),
+    ParseDataTable(journal, table, q(u"例4 * 2 * -33 * 7 * 98.7\r\nb*12*3*4*5\r\n"), u'*', ColumnPattern(1));
+    EXPECT_EQ(FormatDataTable(journal, table, u'*', ColumnPattern(1)),
               q(u" 例4 *  2 * -33 * 7 * 98.7 *  \r\n"
                 u"   b * 12 *   3 * 4 *    5 *  \r\n"));
     EXPECT_EQ(table.values[1].width, 3);
@@ -61,8 +61,8 @@ TEST_F(DataTableTest, FormatAlignsRightByDisplayWidth) {
 }
 
 TEST_F(DataTableTest, NumberCellsBecomeNumbers) {
-    ParseDataTable(table, q(u"a*1e3*x12\r\n   *   *  \r\n"), u'*', ColumnPattern(1));
-    EXPECT_EQ(FormatDataTable(table, u'*', ColumnPattern(1)), q(u" a * 1000 * 0 *  *  *  \r\n   *      *   *  *  *  \r\n"));
+    ParseDataTable(journal, table, q(u"a*1e3*x12\r\n   *   *  \r\n"), u'*', ColumnPattern(1));
+    EXPECT_EQ(FormatDataTable(journal, table, u'*', ColumnPattern(1)), q(u" a * 1000 * 0 *  *  *  \r\n   *      *   *  *  *  \r\n"));
     EXPECT_EQ(table.values[2].items, QStringList{QStringLiteral("1000")});
     EXPECT_EQ(table.values[3].items, QStringList{QStringLiteral("0")});  // counted as 0
     EXPECT_EQ(table.values[1].count(), 1);                               // the blank line adds nothing

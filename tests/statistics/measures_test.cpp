@@ -14,47 +14,49 @@ QStringList items(std::initializer_list<const char16_t*> values) {
     return list;
 }
 
-TEST(Measures, SmallColumns) {
+class Measures : public JournalTest {};
+
+TEST_F(Measures, SmallColumns) {
     const QStringList twos = items({u"2", u"2", u"2", u"2"});
-    EXPECT_EQ(StatSum(4, twos).text(), u"8");
-    EXPECT_EQ(StatMean(4, twos).text(), u"2");
-    EXPECT_EQ(StatStdDev(4, twos).text(), u"0");
-    EXPECT_EQ(StatCv(4, twos).text(), u"0");
+    EXPECT_EQ(StatSum(journal, 4, twos).text(), u"8");
+    EXPECT_EQ(StatMean(journal, 4, twos).text(), u"2");
+    EXPECT_EQ(StatStdDev(journal, 4, twos).text(), u"0");
+    EXPECT_EQ(StatCv(journal, 4, twos).text(), u"0");
 
     const QStringList mixed = items({u"3", u"3.2346", u"-33"});
-    EXPECT_EQ(StatMin(3, mixed).text(), u"-33");
-    EXPECT_EQ(StatMax(3, mixed).text(), u"3.2346");
-    EXPECT_EQ(StatSum(3, mixed).text(), u"-26.7654");
-    EXPECT_EQ(StatMean(3, mixed).text(), u"-8.9218");
+    EXPECT_EQ(StatMin(journal, 3, mixed).text(), u"-33");
+    EXPECT_EQ(StatMax(journal, 3, mixed).text(), u"3.2346");
+    EXPECT_EQ(StatSum(journal, 3, mixed).text(), u"-26.7654");
+    EXPECT_EQ(StatMean(journal, 3, mixed).text(), u"-8.9218");
 
     const QStringList one = items({u"5"});
-    EXPECT_EQ(StatStdDev(1, one).text(), u"0");
-    EXPECT_EQ(StatStdDevN(1, one).text(), u"0");
-    EXPECT_EQ(StatCvN(1, one).text(), u"0");
+    EXPECT_EQ(StatStdDev(journal, 1, one).text(), u"0");
+    EXPECT_EQ(StatStdDevN(journal, 1, one).text(), u"0");
+    EXPECT_EQ(StatCvN(journal, 1, one).text(), u"0");
 
     const QStringList symmetric = items({u"-1", u"1"});
-    EXPECT_EQ(StatMean(2, symmetric).text(), u"0");
-    EXPECT_EQ(StatStdDev(2, symmetric).text(), u"1.4142135623730950488016887242");
-    EXPECT_EQ(StatStdDevN(2, symmetric).text(), u"1");
-    EXPECT_TRUE(StatCv(2, symmetric).isDouble());
-    EXPECT_EQ(StatCv(2, symmetric).text(), u"1E+28");  // a zero mean with spread
+    EXPECT_EQ(StatMean(journal, 2, symmetric).text(), u"0");
+    EXPECT_EQ(StatStdDev(journal, 2, symmetric).text(), u"1.4142135623730950488016887242");
+    EXPECT_EQ(StatStdDevN(journal, 2, symmetric).text(), u"1");
+    EXPECT_TRUE(StatCv(journal, 2, symmetric).isDouble());
+    EXPECT_EQ(StatCv(journal, 2, symmetric).text(), u"1E+28");  // a zero mean with spread
 
     for (auto measure : {StatSum, StatMin, StatMax, StatMean, StatStdDev, StatStdDevN, StatCv, StatCvN})
-        EXPECT_EQ(measure(0, QStringList()).text(), u"0");
+        EXPECT_EQ(measure(journal, 0, QStringList()).text(), u"0");
 }
 
 // Squares beyond the decimal range fall back to double instead of being skipped.
-TEST(Measures, StepsBeyondTheDecimalRangeStayRight) {
+TEST_F(Measures, StepsBeyondTheDecimalRangeStayRight) {
     const QStringList wide = items({u"1E17", u"-1E17", u"1"});
-    const CalcValue sd = StatStdDev(3, wide);
+    const CalcValue sd = StatStdDev(journal, 3, wide);
     ASSERT_FALSE(sd.isEmpty());
     EXPECT_NEAR(sd.toDouble().value(), 1e17, 1e3);
-    const ColumnMeasures m = MeasureColumn(3, wide);
+    const ColumnMeasures m = MeasureColumn(journal, 3, wide);
     EXPECT_EQ(m.stdDev.text(), sd.text());
 }
 
 // Mean and standard deviations of random tables against 50-digit arithmetic.
-TEST(Measures, AgainstAnIndependentComputation) {
+TEST_F(Measures, AgainstAnIndependentComputation) {
     using Exact = boost::multiprecision::cpp_dec_float_50;
     std::mt19937 rng(81);
     std::uniform_int_distribution<int> digits(0, 999999);
@@ -74,15 +76,15 @@ TEST(Measures, AgainstAnIndependentComputation) {
         for (const Exact& x : xs) q += (x - mean) * (x - mean);
         const Exact sd = sqrt(q / (n - 1)), sdN = sqrt(q / n);
 
-        const ColumnMeasures m = MeasureColumn(n, list);
+        const ColumnMeasures m = MeasureColumn(journal, n, list);
         EXPECT_EQ(Exact(m.sum.text().toStdString()), sum);  // sums are exact
         EXPECT_LT(abs(Exact(m.mean.text().toStdString()) - mean), Exact("1e-24"));
         EXPECT_LT(abs(Exact(m.stdDev.text().toStdString()) - sd), Exact("1e-23"));
         EXPECT_LT(abs(Exact(m.stdDevN.text().toStdString()) - sdN), Exact("1e-23"));
         // The routines one by one give what the column computes at once.
-        EXPECT_EQ(StatCv(n, list).text(), m.cv.text());
-        EXPECT_EQ(StatCvN(n, list).text(), m.cvN.text());
-        EXPECT_EQ(StatMin(n, list).text(), m.min.text());
+        EXPECT_EQ(StatCv(journal, n, list).text(), m.cv.text());
+        EXPECT_EQ(StatCvN(journal, n, list).text(), m.cvN.text());
+        EXPECT_EQ(StatMin(journal, n, list).text(), m.min.text());
     }
 }
 

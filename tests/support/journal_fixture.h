@@ -3,8 +3,11 @@
 
 #include "engine/calc_value.h"
 #include "engine/journal.h"
+#include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>
+
+#include <QStringList>
 
 #include <ostream>
 
@@ -15,13 +18,16 @@ namespace cesuan {
 
 class JournalTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ResetJournal();
-        Journal().firstMessage.clear();
-    }
-    static const CalcErrorJournal& journal() { return Journal(); }
+    CalcErrorJournal journal;  // the journal the routines under test are given
 };
 
 inline QString q(const char16_t* text) { return QString::fromUtf16(text); }
+
+// The texts of the notices, in order.
+inline QStringList NoticeTexts(const Notices& notices) {
+    QStringList texts;
+    for (const Notice& notice : notices) texts.append(notice.text);
+    return texts;
+}
 
 }  // namespace cesuan

@@ -5,7 +5,7 @@
 
 #include "screens/bearing_texts.h"
 #include "tests/views/view_test_support.h"
-#include "views/line_ends.h"
+#include "engine/line_ends.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -80,7 +80,7 @@ void BearingViewTest::opensOnceWithTheStartPoints() {
     QCOMPARE(control<QPushButton>(screen_, "Command2")->toolTip(), t::kTipPrint);
     QCOMPARE(origin()->currentText(), t::kNoOrigin);
     // The CR LF line ends of the start points show as line breaks.
-    QCOMPARE(points()->toPlainText(), toWidgetLines(t::kStartPoints));
+    QCOMPARE(points()->toPlainText(), WithLfLineEnds(t::kStartPoints));
 
     // The check box names the kind of coordinates.
     auto* grid = control<QCheckBox>(screen_, "Check1");

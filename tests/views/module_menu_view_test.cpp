@@ -117,7 +117,7 @@ void ModuleMenuViewTest::everyScreenOpensOnce() {
     clickModule(index);
     QWidget* window = program_->screens.window(ScreenId(screen));
     if (window == nullptr) {  // a screen not part of this version says so
-        QCOMPARE(control<QLabel>(menu_, "StatusLine")->text(), texts::main::moduleComing(ModuleMenu::Caption(index)));
+        QCOMPARE(control<QLabel>(menu_, "StatusLine")->text(), texts::main::moduleComing(ModuleMenu::caption(index)));
         return;
     }
     QCOMPARE(control<QLabel>(menu_, "StatusLine")->text(), u"");

@@ -4,6 +4,7 @@
 // the test fails instead of hanging in it.
 
 #include "screens/platform.h"
+#include "tests/support/recording_platform.h"
 #include "views/qt_platform.h"
 
 #include <QApplication>

@@ -1,0 +1,28 @@
+#pragma once
+// Line ends of multi-line texts. The controllers hold CR LF; widgets hold "\n"; typed,
+// pasted and read texts bring any of CR LF, a lone CR and a lone LF. One conversion serves
+// them all, told which line ends count and what they become.
+
+#include <QString>
+#include <QStringView>
+
+namespace cesuan {
+
+struct LineEnds {
+    enum class Read {
+        CrLf,  // only CR LF is a line end; a lone CR or LF stays as it is
+        Any,   // CR LF, a lone CR and a lone LF are line ends
+    };
+    Read read = Read::Any;
+    QStringView write = u"\r\n";  // what each line end becomes
+    bool closeLastLine = false;   // a last line without an end gets one (so does the empty text)
+};
+
+// The text with its line ends converted in one pass.
+QString ConvertLineEnds(QStringView text, const LineEnds& how);
+
+// The usual conversions: any line end to CR LF (for a controller) and to "\n" (for a widget).
+inline QString WithCrLfLineEnds(QStringView text) { return ConvertLineEnds(text, LineEnds{}); }
+inline QString WithLfLineEnds(QStringView text) { return ConvertLineEnds(text, LineEnds{LineEnds::Read::Any, u"\n"}); }
+
+}  // namespace cesuan

@@ -1,0 +1,43 @@
+#include "evaluator/calculate.h"
+
+#include "engine/rounding.h"
+#include "evaluator/decompose.h"
+#include "evaluator/evaluate.h"
+#include "evaluator/evaluator_texts.h"
+#include "evaluator/normalise.h"
+
+namespace cesuan {
+
+CalcOutcome Calculate(CalcContext& context, const QString& typed) {
+    CalcErrorJournal& journal = context.journal;
+    CalcOutcome outcome;
+    ResetJournal(journal);
+    journal.notices.clear();
+    const QString normalised = NormaliseFormula(typed);
+    ResetJournal(journal);
+    outcome.formula = DecomposeFormula(journal, normalised);
+    outcome.result = journal.errorCount != 0 ? texts::kErrorResult
+                                             : TrimBlanks(EvaluateFormula(context, outcome.formula));
+    if (SignificantDigitCount(outcome.result) > journal.reliableDigits) {
+        outcome.approximate = true;
+        outcome.firstDoubtfulDigit = journal.reliableDigits + 1;
+        outcome.result = TruncateSignificant(outcome.result, journal.reliableDigits);
+    }
+    return outcome;
+}
+
+QString AlignResultText(const QString& result, bool approximate, int places) {
+    QString r = result;
+    const qsizetype point = r.indexOf(u'.');
+    const qsizetype n = point < 0 ? r.size() : point;
+    if (n < 30) r.prepend(QString(30 - n, u' '));
+    if (approximate && r.startsWith(QStringLiteral("    "))) r.replace(0, 4, texts::kApproximate);
+    if (CountExponentMarks(r) == 0) {
+        if (DisplayWidth(r) == 30) r.append(u'.');
+        const int k = places + 31 - DisplayWidth(r);
+        if (k > 0) r.append(QString(k, approximate ? u' ' : u'_'));
+    }
+    return r;
+}
+
+}  // namespace cesuan

@@ -1,0 +1,35 @@
+#pragma once
+// The road of one calculation, the one entry point for computing a typed formula: normalise,
+// check and space, evaluate, round to the decimal places, and cut the result to the digits
+// the calculation can vouch for. The main window, the command line, the tests, the fuzz
+// targets and the benchmarks all compute through it.
+
+#include "evaluator/calc_context.h"
+
+#include <QString>
+
+namespace cesuan {
+
+struct CalcOutcome {
+    // The formula as the formula box shows it afterwards: normalised, checked and spaced.
+    QString formula;
+    // The result without alignment: the value (cut to its reliable digits when approximate),
+    // "Error" when the check failed, "error" when the evaluation failed.
+    QString result;
+    // The value had more significant digits than the calculation vouches for and was cut
+    // after the reliable ones (约数); firstDoubtfulDigit is the first one cut (else 0).
+    bool approximate = false;
+    int firstDoubtfulDigit = 0;
+};
+
+// Computes the typed formula in the context. The journal is reset and its notices cleared at
+// the start; at the end it holds the failures of this calculation (errorCount, firstMessage,
+// messageLog) and its notices, in order.
+CalcOutcome Calculate(CalcContext& context, const QString& typed);
+
+// The result box's text: the result aligned on its decimal point in display column 31 and
+// padded to `places` decimal places with "_" (with blanks, and 约数 in front, when
+// approximate). A result in exponent form is not padded.
+QString AlignResultText(const QString& result, bool approximate, int places);
+
+}  // namespace cesuan
