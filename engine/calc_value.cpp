@@ -14,7 +14,7 @@ QString CalcValue::text() const {
     switch (kind()) {
     case Kind::Empty: return QString();
     case Kind::Decimal: return decimal().toText();
-    case Kind::Double: return formatDouble(doubleValue());
+    case Kind::Double: return FormatDouble(doubleValue());
     case Kind::Text: return std::get<QString>(value_);
     }
     return QString();
@@ -39,7 +39,7 @@ std::optional<double> CalcValue::toDouble() const {
     case Kind::Empty: return std::nullopt;
     case Kind::Decimal: return decimal().toDouble();
     case Kind::Double: return doubleValue();
-    case Kind::Text: return parseDouble(std::get<QString>(value_));
+    case Kind::Text: return ParseDouble(std::get<QString>(value_));
     }
     return std::nullopt;
 }
@@ -71,7 +71,7 @@ CalcValue ToCalcValue(CalcErrorJournal& journal, const CalcValue& x) {
 
     // A text is read once for both conversions.
     std::optional<NumberParts> parts;
-    if (x.isText()) parts = parseNumberText(x.text());
+    if (x.isText()) parts = ParseNumberText(x.text());
     const std::optional<double> d = x.isText() ? (parts ? NumberPartsToDouble(*parts) : std::nullopt) : x.toDouble();
     if (d) {
         // The decimal range, as the two double literals bound it.

@@ -414,12 +414,12 @@ std::optional<Decimal96> fromParts(const NumberParts& parts) {
 std::optional<Decimal96> Decimal96::fromNumberParts(const NumberParts& parts) { return cesuan::fromParts(parts); }
 
 std::optional<Decimal96> Decimal96::fromText(QStringView text) {
-    const auto parts = parseNumberText(text);
+    const auto parts = ParseNumberText(text);
     return parts ? cesuan::fromParts(*parts) : std::nullopt;
 }
 
 std::optional<Decimal96> Decimal96::fromText(std::string_view text) {
-    const auto parts = parseNumberText(text);
+    const auto parts = ParseNumberText(text);
     return parts ? cesuan::fromParts(*parts) : std::nullopt;
 }
 
@@ -502,7 +502,7 @@ double Decimal96::toDouble() const {
     const uint128 c = coefficient();
     const double value = c < (uint128(1) << 53) && scale_ <= 22
                              ? double(std::uint64_t(c)) / kExactPow10[scale_]
-                             : *parseDouble(abs().toStdString());
+                             : *ParseDouble(abs().toStdString());
     return negative_ ? -value : value;
 }
 

@@ -31,6 +31,18 @@ void CapReliableDigits(CalcErrorJournal& j, int digits) {
 
 void AddNotice(CalcErrorJournal& j, const QString& text) { j.notices.push_back(InformationNotice(text)); }
 
+void MergeJournal(CalcErrorJournal& j, const CalcErrorJournal& later) {
+    if (later.errorCount > 0) {
+        if (j.errorCount == 0) j.firstMessage = later.firstMessage;
+        j.lastMessage = later.lastMessage;
+    }
+    j.errorCount += later.errorCount;
+    j.messageLog += later.messageLog;
+    j.doubleFallbackCount += later.doubleFallbackCount;
+    CapReliableDigits(j, later.reliableDigits);
+    j.notices.insert(j.notices.end(), later.notices.begin(), later.notices.end());
+}
+
 Notices TakeNotices(CalcErrorJournal& j) { return std::exchange(j.notices, {}); }
 
 }  // namespace cesuan

@@ -37,6 +37,10 @@ void CapReliableDigits(CalcErrorJournal& journal, int digits);
 // Appends an information box with an OK button to the journal's notices.
 void AddNotice(CalcErrorJournal& journal, const QString& text);
 
+// Appends what `later` recorded after `journal` (a later part of the same calculation, kept
+// apart while it ran on another thread): its failures, fallbacks, reliable digits and notices.
+void MergeJournal(CalcErrorJournal& journal, const CalcErrorJournal& later);
+
 // The notices raised so far, handed over: the journal keeps none of them.
 Notices TakeNotices(CalcErrorJournal& journal);
 

@@ -102,18 +102,18 @@ std::optional<double> NumberPartsToDouble(const NumberParts& parts) {
     return value;
 }
 
-std::optional<NumberParts> parseNumberText(QStringView text) {
+std::optional<NumberParts> ParseNumberText(QStringView text) {
     return parseChars(text.utf16(), text.utf16() + text.size());
 }
 
-std::optional<NumberParts> parseNumberText(std::string_view text) {
+std::optional<NumberParts> ParseNumberText(std::string_view text) {
     return parseChars(text.data(), text.data() + text.size());
 }
 
-std::optional<double> parseDouble(QStringView text) { return partsToDouble(parseNumberText(text)); }
+std::optional<double> ParseDouble(QStringView text) { return partsToDouble(ParseNumberText(text)); }
 
-std::optional<double> parseDouble(std::string_view text) {
-    return partsToDouble(parseNumberText(text));
+std::optional<double> ParseDouble(std::string_view text) {
+    return partsToDouble(ParseNumberText(text));
 }
 
 int SignificantDigitsOfDouble(double value) {
@@ -130,7 +130,7 @@ int SignificantDigitsOfDouble(double value) {
     return count;
 }
 
-QString formatDouble(double value) {
+QString FormatDouble(double value) {
     if (value == 0) return QStringLiteral("0");
     char buffer[40];
     const auto result =

@@ -20,20 +20,20 @@ struct NumberParts {
     long long exponent = 0;  // saturated far beyond any representable range
 };
 
-std::optional<NumberParts> parseNumberText(QStringView text);
-std::optional<NumberParts> parseNumberText(std::string_view text);
+std::optional<NumberParts> ParseNumberText(QStringView text);
+std::optional<NumberParts> ParseNumberText(std::string_view text);
 
 // The nearest double of parsed parts; empty when the value overflows a double.
 std::optional<double> NumberPartsToDouble(const NumberParts& parts);
 
 // The nearest double; empty when the text is not a number or the value overflows a double.
-std::optional<double> parseDouble(QStringView text);
-std::optional<double> parseDouble(std::string_view text);
+std::optional<double> ParseDouble(QStringView text);
+std::optional<double> ParseDouble(std::string_view text);
 
 // The double's text form: 15 significant digits with trailing zeros removed, as %.15G
 // writes it (plain when the decimal exponent lies in -4..14, else e.g. 1.23456789012346E+20
 // or 1E-05); negative zero is "0".
-QString formatDouble(double value);
+QString FormatDouble(double value);
 
 // The significant digits of that text form (leading zeros and the exponent not counted).
 int SignificantDigitsOfDouble(double value);

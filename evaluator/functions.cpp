@@ -281,7 +281,7 @@ PassOutcome FactorialPercentPass(CalcErrorJournal& journal, QString& s) {
         } else {
             // The sign stays in the formula: -3! is -(3!).
             operand = operand.mid(operand.lastIndexOf(u'-') + 1);
-            const std::optional<double> d = parseDouble(operand);
+            const std::optional<double> d = ParseDouble(operand);
             if (!d) return PassOutcome::Unexpected;
             Decimal96 product = *d >= 1 ? 1 : 0;
             const double n = std::nearbyint(*d);  // halves to even

@@ -12,20 +12,22 @@ using namespace cesuan::fuzz;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const FuzzInput input = Decode(data, size);
     switch (input.variant % 3) {
-    case 0:
+    case 0: {
         CalcErrorJournal journal;
         Watched(journal, [&] {
             const CalcValue value = TextToNumber(journal, input.text);
             (void)value.text();
         });
         break;
-    case 1:
+    }
+    case 1: {
         CalcErrorJournal journal;
         Watched(journal, [&] {
             const CalcValue value = ToCalcValue(journal, input.text);
             (void)value.text();
         });
         break;
+    }
     default: {
         NumberSplit screen;
         screen.number = input.text;

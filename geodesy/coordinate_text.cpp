@@ -121,10 +121,10 @@ std::optional<double> leadingNumber(QStringView field) {
         s.truncate(i);
         break;
     }
-    return parseDouble(s);
+    return ParseDouble(s);
 }
 
-// The text form of a finite double (formatDouble) written into `buffer`, without building a
+// The text form of a finite double (FormatDouble) written into `buffer`, without building a
 // QString; the exponent letter may be lower case, which the number grammar reads alike.
 std::string_view doubleChars(double value, std::array<char, 40>& buffer) {
     if (value == 0) return "0";
@@ -137,7 +137,7 @@ std::string_view doubleChars(double value, std::array<char, 40>& buffer) {
 // lies beyond the largest double).
 double shownValue(double value) {
     std::array<char, 40> buffer;
-    return parseDouble(doubleChars(value, buffer)).value_or(0);
+    return ParseDouble(doubleChars(value, buffer)).value_or(0);
 }
 
 // Adds one to a string of decimal digits ("" counts as 0).
@@ -180,7 +180,7 @@ QString CollapseBlankRuns(const QString& text) {
 
 QString LeadingNumberText(const QString& field) {
     const std::optional<double> value = leadingNumber(field);
-    return value ? formatDouble(*value) : QString();
+    return value ? FormatDouble(*value) : QString();
 }
 
 QString ParseCoordinateText(const QString& text, int limit, CoordinateBatch& batch) {
@@ -273,7 +273,7 @@ QString ParseCoordinateText(const QString& text, int limit, CoordinateBatch& bat
 }
 
 QString FormatPicture(double value, QStringView picture) {
-    if (!std::isfinite(value)) return formatDouble(value);
+    if (!std::isfinite(value)) return FormatDouble(value);
 
     const qsizetype point = picture.indexOf(u'.');
     const QStringView integerPicture = point < 0 ? picture : picture.left(point);
@@ -288,8 +288,8 @@ QString FormatPicture(double value, QStringView picture) {
 
     // |value| × 10^places, rounded half away from zero, as a digit string ("" for zero).
     std::array<char, 40> buffer;
-    const std::optional<NumberParts> parts = parseNumberText(doubleChars(value, buffer));
-    if (!parts) return formatDouble(value);
+    const std::optional<NumberParts> parts = ParseNumberText(doubleChars(value, buffer));
+    if (!parts) return FormatDouble(value);
     std::string scaled;
     const long long shift = parts->exponent + (long long)places;
     const std::string& digits = parts->digits;

@@ -92,7 +92,7 @@ const Decimal96& radiansPerDegree() {
     static const Decimal96 value = *Decimal96::fromText(kRadiansPerDegreeText);
     return value;
 }
-const double kDegreesPerRadian = *parseDouble("57.295779513082320876798154814");
+const double kDegreesPerRadian = *ParseDouble("57.295779513082320876798154814");
 
 bool finite(std::initializer_list<double> values) {
     for (double v : values)
@@ -161,7 +161,7 @@ QString integerText(const QString& text, qsizetype point) {
 }
 
 // The double of a number text; NaN when it is none (a failed conversion).
-double valueOfText(const QString& text) { return parseDouble(text).value_or(kNaN); }
+double valueOfText(const QString& text) { return ParseDouble(text).value_or(kNaN); }
 
 QString padTwo(QString digits) {
     if (digits.isEmpty()) return QStringLiteral("00");
@@ -1152,7 +1152,7 @@ double dmsOutputFast(double degrees, bool prefixed, bool negative);
 
 // The value of the text "-" (when negative) followed by the text of v.
 double signedValueText(bool negative, double v) {
-    const QString text = formatDouble(v);
+    const QString text = FormatDouble(v);
     return textual::valueOfText(negative ? QStringLiteral("-") + text : text);
 }
 double signedValueFast(bool negative, double v) {
@@ -1371,8 +1371,8 @@ QString geoToZone(ZoneWidth w, double& latitude, double& longitude, double chose
     latitude = Xr;
     longitude = Yr;
 
-    if (std::abs(Ld - L0) > rule.crossHalfWidth) return texts::msgCrossZone(formatDouble(L0));
-    if (L0 != chosenMeridian) return texts::msgOtherMeridian(formatDouble(L0));
+    if (std::abs(Ld - L0) > rule.crossHalfWidth) return texts::msgCrossZone(FormatDouble(L0));
+    if (L0 != chosenMeridian) return texts::msgOtherMeridian(FormatDouble(L0));
     return {};
 }
 
@@ -1413,8 +1413,8 @@ QString geoToZoneFast(ZoneWidth w, double& latitude, double& longitude, double c
     latitude = X < 0 ? -xMagnitude : xMagnitude;
     longitude = Y < 0 ? -yMagnitude : yMagnitude;
 
-    if (std::abs(Ld - L0) > rule.crossHalfWidth) return texts::msgCrossZone(formatDouble(L0));
-    if (L0 != chosenMeridian) return texts::msgOtherMeridian(formatDouble(L0));
+    if (std::abs(Ld - L0) > rule.crossHalfWidth) return texts::msgCrossZone(FormatDouble(L0));
+    if (L0 != chosenMeridian) return texts::msgOtherMeridian(FormatDouble(L0));
     return {};
 }
 

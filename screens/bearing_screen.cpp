@@ -1,6 +1,7 @@
 #include "screens/bearing_screen.h"
 
 #include "geodesy/bearing.h"
+#include "engine/parallel.h"
 #include "screens/message_box.h"
 #include "screens/bearing_texts.h"
 #include "screens/main_screen_texts.h"
@@ -12,6 +13,13 @@
 namespace cesuan {
 
 namespace t = texts::bearing;
+
+namespace {
+
+// Below this many points a list is measured on one thread.
+constexpr std::size_t kPointsPerChunk = 2048;
+
+}  // namespace
 
 BearingScreen::BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
     : messages_(messages), printer_(printer), screens_(screens) {
@@ -67,12 +75,28 @@ void BearingScreen::compute() {
     }
     if (journal_.errorCount > 0) return fail();
 
-    std::vector<std::array<QString, 5>> rows;
-    rows.reserve(points.points.size());
-    for (const SurveyPoint& p : points.points) {
-        BearingResult r;
-        if (!MeasureBearing(journal_, origin, p, r) || journal_.errorCount > 0) return fail();
-        rows.push_back({p.serial, r.distance, r.azimuth, r.slopeDistance, r.verticalAngle});
+    // Each point on its own, a long list on every core; the first point that fails ends the
+    // command, as it would in one pass.
+    const std::size_t n = points.points.size();
+    std::vector<std::array<QString, 5>> rows(n);
+    const std::vector<Chunk> chunks = ChunksOf(n, kPointsPerChunk, threads);
+    std::vector<CalcErrorJournal> journals(chunks.size());
+    std::vector<std::size_t> failedAt(chunks.size(), n);  // the first failing point of each chunk
+    RunChunks(chunks, [&](const Chunk& chunk) {
+        CalcErrorJournal& journal = journals[chunk.index];
+        for (std::size_t i = chunk.begin; i < chunk.end; ++i) {
+            const SurveyPoint& p = points.points[i];
+            BearingResult r;
+            if (!MeasureBearing(journal, origin, p, r) || journal.errorCount > 0) {
+                failedAt[chunk.index] = i;
+                return;
+            }
+            rows[i] = {p.serial, r.distance, r.azimuth, r.slopeDistance, r.verticalAngle};
+        }
+    });
+    for (const Chunk& chunk : chunks) {
+        MergeJournal(journal_, journals[chunk.index]);
+        if (failedAt[chunk.index] < n) return fail();
     }
 
     std::array<int, 5> widths{};

@@ -32,6 +32,9 @@ public:
     // The points of the last parse.
     PointList points;
 
+    // Threads that measure a long list; 0: one a core.
+    std::size_t threads = 0;
+
     // --- Operations, one per event ---
     void load();
     void serialColumnClicked(bool checked);  // the serial check box

@@ -23,13 +23,13 @@ const Rgb kYxzColour{0xC0, 0xFF, 0xFF};
 
 // The number at the start of a text ("118.5度" gives 118.5), 0 when there is none.
 double leadingNumber(const QString& text) {
-    return parseDouble(LeadingNumberText(text)).value_or(0.0);
+    return ParseDouble(LeadingNumberText(text)).value_or(0.0);
 }
 
 // |x rem m| below 1E-9, with the remainder of the two-number routines.
 bool divides(double x, double m) {
     CalcErrorJournal journal;  // a failure leaves r empty: not divisible
-    const CalcValue r = RemainderTwo(journal, CalcValue(formatDouble(x)), CalcValue(formatDouble(m)));
+    const CalcValue r = RemainderTwo(journal, CalcValue(FormatDouble(x)), CalcValue(FormatDouble(m)));
     return std::fabs(r.toDouble().value_or(1.0)) < 1E-9;
 }
 
@@ -87,7 +87,7 @@ void CoordinateScreen::readConversionSettings() {
                                                                              : QStringLiteral("BJ");
     centralMeridian = leadingNumber(combo3Text);
     if (!meridianIsValid()) rejectMeridian();
-    combo3Text = formatDouble(centralMeridian) + QStringLiteral("度");
+    combo3Text = FormatDouble(centralMeridian) + QStringLiteral("度");
 }
 
 QString CoordinateScreen::ZoneLabel(double meridian) {
@@ -116,7 +116,7 @@ void CoordinateScreen::meridianLostFocus() {
     }
     centralMeridian = leadingNumber(combo3Text);
     if (!meridianIsValid()) rejectMeridian();
-    combo3Text = formatDouble(centralMeridian) + QStringLiteral("度");
+    combo3Text = FormatDouble(centralMeridian) + QStringLiteral("度");
     label4 = ZoneLabel(centralMeridian);
 }
 

@@ -36,7 +36,7 @@ CalcValue sumOf(CalcErrorJournal& journal, const std::vector<CalcValue>& xs) {
     return s;
 }
 
-CalcValue extreme(CalcErrorJournal& journal, const std::vector<CalcValue>& xs, int wanted) {
+CalcValue extreme(const std::vector<CalcValue>& xs, int wanted) {
     if (xs.empty()) return Decimal96(0);
     CalcValue best = xs.front();
     for (const CalcValue& x : xs)
@@ -90,8 +90,8 @@ CalcValue cvOf(CalcErrorJournal& journal, std::size_t n, const CalcValue& mean, 
 }  // namespace
 
 CalcValue StatSum(CalcErrorJournal& journal, int n, const QStringList& items) { return sumOf(journal, valuesOf(journal, n, items)); }
-CalcValue StatMin(CalcErrorJournal& journal, int n, const QStringList& items) { return extreme(journal, valuesOf(journal, n, items), -1); }
-CalcValue StatMax(CalcErrorJournal& journal, int n, const QStringList& items) { return extreme(journal, valuesOf(journal, n, items), 1); }
+CalcValue StatMin(CalcErrorJournal& journal, int n, const QStringList& items) { return extreme(valuesOf(journal, n, items), -1); }
+CalcValue StatMax(CalcErrorJournal& journal, int n, const QStringList& items) { return extreme(valuesOf(journal, n, items), 1); }
 CalcValue StatMean(CalcErrorJournal& journal, int n, const QStringList& items) { return meanOf(journal, valuesOf(journal, n, items)); }
 
 CalcValue StatStdDev(CalcErrorJournal& journal, int n, const QStringList& items) {
@@ -120,8 +120,8 @@ ColumnMeasures MeasureColumn(CalcErrorJournal& journal, int n, const QStringList
     const auto xs = valuesOf(journal, n, items);
     ColumnMeasures m;
     m.count = int(xs.size());
-    m.min = extreme(journal, xs, -1);
-    m.max = extreme(journal, xs, 1);
+    m.min = extreme(xs, -1);
+    m.max = extreme(xs, 1);
     m.sum = sumOf(journal, xs);
     m.mean = meanFromSum(journal, m.sum, xs.size());
     const CalcValue q = xs.empty() ? CalcValue(Decimal96(0)) : squaredDeviations(journal, xs, m.mean);

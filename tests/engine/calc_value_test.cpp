@@ -149,17 +149,17 @@ TEST(NumberTextRoutines, TruncateSignificant) {
 }
 
 TEST(NumberTextGrammar, ParsesAndRejects) {
-    EXPECT_EQ(parseDouble(std::string_view(" -1.5e3 ")), -1500.0);
-    EXPECT_EQ(parseDouble(std::string_view(".5")), 0.5);
-    EXPECT_EQ(parseDouble(std::string_view("5.")), 5.0);
-    EXPECT_EQ(parseDouble(std::string_view("1e-400")), 0.0);
-    EXPECT_FALSE(parseDouble(std::string_view("1e400")));
-    EXPECT_FALSE(parseDouble(std::string_view("1e+")));
-    EXPECT_FALSE(parseDouble(std::string_view("+")));
-    EXPECT_FALSE(parseDouble(std::string_view("0x10")));
-    EXPECT_FALSE(parseDouble(std::string_view("\t1")));
+    EXPECT_EQ(ParseDouble(std::string_view(" -1.5e3 ")), -1500.0);
+    EXPECT_EQ(ParseDouble(std::string_view(".5")), 0.5);
+    EXPECT_EQ(ParseDouble(std::string_view("5.")), 5.0);
+    EXPECT_EQ(ParseDouble(std::string_view("1e-400")), 0.0);
+    EXPECT_FALSE(ParseDouble(std::string_view("1e400")));
+    EXPECT_FALSE(ParseDouble(std::string_view("1e+")));
+    EXPECT_FALSE(ParseDouble(std::string_view("+")));
+    EXPECT_FALSE(ParseDouble(std::string_view("0x10")));
+    EXPECT_FALSE(ParseDouble(std::string_view("\t1")));
     // The point is "." whatever the locale.
-    EXPECT_EQ(formatDouble(0.5), u"0.5");
+    EXPECT_EQ(FormatDouble(0.5), u"0.5");
 }
 
 }  // namespace

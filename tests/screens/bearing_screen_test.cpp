@@ -238,3 +238,44 @@ TEST_F(BearingScreenTest, PrintAndOtherScreens) {
 
 }  // namespace
 }  // namespace cesuan
+
+namespace cesuan {
+namespace {
+
+// A long list is measured in chunks on several threads: the table is the one of a single
+// pass, and a point that fails late in the list fails the command all the same.
+TEST_F(BearingScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
+    std::mt19937 rng(214);
+    std::uniform_real_distribution<double> offset(-5000, 5000);
+    QString list;
+    for (int i = 1; i <= 5000; ++i)
+        list += QStringLiteral("P%1,%2,%3,%4\r\n")
+                    .arg(i)
+                    .arg(4395879.562 + offset(rng), 0, 'f', 3)
+                    .arg(40400348.322 + offset(rng), 0, 'f', 3)
+                    .arg(offset(rng) / 100, 0, 'f', 3);
+    const auto measure = [&](const QString& points, std::size_t threads) {
+        BearingScreen s{box, printer, navigator};
+        s.threads = threads;
+        s.pointText = points;
+        s.chosenSerial = q(u"P17");
+        s.compute();
+        return s.resultText;
+    };
+    const QString serial = measure(list, 1);
+    ASSERT_EQ(serial.count(q(u"\r\n")), 5000);
+    EXPECT_EQ(measure(list, 3), serial);
+    EXPECT_EQ(measure(list, 7), serial);
+    EXPECT_TRUE(box.shown.isEmpty());
+
+    // 1E200 squared leaves even the double range: the whole command fails.
+    const QString failing = list + q(u"Z,1E200,1E200,0\r\n") + list.left(200);
+    for (std::size_t threads : {1u, 3u}) {
+        box.shown.clear();
+        EXPECT_EQ(measure(failing, threads), q(u" "));
+        EXPECT_EQ(box.shown, QStringList{q(u"坐标数据存在错误，请修改后计算。")});
+    }
+}
+
+}  // namespace
+}  // namespace cesuan
