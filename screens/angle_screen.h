@@ -22,21 +22,21 @@ public:
     explicit AngleScreen(MessageBoxService& messages);
 
     // --- The window's texts ---
-    QString angle;   // the angle to convert
-    QString converted;   // the converted angle; empty when the conversion failed
+    QString angle;         // the angle to convert
+    QString converted;     // the converted angle; empty when the conversion failed
     QString angleCaption;  // "原始角度数", or the last conversion's name
 
     // --- Operations, one per event ---
     // Each resets the journal, puts its name into the caption, rewrites the angle with the
     // number it read (a text that is no number reads as 0) and writes the result. The journal
     // is not shown here; a result that leaves the decimal range leaves the result empty.
-    void radianToDms();                // Command1 "弧度 ==> 度分秒"
-    void radianToDecimalDegree();      // Command2 "弧度 ==> 百分度"
-    void decimalDegreeToDms();         // Command3 "百分度 ==> 度分秒"
-    void decimalDegreeToRadian();      // Command4 "百分度 ==> 弧  度"
-    void dmsToRadian();                // Command5 "度分秒 ==> 弧  度"
-    void dmsToDecimalDegree();         // Command6 "度分秒 ==> 百分度"
-    void angleTyped();          // a key typed into the angle: the caption back to "原始角度数"
+    void radianToDms();            // "弧度 ==> 度分秒"
+    void radianToDecimalDegree();  // "弧度 ==> 百分度"
+    void decimalDegreeToDms();     // "百分度 ==> 度分秒"
+    void decimalDegreeToRadian();  // "百分度 ==> 弧  度"
+    void dmsToRadian();            // "度分秒 ==> 弧  度"
+    void dmsToDecimalDegree();     // "度分秒 ==> 百分度"
+    void angleTyped();             // a key typed into the angle: the caption back to "原始角度数"
 
     // The journal of the last conversion.
     const CalcErrorJournal& journal() const { return journal_; }

@@ -20,12 +20,12 @@ public:
 
     // --- The window's texts and choices ---
     QString windowTitle;
-    QString pointText;                 // the point list (CR LF)
-    QString resultText;                 // the result text (CR LF)
-    bool serialColumn = true;            // shown only: the list is always read with serials
+    QString pointText;         // the point list (CR LF)
+    QString resultText;        // the result text (CR LF)
+    bool serialColumn = true;  // shown only: the list is always read with serials
     QString serialColumnCaption;
-    QStringList serialChoices;       // "0" and the serials
-    QString chosenSerial;            // the serial of the first point; may be typed
+    QStringList serialChoices;  // "0" and the serials
+    QString chosenSerial;       // the serial of the first point; may be typed
     QString computeCaption, printCaption, printTooltip;
     QString heading, formatNote, directionNote, choiceLabel, choiceNote, resultHeading;
     QString statusLine;            // what a button says when its screen is not there yet
@@ -36,12 +36,12 @@ public:
     // --- Operations, one per event ---
     void load();
     void serialColumnClicked(bool checked);  // the serial check box: its caption stays
-    void serialChoicesOpened();             // the first-point list gets the focus: its items from the serials
-    void compute();                    // "计算": parse the point text, then computeFromPoints()
-    void computeFromPoints();          // the computation after the parse, on `points`
-    void printScreen();                // "打印"
-    void showCalculator();             // to the main window
-    void showMenu();                   // to the module menu
+    void serialChoicesOpened();              // the first-point list gets the focus: its items from the serials
+    void compute();                          // "计算": parse the point text, then computeFromPoints()
+    void computeFromPoints();                // the computation after the parse, on `points`
+    void printScreen();                      // "打印"
+    void showCalculator();                   // to the main window
+    void showMenu();                         // to the module menu
 
     // The journal of the last command.
     const CalcErrorJournal& journal() const { return journal_; }

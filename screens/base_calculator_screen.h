@@ -27,13 +27,13 @@ public:
     // --- The window's texts and states ---
     QString data1;             // data 1
     QString data2;             // data 2
-    QString result;             // result
-    QString explanation;             // explanation (CR LF)
-    QString operationLabel;            // the operation's label
+    QString result;            // result
+    QString explanation;       // explanation (CR LF)
+    QString operationLabel;    // the operation's label
     bool data1Visible = true;  // hidden for 非
     bool longResultVisible = false;
-    QString longResultNote;            // the too-long-result warning
-    QString statusLine;        // what a button says when its screen is not there yet
+    QString longResultNote;  // the too-long-result warning
+    QString statusLine;      // what a button says when its screen is not there yet
     // Enabled states of the digit keys "0".."9", "A".."F" (indexed by the digit's value);
     // the sign and point keys are always enabled.
     std::array<bool, 16> digitKeyEnabled{};
@@ -52,22 +52,22 @@ public:
     std::optional<Box> focusRequest;
 
     // --- Operations, one per event ---
-    void radixClicked(int radix);           // a radix button (2, 8, 10, 16)
-    void operationClicked(Operation op);    // an operation button
-    void boxGotFocus(Box box);              // a data box gets the focus
+    void radixClicked(int radix);                          // a radix button (2, 8, 10, 16)
+    void operationClicked(Operation op);                   // an operation button
+    void boxGotFocus(Box box);                             // a data box gets the focus
     void boxLostFocus(Box box, int caret, int selLength);  // a data box loses the focus
-    void digitKey(QChar digit);             // Command1..Command13, Command15..Command17
-    void signKey();                         // Command18 "-"
-    void pointKey();                        // Command19 "."
-    void deleteKey();                       // Command20 "<=删"
-    void clearKey();                        // Command21 "清除"
-    void leftKey() {}                       // Command22 "<==": no action
-    void rightKey() {}                      // Command24 "==>": no action
-    void compute();                         // "运算" and a click on the result's label
-    void showMain();                        // Command25
-    void printScreen();                     // Command26
-    void showMenu();                        // CommandQiTa
-    void openHomePage();                    // CommandVorn
+    void digitKey(QChar digit);                            // a digit key
+    void signKey();                                        // "-"
+    void pointKey();                                       // "."
+    void deleteKey();                                      // "<=删"
+    void clearKey();                                       // "清除"
+    void leftKey() {}                       // "<==": no action
+    void rightKey() {}                      // "==>": no action
+    void compute();       // "运算" and a click on the result's label
+    void showMain();      // to the main window
+    void printScreen();   // the print button
+    void showMenu();      // 其它功能: the module menu
+    void openHomePage();  // the maker's home page
 
     // The journal of the last command.
     const CalcErrorJournal& journal() const { return journal_; }

@@ -19,12 +19,12 @@ public:
 
     // --- The window's texts and choices ---
     QString windowTitle;
-    QString pointText;                 // the point list (CR LF)
-    QString resultText;                 // the result table (CR LF)
-    bool serialColumn = true;            // the lines carry serials
+    QString pointText;         // the point list (CR LF)
+    QString resultText;        // the result table (CR LF)
+    bool serialColumn = true;  // the lines carry serials
     QString serialColumnCaption;
-    QStringList serialChoices;       // "0" and the serials
-    QString chosenSerial;            // the origin; may be typed
+    QStringList serialChoices;  // "0" and the serials
+    QString chosenSerial;       // the origin; may be typed
     QString computeCaption, printCaption, printTooltip;
     QString heading, formatNote, directionNote, choiceLabel, choiceNote, resultHeading;
     QString statusLine;            // what a button says when its screen is not there yet
@@ -38,11 +38,11 @@ public:
     // --- Operations, one per event ---
     void load();
     void serialColumnClicked(bool checked);  // the serial check box
-    void serialChoicesOpened();             // the origin list gets the focus: its items from the serials
-    void compute();                    // Command1
-    void printScreen();                // Command2
-    void showCalculator();             // to the main window
-    void showMenu();                   // to the module menu
+    void serialChoicesOpened();              // the origin list gets the focus: its items from the serials
+    void compute();                          // the compute button
+    void printScreen();                      // the print button
+    void showCalculator();                   // to the main window
+    void showMenu();                         // to the module menu
 
     // The journal of the last command.
     const CalcErrorJournal& journal() const { return journal_; }

@@ -14,11 +14,11 @@ public:
 
     QString text;  // the help text (CR LF), read only
 
-    void openPartnerPage();    // Command1
-    void openPlatformPage();   // Command3
-    void openTradingPage();    // Command4
-    void openCommunityPage();  // Command5
-    void showCalculator();     // Command6
+    void openPartnerPage();
+    void openPlatformPage();
+    void openTradingPage();
+    void openCommunityPage();
+    void showCalculator();
 
 private:
     WebPageOpener& web_;

@@ -32,12 +32,12 @@ public:
                ScreenNavigator& screens);
 
     // --- The window's texts, by role ---
-    QString formula;  // formula box
-    QString result;  // result box
-    QString status;  // status box (several lines, CR LF)
-    QString slotNumber;  // number of the history slot on show
+    QString formula;       // formula box
+    QString result;        // result box
+    QString status;        // status box (several lines, CR LF)
+    QString slotNumber;    // number of the history slot on show
     int placesIndex = 15;  // decimal places list: item k is "k位小数"
-    QString unitCaption;  // angle-unit button
+    QString unitCaption;   // angle-unit button
     Rgb unitColour;
 
     // Where the focus should be, and the caret of the formula box after an operation.
@@ -50,27 +50,27 @@ public:
     bool lastApproximate = false;
 
     // --- Operations, one per event ---
-    void load();      // the window is created at program start
-    void activate();  // the window becomes the active one among the program's windows
-    void compute();   // "计 算" (and Enter in the formula box)
-    void clear();     // "清 零"
+    void load();            // the window is created at program start
+    void activate();        // the window becomes the active one among the program's windows
+    void compute();         // "计 算" (and Enter in the formula box)
+    void clear();           // "清 零"
     void historyBack();     // "<--"
     void historyForward();  // "-->"
     void chooseDecimalPlaces(int index);
     void placesChosenByUser(int index);  // an item picked in the list: also explains the list
-    void cycleAngleUnit();  // the angle-unit button
-    void setAngleUnit(AngleUnit unit);  // the unit with the button's caption and colour
-    void pressKey(int key);  // keypad key 1..60
+    void cycleAngleUnit();               // the angle-unit button
+    void setAngleUnit(AngleUnit unit);   // the unit with the button's caption and colour
+    void pressKey(int key);              // keypad key 1..60
     // The formula box lost the focus with this caret and selection.
     void formulaLostFocus(int selectionStart, int selectionLength, const QString& selectedText);
     void keyDown();          // any key pressed in the window (seen before the control)
     void keyPress();
-    void statusGotFocus();   // the status box never keeps the focus
-    void editVariables();    // "修改变量"
+    void statusGotFocus();             // the status box never keeps the focus
+    void editVariables();              // "修改变量"
     void showScreen(ScreenId screen);  // the buttons that open other screens
-    void openCommunityPage();  // dcButton4
-    void openDownloadPage();   // dcButton8
-    void openMakerPage();      // the version and product labels
+    void openCommunityPage();          // the community button
+    void openDownloadPage();           // the download button
+    void openMakerPage();              // the version and product labels
 
     // The 29 items of the decimal-places list: "0 位小数" … "9 位小数", "10位小数" … "28位小数".
     static QStringList decimalPlacesItems();

@@ -13,13 +13,13 @@ class ModuleMenu {
 public:
     ModuleMenu(WebPageOpener& web, ScreenNavigator& screens);
 
-    QString proverb;      // the proverb
+    QString proverb;     // the proverb
     QString statusLine;  // what a button says when its screen is not there yet
 
-    // Command1(index) clicked; an index without an action does nothing.
+    // The button of that index clicked; an index without an action does nothing.
     void openModule(int index);
 
-    // Whether Command1 has a button of that index, and its caption and tooltip.
+    // Whether the menu has a button of that index, and its caption and tooltip.
     static bool hasButton(int index);
     static QString caption(int index);
     static QString tooltip(int index);

@@ -16,8 +16,8 @@ public:
     NumberSplit();
 
     // --- The window's texts ---
-    QString number;  // the number
-    QString integerPart;  // the integer part; "整数部分" at the start
+    QString number;          // the number
+    QString integerPart;     // the integer part; "整数部分" at the start
     QString fractionDigits;  // the fractional digits; "小数部分" at the start
 
     // --- Operations ---

@@ -19,10 +19,10 @@ public:
     StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer);
 
     // --- The window's texts ---
-    QString data;          // the data table (CR LF line ends)
-    int leadingColumnsIndex = 1;    // leading name columns: item k is "k"
-    int separatorIndex = 0;    // the separator list; item 0 is "*"
-    QString placesNote;        // "结果保留15 位小数！"
+    QString data;                 // the data table (CR LF line ends)
+    int leadingColumnsIndex = 1;  // leading name columns: item k is "k"
+    int separatorIndex = 0;       // the separator list; item 0 is "*"
+    QString placesNote;           // "结果保留15 位小数！"
     // The result grid of 50 boxes: grid[row][column], rows 0..9, columns 0..4.
     std::array<std::array<QString, 5>, 10> grid;
 
@@ -30,11 +30,11 @@ public:
     QString& gridBox(int textNumber) { return grid[std::size_t((textNumber - 2) / 5)][std::size_t((textNumber - 2) % 5)]; }
 
     // --- Operations ---
-    void load();                         // the window is created
-    void chooseSeparator(int index);     // an entry of the separator list
+    void load();                      // the window is created
+    void chooseSeparator(int index);  // an entry of the separator list
     void chooseLeadingColumns(int index);
-    void computeStatistics();            // "统 计"
-    void printScreen();                  // "打屏幕"
+    void computeStatistics();  // "统 计"
+    void printScreen();        // "打屏幕"
     void learn() {}                      // "学 习": no action
     void save() {}                       // "保 存": no action
     void import() {}                     // "导 入": no action

@@ -25,15 +25,15 @@ public:
 
     // --- The window's texts ---
     std::array<QString, 9> values;  // the boxes of r, s, t, u, v, w, x, y, z, as typed or shown
-    bool closeRequested = false;  // set by saveAndClose; the view closes the window
+    bool closeRequested = false;    // set by saveAndClose; the view closes the window
 
     // --- Operations, one per event ---
-    void load();          // the window is created, or opened again after a close
-    void setAllToOne();   // Command1 "默认为 1"
-    void setOneToNine();  // Command2 "默认1-9"
-    void save();          // Command3 "保存修改"
-    void saveAndClose();  // Command4 "保存退出"
-    void openMakerPlatform();  // Command5
+    void load();               // the window is created, or opened again after a close
+    void setAllToOne();        // "默认为 1"
+    void setOneToNine();       // "默认1-9"
+    void save();               // "保存修改"
+    void saveAndClose();       // "保存退出"
+    void openMakerPlatform();  // the maker platform button
     void openHeadingPage();    // a click on the heading (an outside organisation's page)
     void openGreetingPage();   // a click on the greeting (the maker's page)
 
