@@ -1,54 +1,30 @@
 #include "screens/attitude_screen.h"
 
 #include "engine/arithmetic.h"
+#include "geodesy/attitude.h"
 #include "engine/journal.h"
 #include "screens/attitude_texts.h"
-#include "screens/main_screen_texts.h"
+#include "screens/message_box.h"
 
 namespace cesuan {
 
 namespace t = texts::attitude;
 
 AttitudeScreen::AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
-    : messages_(messages), printer_(printer), screens_(screens) {
-    windowTitle = t::kWindowTitle;
-    pointText = t::kStartPoints;
-    serialColumnCaption = t::kGridCoordinates;
-    computeCaption = t::kCompute;
-    printCaption = t::kPrint;
-    printTooltip = t::kTipPrint;
-    heading = t::kHeading;
-    formatNote = t::kFormatNote;
-    directionNote = t::kZeroDirections;
-    choiceLabel = t::kUsePoint;
-    choiceNote = t::kNextThreePoints;
-    resultHeading = t::kAttitude;
-    load();
-}
-
-void AttitudeScreen::load() {
-    serialChoices = QStringList{t::kOrigin};
-    chosenSerial = serialChoices[0];
-}
+    : SurveyScreen(messages, printer, screens,
+                   {t::kWindowTitle, t::kStartPoints, t::kGridCoordinates, t::kCompute, t::kPrint, t::kTipPrint,
+                    t::kHeading, t::kFormatNote, t::kZeroDirections, t::kUsePoint, t::kNextThreePoints, t::kAttitude,
+                    t::kOrigin, t::kCalculator, t::kMenu},
+                   true) {}
 
 void AttitudeScreen::serialColumnClicked(bool checked) {
     serialColumn = checked;
     serialColumnCaption = t::kGridCoordinates;
 }
 
-void AttitudeScreen::serialChoicesOpened() {
-    ParsePointList(journal_, pointText, true, points);
-    ShowNotices(messages_, TakeNotices(journal_));
-    const QString kept = chosenSerial;
-    serialChoices = QStringList{t::kOrigin};
-    for (const SurveyPoint& p : points.points) serialChoices.append(p.serial);
-    chosenSerial = kept;
-}
-
 void AttitudeScreen::compute() {
     ResetJournal(journal_);
-    pointText = ParsePointList(journal_, pointText, true, points);
-    ShowNotices(messages_, TakeNotices(journal_));
+    pointText = parsePoints();
     computeFromPoints();
 }
 
@@ -101,16 +77,6 @@ void AttitudeScreen::computeFromPoints() {
                  r.side13.text() + QStringLiteral("  ");
     lines << t::confidenceLine(r.confidence.text()) << t::kConfidenceHigh << t::kConfidenceLow << t::kRemark;
     resultText = lines.join(QStringLiteral("\r\n"));
-}
-
-void AttitudeScreen::printScreen() { printer_.printWindow(); }
-
-void AttitudeScreen::showCalculator() {
-    statusLine = screens_.show(ScreenId::Main) ? QString() : texts::main::moduleComing(t::kCalculator);
-}
-
-void AttitudeScreen::showMenu() {
-    statusLine = screens_.show(ScreenId::ModuleMenu) ? QString() : texts::main::moduleComing(t::kMenu);
 }
 
 }  // namespace cesuan

@@ -4,53 +4,19 @@
 // (wrapping round to its start), give the plane through them, its strike, dip direction and
 // dip, the sides of the triangle and a confidence figure.
 
-#include "engine/journal.h"
-#include "geodesy/attitude.h"
-#include "geodesy/point_list.h"
-#include "screens/platform.h"
-
-#include <QString>
-#include <QStringList>
+#include "screens/survey_screen.h"
 
 namespace cesuan {
 
-class AttitudeScreen {
+class AttitudeScreen : public SurveyScreen {
 public:
+    // The list is always read with serials; the check box only shows its caption.
     AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens);
 
-    // --- The window's texts and choices ---
-    QString windowTitle;
-    QString pointText;         // the point list (CR LF)
-    QString resultText;        // the result text (CR LF)
-    bool serialColumn = true;  // shown only: the list is always read with serials
-    QString serialColumnCaption;
-    QStringList serialChoices;  // "0" and the serials
-    QString chosenSerial;       // the serial of the first point; may be typed
-    QString computeCaption, printCaption, printTooltip;
-    QString heading, formatNote, directionNote, choiceLabel, choiceNote, resultHeading;
-    QString statusLine;            // what a button says when its screen is not there yet
-
-    // The points of the last parse.
-    PointList points;
-
-    // --- Operations, one per event ---
-    void load();
+    // --- Operations, one per event (and those of SurveyScreen) ---
     void serialColumnClicked(bool checked);  // the serial check box: its caption stays
-    void serialChoicesOpened();              // the first-point list gets the focus: its items from the serials
-    void compute();                          // "计算": parse the point text, then computeFromPoints()
+    void compute();                          // "进行计算": parse the point text, then computeFromPoints()
     void computeFromPoints();                // the computation after the parse, on `points`
-    void printScreen();                      // "打印"
-    void showCalculator();                   // to the main window
-    void showMenu();                         // to the module menu
-
-    // The journal of the last command.
-    const CalcErrorJournal& journal() const { return journal_; }
-
-private:
-    MessageBoxService& messages_;
-    WindowPrinter& printer_;
-    ScreenNavigator& screens_;
-    CalcErrorJournal journal_;
 };
 
 }  // namespace cesuan

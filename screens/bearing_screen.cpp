@@ -1,10 +1,9 @@
 #include "screens/bearing_screen.h"
 
-#include "geodesy/bearing.h"
 #include "engine/parallel.h"
-#include "screens/message_box.h"
+#include "geodesy/bearing.h"
 #include "screens/bearing_texts.h"
-#include "screens/main_screen_texts.h"
+#include "screens/message_box.h"
 
 #include <algorithm>
 #include <array>
@@ -22,46 +21,20 @@ constexpr std::size_t kPointsPerChunk = 2048;
 }  // namespace
 
 BearingScreen::BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
-    : messages_(messages), printer_(printer), screens_(screens) {
-    windowTitle = t::kWindowTitle;
-    pointText = t::kStartPoints;
-    serialColumn = true;
-    serialColumnCaption = t::kGridCoordinates;
-    computeCaption = t::kCompute;
-    printCaption = t::kPrint;
-    printTooltip = t::kTipPrint;
-    heading = t::kHeading;
-    formatNote = t::kFormatNote;
-    directionNote = t::kZeroDirections;
-    choiceLabel = t::kUsePoint;
-    choiceNote = t::kAsOrigin;
-    resultHeading = t::kColumnHeading;
-    load();
-}
-
-void BearingScreen::load() {
-    serialChoices = QStringList{t::kNoOrigin};
-    chosenSerial = serialChoices[0];
-}
+    : SurveyScreen(messages, printer, screens,
+                   {t::kWindowTitle, t::kStartPoints, t::kGridCoordinates, t::kCompute, t::kPrint, t::kTipPrint,
+                    t::kHeading, t::kFormatNote, t::kZeroDirections, t::kUsePoint, t::kAsOrigin, t::kColumnHeading,
+                    t::kNoOrigin, t::kCalculator, t::kMenu},
+                   false) {}
 
 void BearingScreen::serialColumnClicked(bool checked) {
     serialColumn = checked;
     serialColumnCaption = checked ? t::kGridCoordinates : t::kGeodeticCoordinates;
 }
 
-void BearingScreen::serialChoicesOpened() {
-    ParsePointList(journal_, pointText, serialColumn, points);
-    ShowNotices(messages_, TakeNotices(journal_));
-    const QString kept = chosenSerial;
-    serialChoices = QStringList{t::kNoOrigin};
-    for (const SurveyPoint& p : points.points) serialChoices.append(p.serial);
-    chosenSerial = kept;
-}
-
 void BearingScreen::compute() {
     ResetJournal(journal_);
-    pointText = ParsePointList(journal_, pointText, serialColumn, points);
-    ShowNotices(messages_, TakeNotices(journal_));
+    pointText = parsePoints();
 
     const auto chosen = std::find_if(points.points.begin(), points.points.end(),
                                      [&](const SurveyPoint& p) { return p.serial == chosenSerial; });
@@ -116,16 +89,6 @@ void BearingScreen::compute() {
 void BearingScreen::fail() {
     messages_.show(t::kMsgDataError);
     resultText = QStringLiteral(" ");
-}
-
-void BearingScreen::printScreen() { printer_.printWindow(); }
-
-void BearingScreen::showCalculator() {
-    statusLine = screens_.show(ScreenId::Main) ? QString() : texts::main::moduleComing(t::kCalculator);
-}
-
-void BearingScreen::showMenu() {
-    statusLine = screens_.show(ScreenId::ModuleMenu) ? QString() : texts::main::moduleComing(t::kMenu);
 }
 
 }  // namespace cesuan

@@ -1,0 +1,55 @@
+#include "screens/survey_screen.h"
+
+#include "screens/main_screen_texts.h"
+#include "screens/message_box.h"
+
+namespace cesuan {
+
+SurveyScreen::SurveyScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
+                           const SurveyTexts& texts, bool serialsAlwaysRead)
+    : messages_(messages), printer_(printer), screens_(screens), texts_(texts), serialsAlwaysRead_(serialsAlwaysRead) {
+    windowTitle = texts.windowTitle;
+    pointText = texts.startPoints;
+    serialColumnCaption = texts.serialColumnCaption;
+    computeCaption = texts.computeCaption;
+    printCaption = texts.printCaption;
+    printTooltip = texts.printTooltip;
+    heading = texts.heading;
+    formatNote = texts.formatNote;
+    directionNote = texts.directionNote;
+    choiceLabel = texts.choiceLabel;
+    choiceNote = texts.choiceNote;
+    resultHeading = texts.resultHeading;
+    load();
+}
+
+void SurveyScreen::load() {
+    serialChoices = QStringList{texts_.firstChoice};
+    chosenSerial = serialChoices[0];
+}
+
+QString SurveyScreen::parsePoints() {
+    const QString aligned = ParsePointList(journal_, pointText, serialsAlwaysRead_ || serialColumn, points);
+    ShowNotices(messages_, TakeNotices(journal_));
+    return aligned;
+}
+
+void SurveyScreen::serialChoicesOpened() {
+    parsePoints();
+    const QString kept = chosenSerial;
+    serialChoices = QStringList{texts_.firstChoice};
+    for (const SurveyPoint& p : points.points) serialChoices.append(p.serial);
+    chosenSerial = kept;
+}
+
+void SurveyScreen::printScreen() { printer_.printWindow(); }
+
+void SurveyScreen::showCalculator() {
+    statusLine = screens_.show(ScreenId::Main) ? QString() : texts::main::moduleComing(texts_.calculator);
+}
+
+void SurveyScreen::showMenu() {
+    statusLine = screens_.show(ScreenId::ModuleMenu) ? QString() : texts::main::moduleComing(texts_.menu);
+}
+
+}  // namespace cesuan

@@ -1,0 +1,69 @@
+#pragma once
+// What the two survey windows (distance and bearing, plane attitude) share: a point list typed
+// or pasted into one box, a result text in the other, a list to choose a point by its serial,
+// the same captions and notes, printing, and the buttons to the calculator and the menu. Each
+// window adds its own computation.
+
+#include "engine/journal.h"
+#include "geodesy/point_list.h"
+#include "screens/platform.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace cesuan {
+
+// The fixed texts a survey window starts with.
+struct SurveyTexts {
+    QString windowTitle, startPoints, serialColumnCaption, computeCaption, printCaption, printTooltip;
+    QString heading, formatNote, directionNote, choiceLabel, choiceNote, resultHeading;
+    QString firstChoice;           // the first item of the point list: "0", the point 0, 0, 0
+    QString calculator, menu;      // the names of the screens the buttons open
+};
+
+class SurveyScreen {
+public:
+    // --- The window's texts and choices ---
+    QString windowTitle;
+    QString pointText;          // the point list (CR LF)
+    QString resultText;         // the result (CR LF)
+    bool serialColumn = true;   // the lines carry serials
+    QString serialColumnCaption;
+    QStringList serialChoices;  // the first choice and the serials
+    QString chosenSerial;       // may be typed
+    QString computeCaption, printCaption, printTooltip;
+    QString heading, formatNote, directionNote, choiceLabel, choiceNote, resultHeading;
+    QString statusLine;         // what a button says when its screen is not there yet
+
+    // The points of the last parse.
+    PointList points;
+
+    // --- Operations shared by both windows ---
+    void load();                 // the choice back to the first item
+    void serialChoicesOpened();  // the point list gets the focus: its items from the serials
+    void printScreen();          // the print button
+    void showCalculator();       // to the main window
+    void showMenu();             // to the module menu
+
+    // The journal of the last command.
+    const CalcErrorJournal& journal() const { return journal_; }
+
+protected:
+    // serialsAlwaysRead: the list is read with serials whatever the check box says.
+    SurveyScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
+                 const SurveyTexts& texts, bool serialsAlwaysRead);
+
+    // Parses the point text into `points` (its notices shown) and returns the aligned text.
+    QString parsePoints();
+
+    MessageBoxService& messages_;
+    CalcErrorJournal journal_;
+
+private:
+    WindowPrinter& printer_;
+    ScreenNavigator& screens_;
+    SurveyTexts texts_;
+    bool serialsAlwaysRead_;
+};
+
+}  // namespace cesuan
