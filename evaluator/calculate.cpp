@@ -23,6 +23,10 @@ CalcOutcome Calculate(CalcContext& context, const QString& typed) {
         outcome.firstDoubtfulDigit = journal.reliableDigits + 1;
         outcome.result = TruncateSignificant(outcome.result, journal.reliableDigits);
     }
+    outcome.errorCount = journal.errorCount;
+    outcome.firstMessage = journal.firstMessage;
+    outcome.messageLog = journal.messageLog;
+    outcome.notices = journal.notices;
     return outcome;
 }
 

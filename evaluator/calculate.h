@@ -20,11 +20,16 @@ struct CalcOutcome {
     // after the reliable ones (约数); firstDoubtfulDigit is the first one cut (else 0).
     bool approximate = false;
     int firstDoubtfulDigit = 0;
+    // What the journal holds at the end: the failures and the notices, in order.
+    int errorCount = 0;
+    QString firstMessage;
+    QString messageLog;  // every failure's message, each followed by CR LF
+    Notices notices;
 };
 
 // Computes the typed formula in the context. The journal is reset and its notices cleared at
-// the start; at the end it holds the failures of this calculation (errorCount, firstMessage,
-// messageLog) and its notices, in order.
+// the start; at the end it holds the failures of this calculation and its notices, which the
+// outcome repeats.
 CalcOutcome Calculate(CalcContext& context, const QString& typed);
 
 // The result box's text: the result aligned on its decimal point in display column 31 and

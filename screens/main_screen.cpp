@@ -71,17 +71,16 @@ void MainScreen::compute() {
     status = t::kComputeNotice;
     CalcContext context{settings_, {}};
     const CalcOutcome outcome = Calculate(context, formula);
-    const CalcErrorJournal& j = context.journal;
     formula = outcome.formula;
-    ShowNotices(messages_, j.notices);
+    ShowNotices(messages_, outcome.notices);
 
     if (outcome.approximate) status = t::approximateNotice(outcome.firstDoubtfulDigit);
     result = AlignResultText(outcome.result, outcome.approximate, settings_.decimalPlaces);
-    if (j.errorCount > 0) {
-        result = j.firstMessage > QStringLiteral(" ") ? j.firstMessage : t::kSeriousError;
-        status = TrimBlanks(j.messageLog);
+    if (outcome.errorCount > 0) {
+        result = outcome.firstMessage > QStringLiteral(" ") ? outcome.firstMessage : t::kSeriousError;
+        status = TrimBlanks(outcome.messageLog);
     }
-    lastErrorCount = j.errorCount;
+    lastErrorCount = outcome.errorCount;
     lastApproximate = outcome.approximate;
 
     caretPosition = int(formula.size());

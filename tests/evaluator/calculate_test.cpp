@@ -37,15 +37,18 @@ TEST(Calculate, OutcomeOfOneFormula) {
         EXPECT_EQ(outcome.approximate, c.firstDoubtfulDigit != 0);
         EXPECT_EQ(outcome.firstDoubtfulDigit, c.firstDoubtfulDigit);
         EXPECT_EQ(context.journal.errorCount, c.errorCount);
+        EXPECT_EQ(outcome.errorCount, c.errorCount);
+        EXPECT_EQ(outcome.firstMessage.isEmpty(), c.errorCount == 0);
+        EXPECT_EQ(outcome.messageLog, context.journal.messageLog);
     }
 }
 
 TEST(Calculate, NoticesBelongToTheirCalculation) {
     CalcContext context;
-    Calculate(context, q(u"csc0+csc0"));
-    EXPECT_EQ(NoticeTexts(context.journal.notices),
-              QStringList(2, q(u"csc(x)为无穷大，采用近似计算....1E+28。")));
-    Calculate(context, q(u"1+1"));
+    const CalcOutcome poles = Calculate(context, q(u"csc0+csc0"));
+    EXPECT_EQ(NoticeTexts(poles.notices), QStringList(2, q(u"csc(x)为无穷大，采用近似计算....1E+28。")));
+    EXPECT_EQ(poles.notices, context.journal.notices);
+    EXPECT_TRUE(Calculate(context, q(u"1+1")).notices.empty());
     EXPECT_TRUE(context.journal.notices.empty());
 }
 
