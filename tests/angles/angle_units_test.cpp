@@ -12,11 +12,7 @@ const char16_t kHalfPi[] = u"1.5707963267948966192313216916";
 const char16_t kPi[] = u"3.1415926535897932384626433833";
 const char16_t kThreeHalvesPi[] = u"4.7123889803846898576939650749";
 
-// A fresh journal, and the unit AngleToRadian reads.
-class AngleTest : public JournalTest {
-protected:
-    AngleUnit unit = AngleUnit::Radian;
-};
+class AngleTest : public JournalTest {};
 
 struct Case {
     const char16_t* x;
@@ -59,6 +55,7 @@ TEST_F(AngleTest, SecondsAbove60AreShownAndTakenAs60) {
     ASSERT_EQ(NoticeTexts(journal.notices).size(), 1);
     EXPECT_EQ(NoticeTexts(journal.notices)[0],
               q(u"12.3075 度分秒格式的角度数据--[秒] 数据不能大于60！超出后按60计算。请检查是否角度类型选择错误。"));
+    EXPECT_EQ(journal.notices[0], InformationNotice(journal.notices[0].text)) << "an information box with OK";
     EXPECT_EQ(journal.errorCount, 0);  // a box, not a failure
 }
 
@@ -67,6 +64,7 @@ TEST_F(AngleTest, MinutesAbove60AreShownAndTakenAs60) {
     ASSERT_EQ(NoticeTexts(journal.notices).size(), 1);
     EXPECT_EQ(NoticeTexts(journal.notices)[0],
               q(u"-12.7 度分秒格式的角度数据--[分秒] 数据不能大于59599999....！超出后按60计算。请检查是否角度类型选择错误。"));
+    EXPECT_EQ(journal.notices[0], InformationNotice(journal.notices[0].text)) << "an information box with OK";
     EXPECT_EQ(journal.errorCount, 0);
 }
 
@@ -152,7 +150,7 @@ TEST_F(AngleTest, DmsToRadian) {
 }
 
 TEST_F(AngleTest, RadianArgumentsAreTakenAsTheyAre) {
-    unit = AngleUnit::Radian;
+    const AngleUnit unit = AngleUnit::Radian;
     for (const char16_t* x : {u"90", u"-90", u"180", u"0", u"3.14", u"1.5707963267948966192313216916"}) {
         SCOPED_TRACE(traceOf(x));
         const CalcValue r = AngleToRadian(journal, q(x), unit);
@@ -164,7 +162,7 @@ TEST_F(AngleTest, RadianArgumentsAreTakenAsTheyAre) {
 // Whole multiples of 90 degrees give 0, π/2, π and 3π/2 as the exact constants, reduced
 // modulo 360 with the sign kept; everything else is the product with RadiansPerDegree.
 TEST_F(AngleTest, DecimalDegreesToRadians) {
-    unit = AngleUnit::DecimalDegree;
+    const AngleUnit unit = AngleUnit::DecimalDegree;
     const Case cases[] = {
         {u"0", u"0"},
         {u"90", kHalfPi},
@@ -199,7 +197,7 @@ TEST_F(AngleTest, DecimalDegreesToRadians) {
 }
 
 TEST_F(AngleTest, DmsAnglesToRadians) {
-    unit = AngleUnit::Dms;
+    const AngleUnit unit = AngleUnit::Dms;
     const Case cases[] = {
         {u"90", kHalfPi},
         {u"-90", u"-1.5707963267948966192313216916"},
@@ -218,7 +216,7 @@ TEST_F(AngleTest, DmsAnglesToRadians) {
     }
     EXPECT_TRUE(journal.notices.empty());
 
-    // The boxes of the D.MMSS reading go to the caller's service; 89.7 is 90 degrees then.
+    // The boxes of the D.MMSS reading go to the journal's notices; 89.7 is 90 degrees then.
     EXPECT_EQ(AngleToRadian(journal, q(u"89.7"), unit).text(), q(kHalfPi));
     ASSERT_EQ(NoticeTexts(journal.notices).size(), 1);
     EXPECT_TRUE(NoticeTexts(journal.notices)[0].startsWith(q(u"89.7 度分秒格式的角度数据--[分秒]")));
@@ -230,7 +228,6 @@ TEST_F(AngleTest, ExponentFormIsAngleZero) {
         SCOPED_TRACE(traceOf(x));
         const CalcValue arg = q(x);
         for (AngleUnit unit : {AngleUnit::Radian, AngleUnit::Dms, AngleUnit::DecimalDegree}) {
-            unit = unit;
             const CalcValue r = AngleToRadian(journal, arg, unit);
             EXPECT_EQ(r.kind(), Kind::Decimal);
             EXPECT_EQ(r.text(), u"0");
@@ -260,7 +257,6 @@ TEST_F(AngleTest, NoNumberIsZeroAfterTheToCalcValueMessage) {
     check("DmsToRadian", DmsToRadian(journal, q(u" abc ")));
     check("DecimalDegreeToDms", DecimalDegreeToDms(journal, q(u" abc ")));
     for (AngleUnit unit : {AngleUnit::Radian, AngleUnit::Dms, AngleUnit::DecimalDegree}) {
-        unit = unit;
         check("AngleToRadian", AngleToRadian(journal, q(u" abc "), unit));
     }
     EXPECT_TRUE(journal.notices.empty());

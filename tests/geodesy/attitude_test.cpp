@@ -134,6 +134,7 @@ TEST_F(AttitudeTest, DegeneratePointsAreRefusedWithTheirMessage) {
         PlaneResult r;
         EXPECT_FALSE(PlaneAttitude(journal, c.p1, c.p2, c.p3, r));
         EXPECT_EQ(NoticeTexts(journal.notices), QStringList{c.message});
+        for (const Notice& n : journal.notices) EXPECT_EQ(n, InformationNotice(n.text)) << "an information box with OK";
     }
 }
 

@@ -142,6 +142,7 @@ TEST_F(PointListTest, RemovedCharactersAreReportedOneBoxEachUpToFive) {
         journal.notices.clear();
         parse(QString::fromUtf16(c.in), true);
         EXPECT_EQ(NoticeTexts(journal.notices), c.boxes);
+        for (const Notice& n : journal.notices) EXPECT_EQ(n, InformationNotice(n.text)) << "an information box with OK";
     }
     EXPECT_EQ(list.points[1].serial, q(u"2"));  // a serial made only of removed characters
     EXPECT_EQ(list.points[1].x.text(), q(u"1"));

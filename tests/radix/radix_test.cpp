@@ -16,9 +16,7 @@ namespace {
 
 using boost::multiprecision::cpp_int;
 
-class RadixTest : public JournalTest {
-protected:
-};
+class RadixTest : public JournalTest {};
 
 struct TextCase {
     const char16_t* in;
@@ -204,6 +202,7 @@ TEST_F(RadixTest, FailedConversionsShowTheirBoxAndReturnMinusOne) {
         journal.notices.clear();
         EXPECT_EQ(c.convert(journal, c.in), q(u"-1"));
         EXPECT_EQ(NoticeTexts(journal.notices), QStringList{q(c.box)});
+        for (const Notice& n : journal.notices) EXPECT_EQ(n, InformationNotice(n.text)) << "an information box with OK";
         EXPECT_EQ(journal.errorCount, 1);
         EXPECT_TRUE(journal.messageLog.isEmpty());
     }
