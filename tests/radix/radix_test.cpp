@@ -434,7 +434,8 @@ TEST_F(RadixTest, BinToDecIsExactWhereTheDecimalHoldsTheValue) {
         std::string digits = c.str();
         if (int(digits.size()) <= v.fractionBits) digits.insert(0, v.fractionBits + 1 - digits.size(), '0');
         if (v.fractionBits > 0) {
-            digits.insert(digits.size() - v.fractionBits, ".");
+            const std::size_t point = digits.size() - std::size_t(v.fractionBits);
+            digits = digits.substr(0, point) + '.' + digits.substr(point);
             while (digits.back() == '0') digits.pop_back();
             if (digits.back() == '.') digits.pop_back();
         }
