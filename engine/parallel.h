@@ -4,6 +4,8 @@
 // order, so that the outcome is the one of a single pass over the list. The routines of the
 // core keep no state between calls, so chunks never meet.
 
+#include <QString>
+
 #include <algorithm>
 #include <cstddef>
 #include <thread>
@@ -36,6 +38,25 @@ void RunChunks(const std::vector<Chunk>& chunks, Work&& work) {
     threads.reserve(chunks.size());
     for (std::size_t i = 1; i < chunks.size(); ++i) threads.emplace_back([&work, &chunks, i] { work(chunks[i]); });
     if (!chunks.empty()) work(chunks.front());
+}
+
+// The texts of the chunks joined in order into one, each emptied as soon as it is copied, so
+// that a long result is held about once.
+inline QString JoinPieces(std::vector<QString>& pieces) {
+    if (pieces.size() == 1) {
+        QString only = std::move(pieces.front());
+        only.squeeze();
+        return only;
+    }
+    qsizetype size = 0;
+    for (const QString& piece : pieces) size += piece.size();
+    QString joined;
+    joined.reserve(size);
+    for (QString& piece : pieces) {
+        joined += piece;
+        piece = QString();
+    }
+    return joined;
 }
 
 }  // namespace cesuan

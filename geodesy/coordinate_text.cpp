@@ -2,6 +2,8 @@
 
 #include "engine/calc_value.h"
 #include "engine/number_text.h"
+#include "engine/parallel.h"
+#include "geodesy/dms_digits.h"
 #include "engine/rounding.h"
 #include "geodesy/geodesy_texts.h"
 
@@ -17,6 +19,12 @@ namespace cesuan {
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
+
+// Below these sizes a text is read, and its points written, on one thread.
+constexpr std::size_t kCharactersPerPiece = 1 << 16;
+constexpr std::size_t kPointsPerPiece = 2048;
+// Room for a line of the cleaned text or of the results, so that a piece grows in place.
+constexpr qsizetype kCharactersPerLine = 80;
 const QString kColumnJoin = QStringLiteral(" , ");
 
 // Pictures of the cleaned input and of the result lines.
@@ -81,10 +89,9 @@ bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // Digits and the characters a number may begin with or contain besides them.
 bool isNumberCharacter(QChar c) { return isAsciiDigit(c) || c == u'.' || c == u'+' || c == u'-'; }
 
-// The separator the parser uses: FieldSeparator() when it is one character that is a tab or
+// The separator the parser uses: the chosen one when it is one character that is a tab or
 // not below the blank, else ",".
-QChar effectiveSeparator() {
-    const QString& s = FieldSeparator();
+QChar effectiveSeparator(const QString& s) {
     if (s.size() == 1 && (s[0] >= u' ' || s[0] == u'\t')) return s[0];
     return u',';
 }
@@ -136,6 +143,10 @@ std::string_view doubleChars(double value, std::array<char, 40>& buffer) {
 // A number as the cleaned text shows it: its 15-digit text form read back (0 when that text
 // lies beyond the largest double).
 double shownValue(double value) {
+    if (value == 0) return 0;  // the text "0": no sign
+    if (const std::optional<dms_digits::Decimal15> d = dms_digits::decimal15(value)) {
+        if (const std::optional<double> shown = d->toDouble()) return *shown;  // one exact division
+    }
     std::array<char, 40> buffer;
     return ParseDouble(doubleChars(value, buffer)).value_or(0);
 }
@@ -153,11 +164,6 @@ void incrementDigits(std::string& digits) {
 }
 
 }  // namespace
-
-QString& FieldSeparator() {
-    static QString separator = QStringLiteral(",");
-    return separator;
-}
 
 QString NormaliseCoordinateText(const QString& text) {
     // Only an empty text is empty: a list pasted with a blank line (or a tab) in front is
@@ -183,34 +189,34 @@ QString LeadingNumberText(const QString& field) {
     return value ? FormatDouble(*value) : QString();
 }
 
-QString ParseCoordinateText(const QString& text, int limit, CoordinateBatch& batch) {
-    batch.points.clear();
-    const QChar sep = effectiveSeparator();
-    const QStringView trimmed = trimmedBlanks(text);
-    if (trimmed.isEmpty() || limit < 1) return texts::kMsgNoCoordinateData;
+namespace {
 
-    // The text is read as if normalised and ended by CR LF, one line at a time: a line is
-    // normalised on its own (blank runs never cross a line end) into `line`, which keeps its
-    // CR. `position` is where the line starts in that normalised text: only a line ending
-    // at its third character or later can be data.
-    const QString sepJoin = QStringLiteral(" ") + sep + QStringLiteral(" ");
-    QString cleaned;
+// The points of whole lines of the trimmed text (a piece of it, from a line start), at most
+// `limit`, as ParseCoordinateText reads them; a line without a serial leaves the serial empty
+// (its number is known only when all pieces are read). The text is read as if normalised and
+// ended by CR LF, one line at a time: a line is normalised on its own (blank runs never cross
+// a line end). Only a line ending at the normalised text's third character or later can be
+// data: `startPosition` is where the piece starts in that text (or a bound of it at 3 or
+// above, which settles every line of the piece).
+void readPoints(QStringView piece, bool lastPiece, QChar sep, qsizetype startPosition, int limit,
+                std::vector<CoordinatePoint>& points) {
     QString line;
     int count = 0;
-    qsizetype position = 0;
-    for (qsizetype lineStart = 0; lineStart <= trimmed.size() && count < limit;) {
-        const qsizetype cr = trimmed.indexOf(u'\r', lineStart);
-        const qsizetype lineEnd = cr < 0 ? trimmed.size() : cr;
+    qsizetype position = startPosition;
+    const qsizetype end = piece.size();
+    for (qsizetype lineStart = 0; (lastPiece ? lineStart <= end : lineStart < end) && count < limit;) {
+        const qsizetype cr = piece.indexOf(u'\r', lineStart);
+        const qsizetype lineEnd = cr < 0 ? end : cr;
         line.resize(0);
-        appendCollapsed(line, trimmed.mid(lineStart, lineEnd - lineStart), true);
+        appendCollapsed(line, piece.mid(lineStart, lineEnd - lineStart), true);
         line += u'\r';
         const qsizetype p = position + line.size() - 1;  // where the CR stands
         position = p + 1;
         if (cr < 0) {
-            lineStart = trimmed.size() + 1;  // the last line
+            lineStart = end + 1;  // the last line
         } else {
             lineStart = cr + 1;
-            if (lineStart < trimmed.size() && trimmed[lineStart] == u'\n') {
+            if (lineStart < end && piece[lineStart] == u'\n') {
                 ++lineStart;
                 ++position;
             }
@@ -246,34 +252,132 @@ QString ParseCoordinateText(const QString& text, int limit, CoordinateBatch& bat
         if (!num1 || !num2) continue;
 
         CoordinatePoint point;
-        point.serial = hasSerial ? fields[0].toString() : generatedSerial(count + 1);
+        if (hasSerial) point.serial = fields[0].toString();
         point.col1 = shownValue(*num1);
         point.col2 = shownValue(*num2);
         point.col3 = num3 ? shownValue(*num3) : 0;
+        point.hasHeight = num3.has_value();
         ++count;
-
-        const QString serial = TrimBlanks(point.serial);
-        cleaned += serial;
-        const int width = DisplayWidth(serial);
-        if (width <= 3) cleaned.resize(cleaned.size() + (4 - width), u' ');
-        cleaned += sepJoin;
-        cleaned += FormatPicture(point.col1, kPictureInput);
-        cleaned += sepJoin;
-        cleaned += FormatPicture(point.col2, kPictureInput);
-        if (num3) {
-            cleaned += sepJoin;
-            cleaned += FormatPicture(point.col3, kPictureInputHeight);
-        }
-        cleaned += kLineEnd;
-        batch.points.push_back(std::move(point));
+        points.push_back(std::move(point));
     }
-    if (count == 0) return texts::kMsgNoCoordinateData;
-    cleaned.squeeze();
-    return cleaned;
 }
 
-QString FormatPicture(double value, QStringView picture) {
-    if (!std::isfinite(value)) return FormatDouble(value);
+// Appends the cleaned line of a point: serial , N1 , N2[ , N3] CR LF.
+void appendCleanedLine(QString& cleaned, const CoordinatePoint& point, const QString& sepJoin) {
+    const QString serial = TrimBlanks(point.serial);
+    cleaned += serial;
+    const int width = DisplayWidth(serial);
+    if (width <= 3) cleaned.resize(cleaned.size() + (4 - width), u' ');
+    cleaned += sepJoin;
+    AppendPicture(cleaned, point.col1, kPictureInput);
+    cleaned += sepJoin;
+    AppendPicture(cleaned, point.col2, kPictureInput);
+    if (point.hasHeight) {
+        cleaned += sepJoin;
+        AppendPicture(cleaned, point.col3, kPictureInputHeight);
+    }
+    cleaned += kLineEnd;
+}
+
+// Where the pieces of a long text start: at line starts, each piece about as long as the text
+// over `pieces`, none before the third line end (so that every line after it may be data).
+std::vector<qsizetype> pieceStarts(QStringView text, std::size_t pieces) {
+    std::vector<qsizetype> starts{0};
+    qsizetype lineEnds = 0, from = 0;
+    for (std::size_t k = 1; k < pieces; ++k) {
+        qsizetype at = std::max(from, text.size() * qsizetype(k) / qsizetype(pieces));
+        // The next line start at or after `at`, with three line ends before it.
+        for (;;) {
+            const qsizetype cr = text.indexOf(u'\r', at);
+            if (cr < 0) return starts;
+            at = cr + 1;
+            if (at < text.size() && text[at] == u'\n') ++at;
+            if (lineEnds < 3) lineEnds = std::min<qsizetype>(3, text.left(at).count(u'\r'));
+            if (lineEnds >= 3) break;
+        }
+        if (at >= text.size()) return starts;
+        starts.push_back(at);
+        from = at;
+    }
+    return starts;
+}
+
+}  // namespace
+
+QString ParseCoordinateText(const QString& text, const QString& separator, int limit, CoordinateBatch& batch,
+                            std::size_t threads) {
+    batch.points.clear();
+    const QChar sep = effectiveSeparator(separator);
+    const QStringView trimmed = trimmedBlanks(text);
+    if (trimmed.isEmpty() || limit < 1) return texts::kMsgNoCoordinateData;
+
+    // Read: the text in pieces of whole lines, one a thread.
+    const std::vector<Chunk> chunks = ChunksOf(std::size_t(trimmed.size()), kCharactersPerPiece, threads);
+    const std::vector<qsizetype> starts = pieceStarts(trimmed, chunks.size());
+    std::vector<std::vector<CoordinatePoint>> pieces(starts.size());
+    std::vector<Chunk> pieceChunks;
+    for (std::size_t k = 0; k < starts.size(); ++k) pieceChunks.push_back({k, std::size_t(starts[k]), 0});
+    RunChunks(pieceChunks, [&](const Chunk& chunk) {
+        const std::size_t k = chunk.index;
+        const qsizetype from = starts[k], to = k + 1 < starts.size() ? starts[k + 1] : trimmed.size();
+        readPoints(trimmed.mid(from, to - from), k + 1 == starts.size(), sep, k == 0 ? 0 : 3, limit, pieces[k]);
+    });
+
+    // Join in order, up to the limit; a point without a serial is numbered in the whole list.
+    std::size_t total = 0;
+    for (const auto& piece : pieces) total += piece.size();
+    total = std::min(total, std::size_t(limit));
+    if (total == 0) return texts::kMsgNoCoordinateData;
+    batch.points.reserve(total);
+    for (auto& piece : pieces) {
+        for (CoordinatePoint& point : piece) {
+            if (batch.points.size() == total) break;
+            if (point.serial.isEmpty()) point.serial = generatedSerial(int(batch.points.size()) + 1);
+            batch.points.push_back(std::move(point));
+        }
+        piece = {};
+    }
+
+    // The cleaned text, a piece of points a thread.
+    const QString sepJoin = QStringLiteral(" ") + sep + QStringLiteral(" ");
+    const std::vector<Chunk> lines = ChunksOf(total, kPointsPerPiece, threads);
+    std::vector<QString> cleanedPieces(lines.size());
+    RunChunks(lines, [&](const Chunk& chunk) {
+        QString& cleaned = cleanedPieces[chunk.index];
+        cleaned.reserve(qsizetype(chunk.end - chunk.begin) * kCharactersPerLine);
+        for (std::size_t i = chunk.begin; i < chunk.end; ++i) appendCleanedLine(cleaned, batch.points[i], sepJoin);
+    });
+    return JoinPieces(cleanedPieces);
+}
+
+namespace {
+
+// What a picture asks for: digits of the integer part at least, places after the point, and
+// places kept at least (up to its last "0").
+struct PictureFormat {
+    std::size_t minInteger = 0;
+    std::size_t places = 0;
+    std::size_t minPlaces = 0;
+};
+PictureFormat pictureFormat(QStringView picture) {
+    PictureFormat f;
+    const qsizetype point = picture.indexOf(u'.');
+    const QStringView integerPicture = point < 0 ? picture : picture.left(point);
+    const QStringView fractionPicture = point < 0 ? QStringView() : picture.mid(point + 1);
+    f.minInteger = std::size_t(integerPicture.count(u'0'));
+    for (QChar c : fractionPicture) {
+        if (c == u'0' || c == u'#') ++f.places;
+        if (c == u'0') f.minPlaces = f.places;
+    }
+    return f;
+}
+
+// The picture on the text of the number's digits: the way the routine reads, for any value.
+void appendPictureByText(QString& out, double value, QStringView picture) {
+    if (!std::isfinite(value)) {
+        out += FormatDouble(value);
+        return;
+    }
 
     const qsizetype point = picture.indexOf(u'.');
     const QStringView integerPicture = point < 0 ? picture : picture.left(point);
@@ -289,7 +393,10 @@ QString FormatPicture(double value, QStringView picture) {
     // |value| × 10^places, rounded half away from zero, as a digit string ("" for zero).
     std::array<char, 40> buffer;
     const std::optional<NumberParts> parts = ParseNumberText(doubleChars(value, buffer));
-    if (!parts) return FormatDouble(value);
+    if (!parts) {
+        out += FormatDouble(value);
+        return;
+    }
     std::string scaled;
     const long long shift = parts->exponent + (long long)places;
     const std::string& digits = parts->digits;
@@ -315,8 +422,79 @@ QString FormatPicture(double value, QStringView picture) {
     std::string text = parts->negative && !zero ? "-" : "";
     text += integer;
     if (!fraction.empty()) text += '.' + fraction;
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+    const qsizetype at = out.size();
+    out.resize(at + qsizetype(text.size()));
+    QChar* to = out.data() + at;
+    for (const char c : text) *to++ = QLatin1Char(c);
 }
+
+}  // namespace
+
+// The picture of a number in integers on its 15-digit decimal, where the rounded units fit
+// 64 bits; else on the text of its digits.
+void AppendPicture(QString& out, double value, QStringView picture) {
+    const PictureFormat f = pictureFormat(picture);
+    const std::optional<dms_digits::Decimal15> d = std::isfinite(value) ? dms_digits::decimal15(value) : std::nullopt;
+    std::uint64_t units = 0;  // |value| × 10^places, rounded half away from zero
+    bool fits = d && f.places <= 19;
+    if (fits) {
+        if (d->scale >= int(f.places)) {
+            const int drop = d->scale - int(f.places);
+            if (drop > 19) {
+                units = 0;  // every digit lies below the last place kept, the first one too
+            } else {
+                const std::uint64_t p = dms_digits::kPow10[std::size_t(drop)];
+                units = d->coefficient / p;
+                if (drop > 0 && d->coefficient % p >= p / 2) ++units;
+            }
+        } else {
+            const int raise = int(f.places) - d->scale;
+            fits = raise <= 19 && d->coefficient <= UINT64_MAX / dms_digits::kPow10[std::size_t(raise)];
+            if (fits) units = d->coefficient * dms_digits::kPow10[std::size_t(raise)];
+        }
+    }
+    if (!fits) {
+        appendPictureByText(out, value, picture);
+        return;
+    }
+    // Digits of the units, then the sign, the integer part padded to its "0"s, the point and
+    // the fraction down to its last "0".
+    char digits[24];
+    int n = 0;
+    for (std::uint64_t u = units; u != 0; u /= 10) digits[n++] = char('0' + u % 10);  // reversed
+    char text[48];
+    int t = 0;
+    if (d->negative && units != 0) text[t++] = '-';
+    const int integerDigits = n > int(f.places) ? n - int(f.places) : 0;
+    for (int i = integerDigits; i < int(f.minInteger); ++i) text[t++] = '0';
+    for (int i = n - 1; i >= int(f.places); --i) text[t++] = digits[i];
+    // The digit of 10^-(k+1); the fraction's trailing zeros go down to the picture's last "0".
+    const auto fractionDigit = [&](int k) { return int(f.places) - 1 - k < n ? digits[int(f.places) - 1 - k] : '0'; };
+    int fractionEnd = int(f.places);
+    while (fractionEnd > int(f.minPlaces) && fractionDigit(fractionEnd - 1) == '0') --fractionEnd;
+    if (fractionEnd > 0) {
+        text[t++] = '.';
+        for (int k = 0; k < fractionEnd; ++k) text[t++] = fractionDigit(k);
+    }
+    const qsizetype at = out.size();
+    out.resize(at + t);
+    QChar* to = out.data() + at;
+    for (int i = 0; i < t; ++i) *to++ = QLatin1Char(text[i]);
+}
+
+QString FormatPicture(double value, QStringView picture) {
+    QString text;
+    AppendPicture(text, value, picture);
+    return text;
+}
+
+namespace textual {
+QString FormatPicture(double value, QStringView picture) {
+    QString text;
+    appendPictureByText(text, value, picture);
+    return text;
+}
+}  // namespace textual
 
 QString CoordinateResultHeader(CoordinateResultKind kind, const QString& ellipsoidName) {
     switch (kind) {
@@ -337,8 +515,8 @@ int SerialColumnWidth(const CoordinateBatch& batch) {
 void AppendCoordinateResultLine(QString& text, const CoordinateResultLayout& layout, const QString& serial,
                                 double north, double east, double height, const QString& message) {
     const bool geodetic = layout.kind == CoordinateResultKind::Geodetic;
-    const QString northText = FormatPicture(north, geodetic ? kPictureLatitude : kPictureX);
-    const QString eastText = FormatPicture(east, geodetic ? kPictureLongitude : kPictureY);
+    const QStringView northPicture = geodetic ? kPictureLatitude : kPictureX;
+    const QStringView eastPicture = geodetic ? kPictureLongitude : kPictureY;
 
     if (layout.serialOutput) {
         const QString trimmed = TrimBlanks(serial);
@@ -347,12 +525,14 @@ void AppendCoordinateResultLine(QString& text, const CoordinateResultLayout& lay
         if (missing > 0) text.resize(text.size() + missing, u' ');
         text += kColumnJoin;
     }
-    text += layout.eastFirst ? eastText : northText;
+    if (layout.eastFirst) AppendPicture(text, east, eastPicture);
+    else AppendPicture(text, north, northPicture);
     text += kColumnJoin;
-    text += layout.eastFirst ? northText : eastText;
+    if (layout.eastFirst) AppendPicture(text, north, northPicture);
+    else AppendPicture(text, east, eastPicture);
     if (height != 0) {  // its text form is "0" exactly for zero
         text += kColumnJoin;
-        text += FormatPicture(height, kPictureHeight);
+        AppendPicture(text, height, kPictureHeight);
     }
     text += message;
     text += u' ';

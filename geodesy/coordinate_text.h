@@ -23,10 +23,6 @@
 
 namespace cesuan {
 
-// 分隔符: the field separator, set by the screen before parsing; "," at start. Anything but
-// exactly one character that is a tab or does not lie below the blank parses as ",".
-QString& FieldSeparator();
-
 // How many points the screen reads from one text.
 inline constexpr int kCoordinatePointLimit = 200;
 
@@ -36,6 +32,7 @@ struct CoordinatePoint {
     double col1 = 0;  // first number: X or latitude (order XYZ), Y or longitude (order YXZ)
     double col2 = 0;  // second number
     double col3 = 0;  // 高程: the height Z; 0 when the line has none
+    bool hasHeight = false;  // the line had a readable third number
 };
 
 // The points of one text, in the order of their lines. Conversions work on it in place.
@@ -63,14 +60,18 @@ QString LeadingNumberText(const QString& field);
 // Splits a coordinate text into points, at most `limit` of them (kCoordinatePointLimit on the
 // screen); the rest of the text is ignored. A line counts as data when it holds a separator,
 // at least two number characters (digits, ".", "+", "-") and no fewer number characters
-// than separators; it becomes a point when its first two numbers can be read. The separator
-// is FieldSeparator(). Returns the cleaned text, one line per point:
+// than separators; it becomes a point when its first two numbers can be read. Returns the
+// cleaned text, one line per point:
 //     serial , N1 , N2[ , N3] CR LF
 // (the separator in place of ","), the trimmed serial padded with blanks to four display
 // cells, N1 and N2 in "#######00.0000####", N3 in "#######00.000" and only when the line had
 // a readable third number. Without any point the batch is empty and the text is
-// "没有发现坐标数据！".
-QString ParseCoordinateText(const QString& text, int limit, CoordinateBatch& batch);
+// "没有发现坐标数据！". The separator is the screen's 分隔符: anything but exactly one character
+// that is a tab or does not lie below the blank parses as ",".
+// A long text is read on `threads` threads (0: one a core), in pieces of whole lines; the
+// result is the one of a single pass.
+QString ParseCoordinateText(const QString& text, const QString& separator, int limit, CoordinateBatch& batch,
+                            std::size_t threads = 0);
 
 // A number in a picture: "0" a digit always shown, "#" a digit shown only when significant,
 // "." the decimal point; other characters are ignored. The integer part shows all its digits,
@@ -82,6 +83,14 @@ QString ParseCoordinateText(const QString& text, int limit, CoordinateBatch& bat
 // "#######00.0000####": 1 → "01.0000", 39.4125536 → "39.4125536".) An infinite or NaN value
 // gives its text form.
 QString FormatPicture(double value, QStringView picture);
+// The same appended to `text`.
+void AppendPicture(QString& text, double value, QStringView picture);
+
+namespace textual {
+// FormatPicture on the text of the number's digits, step by step: the reference the integer
+// path of FormatPicture is tested against.
+QString FormatPicture(double value, QStringView picture);
+}  // namespace textual
 
 // ---- Result lines of the conversion commands ----
 

@@ -2,6 +2,7 @@
 
 #include "engine/arithmetic.h"
 #include "engine/number_text.h"
+#include "engine/parallel.h"
 #include "geodesy/geodesy_texts.h"
 #include "geodesy/projection.h"
 #include "screens/coordinate_texts.h"
@@ -16,6 +17,11 @@ namespace cesuan {
 namespace t = texts::coordinates;
 
 namespace {
+
+// Below this many points a list is converted on one thread.
+constexpr std::size_t kPointsPerChunk = 2048;
+// Room for a result line, so that a piece of lines grows in place.
+constexpr qsizetype kCharactersPerLine = 80;
 
 constexpr int kDefaultMeridianIndex = 8;  // "117度-6"
 const Rgb kXyzColour{0xFF, 0xE0, 0xC0};
@@ -179,9 +185,8 @@ void CoordinateScreen::geoToZone6() { convert(Source::Geodetic, Target::Zone6); 
 
 void CoordinateScreen::convert(Source from, Target to) {
     readConversionSettings();
-    FieldSeparator() = fieldSeparator;
     CoordinateBatch batch;
-    text1 = ParseCoordinateText(text1, pointLimit, batch);
+    text1 = ParseCoordinateText(text1, fieldSeparator, pointLimit, batch, threads);
     if (batch.count() < 1) {
         text2.clear();
         return;
@@ -206,20 +211,12 @@ void CoordinateScreen::convert(Source from, Target to) {
         if (std::fabs(lowest) > 180 || std::fabs(highest) > 180) AppendCoordinateRemark(text1, texts::kRemarkLongitudeOver180);
     }
 
-    const auto inverse = [this](Source zone, double& x, double& y) {
-        switch (zone) {
-        case Source::Zone1p5: return ZoneToGeo1p5(x, y, ellipsoidCode);
-        case Source::Zone3: return ZoneToGeo3(x, y, ellipsoidCode);
-        default: return ZoneToGeo6(x, y, ellipsoidCode);
-        }
+    const auto widthOf = [](auto zone) {
+        return zone == decltype(zone)::Zone1p5 ? ZoneWidth::OneAndHalf
+               : zone == decltype(zone)::Zone3 ? ZoneWidth::Three
+                                               : ZoneWidth::Six;
     };
-    const auto forward = [this](Target zone, double& latitude, double& longitude) {
-        switch (zone) {
-        case Target::Zone1p5: return GeoToZone1p5(latitude, longitude, centralMeridian, ellipsoidCode);
-        case Target::Zone3: return GeoToZone3(latitude, longitude, centralMeridian, ellipsoidCode);
-        default: return GeoToZone6(latitude, longitude, centralMeridian, ellipsoidCode);
-        }
-    };
+    const EllipsoidConstants& ellipsoid = EllipsoidOfCode(ellipsoidCode);
 
     CoordinateResultLayout layout;
     layout.kind = to == Target::Geodetic ? CoordinateResultKind::Geodetic
@@ -230,23 +227,44 @@ void CoordinateScreen::convert(Source from, Target to) {
     layout.serialWidth = SerialColumnWidth(batch);
     layout.eastFirst = eastFirst;
 
+    // Each point on its own, a long list on every core; the lines joined in order.
+    const bool inputEastFirst = from == Source::Geodetic ? geodeticEastFirst : eastFirst;
+    const std::vector<Chunk> chunks = ChunksOf(batch.points.size(), kPointsPerChunk, threads);
+    std::vector<QString> lines(chunks.size());
+    RunChunks(chunks, [&](const Chunk& chunk) {
+        lines[chunk.index].reserve(qsizetype(chunk.end - chunk.begin) * kCharactersPerLine);
+        for (std::size_t i = chunk.begin; i < chunk.end; ++i) {
+            const CoordinatePoint& point = batch.points[i];
+            // north: X or the latitude; east: Y or the longitude.
+            double north = inputEastFirst ? point.col2 : point.col1;
+            double east = inputEastFirst ? point.col1 : point.col2;
+            QString message;
+            if (from != Source::Geodetic) {
+                const GeodeticPoint geodetic = ZoneToGeo(widthOf(from), ellipsoid, north, east);
+                north = geodetic.latitude;
+                east = geodetic.longitude;
+                message = geodetic.message;
+            }
+            if (to != Target::Geodetic) {
+                const GridPoint grid = GeoToZone(widthOf(to), ellipsoid, north, east, centralMeridian);
+                north = grid.x;
+                east = grid.y;
+                message = from == Source::Geodetic ? grid.message : message + u' ' + grid.message;
+            }
+            AppendCoordinateResultLine(lines[chunk.index], layout, point.serial, north, east, point.col3, message);
+        }
+    });
+
     const auto& ellipsoids = EllipsoidChoices();
     const QString ellipsoidName =
         combo4Index >= 0 && combo4Index < int(ellipsoids.size()) ? ellipsoids[std::size_t(combo4Index)].name : QString();
-    // The lines go straight into the new block: a long list is not copied line by line.
     QString block = CoordinateResultBlockStart(CoordinateResultHeader(layout.kind, ellipsoidName));
-    for (const CoordinatePoint& point : batch.points) {
-        // north: X or the latitude; east: Y or the longitude.
-        const bool inputEastFirst = from == Source::Geodetic ? geodeticEastFirst : eastFirst;
-        double north = inputEastFirst ? point.col2 : point.col1;
-        double east = inputEastFirst ? point.col1 : point.col2;
-        QString message;
-        if (from != Source::Geodetic) message = inverse(from, north, east);
-        if (to != Target::Geodetic) {
-            const QString forwardMessage = forward(to, north, east);
-            message = from == Source::Geodetic ? forwardMessage : message + u' ' + forwardMessage;
-        }
-        AppendCoordinateResultLine(block, layout, point.serial, north, east, point.col3, message);
+    qsizetype size = block.size() + 2 + text2.size();
+    for (const QString& piece : lines) size += piece.size();
+    block.reserve(size);
+    for (QString& piece : lines) {
+        block += piece;
+        piece = QString();
     }
     FinishCoordinateResultBlock(block, text2);
     text2 = std::move(block);

@@ -39,6 +39,7 @@ public:
     double centralMeridian = 117;
     QString savedExplanation;
     int pointLimit = kCoordinatePointLimit;  // points read from one text (the screen's 200)
+    std::size_t threads = 0;                 // for a long list; 0: one a core
 
     // --- Operations, one per event ---
     void load();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <iomanip>
 #include <random>
 
 namespace cesuan {
@@ -11,11 +12,10 @@ namespace {
 
 const QString kNoData = QStringLiteral("没有发现坐标数据！");
 
-// Every test starts and ends with the separator of a fresh screen.
+// Every test starts with the separator of a fresh screen.
 class CoordinateTextTest : public testing::Test {
 protected:
-    void SetUp() override { FieldSeparator() = QStringLiteral(","); }
-    void TearDown() override { FieldSeparator() = QStringLiteral(","); }
+    QString separator = QStringLiteral(",");
     CoordinateBatch batch;
 };
 
@@ -148,13 +148,42 @@ TEST(FormatPicture, RoundsHalfAwayFromZeroLikeIntegers) {
     }
 }
 
+// The integer path against the text of the digits, on values of every magnitude the lists
+// and results hold and beyond, near halves and with long fractions, for every picture in use.
+TEST(FormatPicture, IntegerPathMatchesTheDigitText) {
+    const char16_t* pictures[] = {u"#######00.0000####", u"#######00.000", u"0000000.000", u"00000000.000",
+                                  u"00.00000000",        u"000.00000000",  u"###0.000",    u"0.00",
+                                  u"#.#",                u"0",             u"#"};
+    std::mt19937_64 random(20261211);
+    std::uniform_real_distribution<double> unit(0, 1);
+    long compared = 0;
+    for (int round = 0; round < 200000; ++round) {
+        const int magnitude = int(random() % 40) - 20;
+        double v = unit(random) * std::pow(10.0, magnitude);
+        if (round % 3 == 0) v = std::round(v * 1e6) / 1e6 + 5e-7 * double(random() % 3);  // near a half
+        if (random() % 2) v = -v;
+        if (round % 97 == 0) v = double(std::int64_t(random() % 1000000000)) / 1000;
+        for (const char16_t* picture : pictures) {
+            ++compared;
+            ASSERT_EQ(FormatPicture(v, q(picture)), textual::FormatPicture(v, q(picture)))
+                << std::setprecision(17) << v << " " << q(picture).toStdString();
+        }
+    }
+    for (double v : {0.0, -0.0, 1e15, 999999999999999.9, 1e-8, 9.9999999999999e-9, 1.7976931348623157e308,
+                     4.9e-324, std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()})
+        for (const char16_t* picture : pictures)
+            EXPECT_EQ(FormatPicture(v, q(picture)), textual::FormatPicture(v, q(picture))) << v;
+    EXPECT_GT(compared, 2000000);
+}
+
 // The example list of the screen's help: headings and remarks dropped, serials padded to four
 // cells (Ｚ is two), the line without serial numbered by its point.
 TEST_F(CoordinateTextTest, ParsesTheExampleList) {
     const QString cleaned = ParseCoordinateText(q(u"A01 , 39.4125536 , 117.5017873 , 23.441\r\n"
                                                   u"Ｚ2 , 39.4041 , 117.4814 , 19.838\r\n"
                                                   u"39.4053387 , 117.4815132 , 19.851\r\n"
-                                                  u"示例提示:"),
+                                                  u"示例提示:"), separator,
                                                 kCoordinatePointLimit, batch);
     EXPECT_EQ(cleaned, q(u"A01  , 39.4125536 , 117.5017873 , 23.441\r\n"
                          u"Ｚ2  , 39.4041 , 117.4814 , 19.838\r\n"
@@ -200,7 +229,7 @@ TEST_F(CoordinateTextTest, DataLinesAndFields) {
         {u"B,1e-320,117.5,1e-300", u"B    , 00.0000 , 117.5000 , 00.000\r\n"},
     };
     for (const Case& c : cases) {
-        const QString cleaned = ParseCoordinateText(q(c.in), kCoordinatePointLimit, batch);
+        const QString cleaned = ParseCoordinateText(q(c.in), separator, kCoordinatePointLimit, batch);
         EXPECT_EQ(cleaned, c.out ? q(c.out) : kNoData) << q(c.in).toStdString();
         EXPECT_EQ(batch.count(), c.out ? int(q(c.out).count(u'\r')) : 0) << q(c.in).toStdString();
     }
@@ -218,8 +247,8 @@ TEST_F(CoordinateTextTest, Separators) {
         {u" ", u"A 1  2", u"A      01.0000   02.0000\r\n"},
     };
     for (const Case& c : cases) {
-        FieldSeparator() = q(c.separator);
-        EXPECT_EQ(ParseCoordinateText(q(c.in), kCoordinatePointLimit, batch), c.out ? q(c.out) : kNoData)
+        separator = q(c.separator);
+        EXPECT_EQ(ParseCoordinateText(q(c.in), separator, kCoordinatePointLimit, batch), c.out ? q(c.out) : kNoData)
             << q(c.separator).toStdString() << " " << q(c.in).toStdString();
     }
 }
@@ -227,20 +256,20 @@ TEST_F(CoordinateTextTest, Separators) {
 TEST_F(CoordinateTextTest, StopsAtTheLimit) {
     QString text;
     for (int i = 1; i <= 250; ++i) text += QStringLiteral("P%1,%1,2\r\n").arg(i);
-    const QString cleaned = ParseCoordinateText(text, kCoordinatePointLimit, batch);
+    const QString cleaned = ParseCoordinateText(text, separator, kCoordinatePointLimit, batch);
     ASSERT_EQ(batch.count(), 200);
     EXPECT_EQ(batch.points.back().serial, u"P200");
     EXPECT_EQ(cleaned.count(u'\r'), 200);
     EXPECT_TRUE(cleaned.endsWith(q(u"P200 , 200.0000 , 02.0000\r\n")));
 
-    EXPECT_EQ(ParseCoordinateText(text, 1, batch), q(u"P1   , 01.0000 , 02.0000\r\n"));
-    EXPECT_EQ(ParseCoordinateText(text, 0, batch), kNoData);
+    EXPECT_EQ(ParseCoordinateText(text, separator, 1, batch), q(u"P1   , 01.0000 , 02.0000\r\n"));
+    EXPECT_EQ(ParseCoordinateText(text, separator, 0, batch), kNoData);
     EXPECT_EQ(batch.count(), 0);
 
     // Generated serials keep three digits at least.
     QString plain;
     for (int i = 0; i < 1000; ++i) plain += QStringLiteral("1,2\r\n");
-    ParseCoordinateText(plain, 1000, batch);
+    ParseCoordinateText(plain, separator, 1000, batch);
     EXPECT_EQ(batch.points[98].serial, u"D099");
     EXPECT_EQ(batch.points[999].serial, u"D1000");
 }
@@ -256,7 +285,7 @@ TEST_F(CoordinateTextTest, ResultLinesOfTheStartText) {
                           u"\r\n"
                           u"示例提示:\r\n"
                           u"  序号  X纬度(北)  Y经度(东)  Z高程(H)\r\n"
-                          u"    "),
+                          u"    "), separator,
                         kCoordinatePointLimit, batch);
     ASSERT_EQ(batch.count(), 4);
     EXPECT_EQ(batch.points[3].serial, u"D004");
@@ -326,12 +355,12 @@ TEST_F(CoordinateTextTest, SurvivesRandomTexts) {
     const QString separators[] = {QStringLiteral(","), QStringLiteral("*"), QStringLiteral("\t"), QStringLiteral(" "),
                                   QStringLiteral("-"), QStringLiteral("."), QString()};
     for (int round = 0; round < 3000; ++round) {
-        FieldSeparator() = separators[random() % std::size(separators)];
+        separator = separators[random() % std::size(separators)];
         QString text;
         const int length = int(random() % 120);
         for (int i = 0; i < length; ++i) text += pool[qsizetype(random() % pool.size())];
         const int limit = int(random() % 5);
-        const QString cleaned = ParseCoordinateText(text, limit, batch);
+        const QString cleaned = ParseCoordinateText(text, separator, limit, batch);
         ASSERT_LE(batch.count(), limit);
         ASSERT_EQ(cleaned == kNoData, batch.count() == 0) << text.toStdString();
         if (batch.count() > 0) {
@@ -349,7 +378,7 @@ TEST_F(CoordinateTextTest, LargeTexts) {
     QString text;
     for (int i = 0; i < 100000; ++i) text += QStringLiteral("示例提示:第%1行 a,b\r\n").arg(i);
     text += QStringLiteral("X,1,2\r\n");
-    EXPECT_EQ(ParseCoordinateText(text, kCoordinatePointLimit, batch), q(u"X    , 01.0000 , 02.0000\r\n"));
+    EXPECT_EQ(ParseCoordinateText(text, separator, kCoordinatePointLimit, batch), q(u"X    , 01.0000 , 02.0000\r\n"));
 
     // 200,000 points, every line with runs of blanks, U+3000 and full-width commas to clean,
     // and all three line ends.
@@ -357,7 +386,7 @@ TEST_F(CoordinateTextTest, LargeTexts) {
     QString points;
     for (int i = 1; i <= 200000; ++i)
         points += QStringLiteral("P%1  \u3000 ，%2.5  ,   117.25，%3").arg(i).arg(i % 90).arg(i % 7) + lineEnds[i % 3];
-    const QString cleaned = ParseCoordinateText(points, 1000000, batch);
+    const QString cleaned = ParseCoordinateText(points, separator, 1000000, batch);
     ASSERT_EQ(batch.count(), 200000);
     EXPECT_EQ(cleaned.count(u'\r'), 200000);
     EXPECT_TRUE(cleaned.startsWith(q(u"P1   , 01.5000 , 117.2500 , 01.000\r\nP2   , 02.5000 , 117.2500 , 02.000\r\n")));
@@ -366,7 +395,7 @@ TEST_F(CoordinateTextTest, LargeTexts) {
     EXPECT_EQ(batch.points[99999].col1, 10.5);
 
     const QString longLine = QStringLiteral("1,") + QString(1000000, u'7') + QStringLiteral(",2") + QString(500000, u',');
-    ParseCoordinateText(longLine, kCoordinatePointLimit, batch);
+    ParseCoordinateText(longLine, separator, kCoordinatePointLimit, batch);
     EXPECT_EQ(batch.count(), 0);  // the second number overflows a double
     EXPECT_EQ(LeadingNumberText(QString(1000000, u'5')), QString());
 }
