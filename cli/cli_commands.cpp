@@ -338,18 +338,18 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     NoScreens screens;
     CoordinateScreen screen(messages, printer, web, screens);
     screen.pointLimit = pointLimit;
-    screen.combo4Index = int(ellipsoidIndex);
-    screen.combo5Index = int(separatorIndex);
-    screen.combo3Text = parser.value(meridian);
+    screen.ellipsoidIndex = int(ellipsoidIndex);
+    screen.separatorIndex = int(separatorIndex);
+    screen.meridianText = parser.value(meridian);
     if (orderValue == u"YXZ") screen.toggleDataOrder();
     screen.serialToggled(!parser.isSet(noSerial));
-    screen.text1 = std::move(*input);  // the screen replaces it: no second long text
-    screen.text2.clear();
+    screen.input = std::move(*input);  // the screen replaces it: no second long text
+    screen.output.clear();
     (screen.*conversion->second)();
 
-    writeWithLf(err, screen.text1);
+    writeWithLf(err, screen.input);
     std::fputc('\n', err);
-    writeWithLf(out, screen.text2);
+    writeWithLf(out, screen.output);
     return 0;
 }
 

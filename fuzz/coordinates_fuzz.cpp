@@ -25,11 +25,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NoScreens screens;
     CoordinateScreen screen(messages, printer, web, screens);
     screen.load();
-    screen.combo4Index = variant / 10 % int(EllipsoidChoices().size());
+    screen.ellipsoidIndex = variant / 10 % int(EllipsoidChoices().size());
     if (variant >= 40) screen.toggleDataOrder();
     const auto [meridian, points] = SplitFirstLine(input.text);
-    screen.combo3Text = meridian;
-    screen.text1 = points;
+    screen.meridianText = meridian;
+    screen.input = points;
     const CalcErrorJournal unused;  // the conversions log nothing: they write their messages into the lines
     Watched(unused, [&] {
         screen.meridianLostFocus();

@@ -48,24 +48,24 @@ CoordinateScreen::CoordinateScreen(MessageBoxService& messages, WindowPrinter& p
 }
 
 void CoordinateScreen::load() {
-    text1 = t::kStartInput;
-    text2 = t::kExplanation;
-    combo5Index = 0;
+    input = t::kStartInput;
+    output = t::kExplanation;
+    separatorIndex = 0;
     fieldSeparator = t::kSeparators[0];
     dataOrder = QStringLiteral("XYZ");
     ellipsoidCode = QStringLiteral("BJ");
     centralMeridian = 117;
-    combo3Index = kDefaultMeridianIndex;
-    combo3Text = t::kMeridians[kDefaultMeridianIndex];
-    combo4Index = 0;
-    option1Caption = t::kXyz;
-    option1Colour = kXyzColour;
-    option1Tooltip = t::kTipXyz;
-    check1 = true;
-    check1Caption = t::kSerialOn;
-    label4 = t::kZoneLabelStart;
+    meridianIndex = kDefaultMeridianIndex;
+    meridianText = t::kMeridians[kDefaultMeridianIndex];
+    ellipsoidIndex = 0;
+    orderCaption = t::kXyz;
+    orderColour = kXyzColour;
+    orderTooltip = t::kTipXyz;
+    serialOutputChecked = true;
+    serialOutputCaption = t::kSerialOn;
+    zoneLabel = t::kZoneLabelStart;
     statusLine.clear();
-    savedExplanation = text2;
+    savedExplanation = output;
 }
 
 bool CoordinateScreen::meridianIsValid() const {
@@ -75,28 +75,28 @@ bool CoordinateScreen::meridianIsValid() const {
 void CoordinateScreen::rejectMeridian() {
     messages_.show(t::kBadMeridian);
     centralMeridian = 117;
-    combo3Index = kDefaultMeridianIndex;
-    label4 = t::kZoneLabelReset;
+    meridianIndex = kDefaultMeridianIndex;
+    zoneLabel = t::kZoneLabelReset;
 }
 
 void CoordinateScreen::readConversionSettings() {
-    serialOutput = check1;
-    fieldSeparator = t::kSeparators.value(combo5Index, QStringLiteral(","));
+    serialOutput = serialOutputChecked;
+    fieldSeparator = t::kSeparators.value(separatorIndex, QStringLiteral(","));
     if (fieldSeparator.toLower() == u"tab") fieldSeparator = QStringLiteral("\t");
     if (fieldSeparator == u" ") {
-        text1.replace(u'\t', u' ').replace(u'\u3000', u' ');
-        text1 = CollapseBlankRuns(text1);  // five, four, three, two blanks → one
+        input.replace(u'\t', u' ').replace(u'\u3000', u' ');
+        input = CollapseBlankRuns(input);  // five, four, three, two blanks → one
     }
-    dataOrder = option1Caption == t::kXyz ? QStringLiteral("XYZ") : QStringLiteral("YXZ");
+    dataOrder = orderCaption == t::kXyz ? QStringLiteral("XYZ") : QStringLiteral("YXZ");
     const auto& ellipsoids = EllipsoidChoices();
-    ellipsoidCode = combo4Index >= 0 && combo4Index < int(ellipsoids.size()) ? ellipsoids[std::size_t(combo4Index)].code
+    ellipsoidCode = ellipsoidIndex >= 0 && ellipsoidIndex < int(ellipsoids.size()) ? ellipsoids[std::size_t(ellipsoidIndex)].code
                                                                              : QStringLiteral("BJ");
-    centralMeridian = leadingNumber(combo3Text);
+    centralMeridian = leadingNumber(meridianText);
     if (!meridianIsValid()) rejectMeridian();
-    combo3Text = FormatDouble(centralMeridian) + QStringLiteral("度");
+    meridianText = FormatDouble(centralMeridian) + QStringLiteral("度");
 }
 
-QString CoordinateScreen::ZoneLabel(double meridian) {
+QString CoordinateScreen::zoneLabelOf(double meridian) {
     const auto part = [](bool isCentral, double zone) {
         return isCentral ? QString::number(std::llround(zone)) + u' ' : QStringLiteral(" --");
     };
@@ -106,29 +106,29 @@ QString CoordinateScreen::ZoneLabel(double meridian) {
 
 void CoordinateScreen::meridianClicked(int index) {
     if (index < 0 || index >= t::kMeridians.size()) return;
-    combo3Index = index;
-    combo3Text = t::kMeridians[index];
+    meridianIndex = index;
+    meridianText = t::kMeridians[index];
     centralMeridian = 117;
-    centralMeridian = leadingNumber(combo3Text);
-    label4 = ZoneLabel(centralMeridian);
+    centralMeridian = leadingNumber(meridianText);
+    zoneLabel = zoneLabelOf(centralMeridian);
 }
 
 void CoordinateScreen::meridianLostFocus() {
-    if (combo3Text.trimmed().isEmpty()) {
+    if (meridianText.trimmed().isEmpty()) {
         centralMeridian = 117;
-        combo3Index = kDefaultMeridianIndex;
-        combo3Text = t::kMeridians[kDefaultMeridianIndex];
-        label4 = t::kZoneLabelReset;
+        meridianIndex = kDefaultMeridianIndex;
+        meridianText = t::kMeridians[kDefaultMeridianIndex];
+        zoneLabel = t::kZoneLabelReset;
     }
-    centralMeridian = leadingNumber(combo3Text);
+    centralMeridian = leadingNumber(meridianText);
     if (!meridianIsValid()) rejectMeridian();
-    combo3Text = FormatDouble(centralMeridian) + QStringLiteral("度");
-    label4 = ZoneLabel(centralMeridian);
+    meridianText = FormatDouble(centralMeridian) + QStringLiteral("度");
+    zoneLabel = zoneLabelOf(centralMeridian);
 }
 
 void CoordinateScreen::separatorClicked(int index) {
     if (index < 0 || index >= t::kSeparators.size()) return;
-    combo5Index = index;
+    separatorIndex = index;
     fieldSeparator = t::kSeparators[index].trimmed();
     if (fieldSeparator.toLower() == u"tab") fieldSeparator = QStringLiteral("\t");
     if (fieldSeparator.isEmpty() || fieldSeparator < QStringLiteral(" "))
@@ -136,26 +136,26 @@ void CoordinateScreen::separatorClicked(int index) {
 }
 
 void CoordinateScreen::toggleDataOrder() {
-    const bool toYxz = option1Caption == t::kXyz;
-    option1Caption = toYxz ? t::kYxz : t::kXyz;
-    option1Colour = toYxz ? kYxzColour : kXyzColour;
-    option1Tooltip = toYxz ? t::kTipYxz : t::kTipXyz;
+    const bool toYxz = orderCaption == t::kXyz;
+    orderCaption = toYxz ? t::kYxz : t::kXyz;
+    orderColour = toYxz ? kYxzColour : kXyzColour;
+    orderTooltip = toYxz ? t::kTipYxz : t::kTipXyz;
 }
 
 void CoordinateScreen::serialToggled(bool checked) {
-    check1 = checked;
-    check1Caption = checked ? t::kSerialOn : t::kSerialOff;
+    serialOutputChecked = checked;
+    serialOutputCaption = checked ? t::kSerialOn : t::kSerialOff;
 }
 
 void CoordinateScreen::cleanInput() {
-    text1 = NormaliseDataText(text1);
-    text2.clear();
+    input = NormaliseDataText(input);
+    output.clear();
 }
 
 void CoordinateScreen::resetSeparator() { separatorClicked(0); }
 void CoordinateScreen::resetMeridian() { meridianClicked(kDefaultMeridianIndex); }
-void CoordinateScreen::resetEllipsoid() { combo4Index = 0; }
-void CoordinateScreen::swapTexts() { text1 = text2; }
+void CoordinateScreen::resetEllipsoid() { ellipsoidIndex = 0; }
+void CoordinateScreen::swapTexts() { input = output; }
 
 void CoordinateScreen::showCalculator() { screens_.show(ScreenId::Main); }
 
@@ -165,7 +165,7 @@ void CoordinateScreen::showMenu() {
 
 void CoordinateScreen::showHelp() {
     statusLine = screens_.show(ScreenId::Help) ? QString() : texts::main::moduleComing(t::kHelp);
-    text2 = savedExplanation;
+    output = savedExplanation;
 }
 
 void CoordinateScreen::printScreen() { printer_.printWindow(); }
@@ -186,9 +186,9 @@ void CoordinateScreen::geoToZone6() { convert(Source::Geodetic, Target::Zone6); 
 void CoordinateScreen::convert(Source from, Target to) {
     readConversionSettings();
     CoordinateBatch batch;
-    text1 = ParseCoordinateText(text1, fieldSeparator, pointLimit, batch, threads);
+    input = ParseCoordinateText(input, fieldSeparator, pointLimit, batch, threads);
     if (batch.count() < 1) {
-        text2.clear();
+        output.clear();
         return;
     }
 
@@ -207,8 +207,8 @@ void CoordinateScreen::convert(Source from, Target to) {
         const double lowest = GeoDmsToDegrees(geodeticEastFirst ? min1->col1 : min2->col2);
         const double highest = GeoDmsToDegrees(geodeticEastFirst ? max1->col1 : max2->col2);
         if (geodeticEastFirst != eastFirst)
-            AppendCoordinateRemark(text1, geodeticEastFirst ? texts::kRemarkLongitudeFirst : texts::kRemarkLatitudeFirst);
-        if (std::fabs(lowest) > 180 || std::fabs(highest) > 180) AppendCoordinateRemark(text1, texts::kRemarkLongitudeOver180);
+            AppendCoordinateRemark(input, geodeticEastFirst ? texts::kRemarkLongitudeFirst : texts::kRemarkLatitudeFirst);
+        if (std::fabs(lowest) > 180 || std::fabs(highest) > 180) AppendCoordinateRemark(input, texts::kRemarkLongitudeOver180);
     }
 
     const auto widthOf = [](auto zone) {
@@ -257,17 +257,17 @@ void CoordinateScreen::convert(Source from, Target to) {
 
     const auto& ellipsoids = EllipsoidChoices();
     const QString ellipsoidName =
-        combo4Index >= 0 && combo4Index < int(ellipsoids.size()) ? ellipsoids[std::size_t(combo4Index)].name : QString();
+        ellipsoidIndex >= 0 && ellipsoidIndex < int(ellipsoids.size()) ? ellipsoids[std::size_t(ellipsoidIndex)].name : QString();
     QString block = CoordinateResultBlockStart(CoordinateResultHeader(layout.kind, ellipsoidName));
-    qsizetype size = block.size() + 2 + text2.size();
+    qsizetype size = block.size() + 2 + output.size();
     for (const QString& piece : lines) size += piece.size();
     block.reserve(size);
     for (QString& piece : lines) {
         block += piece;
         piece = QString();
     }
-    FinishCoordinateResultBlock(block, text2);
-    text2 = std::move(block);
+    FinishCoordinateResultBlock(block, output);
+    output = std::move(block);
 }
 
 }  // namespace cesuan

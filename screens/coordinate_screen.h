@@ -1,5 +1,5 @@
 #pragma once
-// The coordinate conversion window (Form213) as a controller over plain texts: lists of
+// The coordinate conversion window as a controller over plain texts: lists of
 // points converted between latitude/longitude and Gauss–Krüger grid coordinates of 6°, 3° and
 // 1.5° zones, and between zone widths, on a chosen ellipsoid and central meridian.
 
@@ -17,19 +17,19 @@ public:
                      ScreenNavigator& screens);
 
     // --- The window's texts and choices ---
-    QString text1;                 // input (CR LF)
-    QString text2;                 // output (CR LF)
-    int combo3Index = 8;           // the central-meridian list; its text may be typed
-    QString combo3Text;
-    int combo4Index = 0;           // ellipsoid: 北京, 西安, WGS, CGCS2000
-    int combo5Index = 0;           // separator list
-    QString option1Caption;        // "X Y Z模式" or "Y X Z模式"
-    Rgb option1Colour;
-    QString option1Tooltip;
-    bool check1 = true;            // 带序号输出
-    QString check1Caption;
-    QString label4;                // the zone numbers of the central meridian
-    QString statusLine;            // what a button says when its screen is not there yet
+    QString input;                    // the points to convert (CR LF)
+    QString output;                   // the result blocks, newest on top (CR LF)
+    int meridianIndex = 8;            // the central-meridian list; its text may be typed
+    QString meridianText;
+    int ellipsoidIndex = 0;           // ellipsoid: 北京, 西安, WGS, CGCS2000
+    int separatorIndex = 0;           // separator list
+    QString orderCaption;             // "X Y Z模式" or "Y X Z模式"
+    Rgb orderColour;
+    QString orderTooltip;
+    bool serialOutputChecked = true;  // 带序号输出
+    QString serialOutputCaption;
+    QString zoneLabel;                // the zone numbers of the central meridian
+    QString statusLine;               // what a button says when its screen is not there yet
 
     // --- State read before every conversion ---
     bool serialOutput = true;
@@ -43,38 +43,39 @@ public:
 
     // --- Operations, one per event ---
     void load();
-    void zone1p5To3();    // Command1to3
-    void zone3To6();      // Command3to6
-    void zone3To1p5();    // Command3to1
-    void zone6To3();      // Command6to3
-    void zone1p5ToGeo();  // Command1toJ
-    void zone3ToGeo();    // Command3toJ
-    void zone6ToGeo();    // Command6toJ
-    void geoToZone1p5();  // CommandJto1
-    void geoToZone3();    // CommandJto3
-    void geoToZone6();    // CommandJto6
-    void meridianClicked(int index);  // Combo3 item chosen
-    void meridianLostFocus();         // Combo3 left (its text may have been typed)
-    void separatorClicked(int index); // Combo5 item chosen
-    void toggleDataOrder();           // Option1 mouse-down
-    void serialToggled(bool checked); // Check1 mouse-up
-    void cleanInput();                // Label1 click
-    void resetSeparator();            // Label21 click
-    void resetMeridian();             // Label3 click
-    void resetEllipsoid();            // Label5 click
-    void swapTexts();                 // CommandJiaoHuan: Text1 ← Text2
-    void showCalculator();            // CommandJsq
-    void showMenu();                  // CommandQiTa
-    void showHelp();                  // CommandHelp
-    void printScreen();               // CommandPrint
-    void gps() {}                     // CommandGps: no action
-    void singleColumn() {}            // CommandDanLie: no action
+    // The ten conversions, one a button.
+    void zone1p5To3();
+    void zone3To6();
+    void zone3To1p5();
+    void zone6To3();
+    void zone1p5ToGeo();
+    void zone3ToGeo();
+    void zone6ToGeo();
+    void geoToZone1p5();
+    void geoToZone3();
+    void geoToZone6();
+    void meridianClicked(int index);   // an item of the meridian list chosen
+    void meridianLostFocus();          // the meridian list left (its text may have been typed)
+    void separatorClicked(int index);  // an item of the separator list chosen
+    void toggleDataOrder();            // the data order button pressed
+    void serialToggled(bool checked);  // 带序号输出 clicked
+    void cleanInput();                 // a click on the input's label
+    void resetSeparator();             // a click on the separator's label
+    void resetMeridian();              // a click on the meridian's label
+    void resetEllipsoid();             // a click on the ellipsoid's label
+    void swapTexts();                  // 交换: the output becomes the input
+    void showCalculator();             // to the calculator
+    void showMenu();                   // 其它功能: the module menu
+    void showHelp();                   // the help window
+    void printScreen();                // the print button
+    void gps() {}                      // GPS坐标转换: no action
+    void singleColumn() {}             // 单列: no action
     void openHomePage();              // web buttons
     void openCommunityPage();
 
     // "对应带号:" and the 6°, 3° and 1.5° zone numbers of a central meridian (" --" where
     // it is no central meridian of that width).
-    static QString ZoneLabel(double meridian);
+    static QString zoneLabelOf(double meridian);
 
 private:
     enum class Target { Geodetic, Zone6, Zone3, Zone1p5 };

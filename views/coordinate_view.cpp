@@ -130,33 +130,33 @@ void CoordinateView::connectControls() {
 }
 
 void CoordinateView::copyIn() {
-    screen_.text1 = WithCrLfLineEnds(ui_->Text1->toPlainText());
-    screen_.text2 = WithCrLfLineEnds(ui_->Text2->toPlainText());
-    screen_.combo3Index = ui_->Combo3->currentIndex();
-    screen_.combo3Text = ui_->Combo3->currentText();
-    screen_.combo4Index = ui_->Combo4->currentIndex();
-    screen_.combo5Index = ui_->Combo5->currentIndex();
-    screen_.check1 = ui_->Check1->isChecked();
+    screen_.input = WithCrLfLineEnds(ui_->Text1->toPlainText());
+    screen_.output = WithCrLfLineEnds(ui_->Text2->toPlainText());
+    screen_.meridianIndex = ui_->Combo3->currentIndex();
+    screen_.meridianText = ui_->Combo3->currentText();
+    screen_.ellipsoidIndex = ui_->Combo4->currentIndex();
+    screen_.separatorIndex = ui_->Combo5->currentIndex();
+    screen_.serialOutputChecked = ui_->Check1->isChecked();
 }
 
 void CoordinateView::copyOut() {
-    setTextIfChanged(ui_->Text1, WithLfLineEnds(screen_.text1));
-    setTextIfChanged(ui_->Text2, WithLfLineEnds(screen_.text2));
-    if (ui_->Combo3->currentIndex() != screen_.combo3Index) ui_->Combo3->setCurrentIndex(screen_.combo3Index);
-    if (ui_->Combo3->currentText() != screen_.combo3Text) ui_->Combo3->setEditText(screen_.combo3Text);
-    if (ui_->Combo4->currentIndex() != screen_.combo4Index) ui_->Combo4->setCurrentIndex(screen_.combo4Index);
-    if (ui_->Combo5->currentIndex() != screen_.combo5Index) ui_->Combo5->setCurrentIndex(screen_.combo5Index);
+    setTextIfChanged(ui_->Text1, WithLfLineEnds(screen_.input));
+    setTextIfChanged(ui_->Text2, WithLfLineEnds(screen_.output));
+    if (ui_->Combo3->currentIndex() != screen_.meridianIndex) ui_->Combo3->setCurrentIndex(screen_.meridianIndex);
+    if (ui_->Combo3->currentText() != screen_.meridianText) ui_->Combo3->setEditText(screen_.meridianText);
+    if (ui_->Combo4->currentIndex() != screen_.ellipsoidIndex) ui_->Combo4->setCurrentIndex(screen_.ellipsoidIndex);
+    if (ui_->Combo5->currentIndex() != screen_.separatorIndex) ui_->Combo5->setCurrentIndex(screen_.separatorIndex);
 
-    ui_->Option1->setText(screen_.option1Caption);
-    ui_->Option1->setToolTip(screen_.option1Tooltip);
-    const Rgb& c = screen_.option1Colour;
+    ui_->Option1->setText(screen_.orderCaption);
+    ui_->Option1->setToolTip(screen_.orderTooltip);
+    const Rgb& c = screen_.orderColour;
     QPalette palette = ui_->Option1->palette();
     palette.setColor(QPalette::Button, QColor(c.red, c.green, c.blue));
     ui_->Option1->setPalette(palette);
 
-    ui_->Check1->setChecked(screen_.check1);
-    ui_->Check1->setText(screen_.check1Caption);
-    ui_->Label4->setText(screen_.label4);
+    ui_->Check1->setChecked(screen_.serialOutputChecked);
+    ui_->Check1->setText(screen_.serialOutputCaption);
+    ui_->Label4->setText(screen_.zoneLabel);
     ui_->StatusLine->setText(screen_.statusLine);
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 class CoordinateScreenTest : public JournalTest {
 protected:
-    QStringList outputLines() const { return screen.text2.split(QStringLiteral("\r\n")); }
+    QStringList outputLines() const { return screen.output.split(QStringLiteral("\r\n")); }
 
     RecordingMessageBox messages;
     RecordingPrinter printer;
@@ -17,43 +17,43 @@ protected:
 };
 
 TEST_F(CoordinateScreenTest, StartTextToSixDegreeZones) {
-    const QString explanation = screen.text2;
+    const QString explanation = screen.output;
     screen.geoToZone6();
     const QStringList lines = outputLines();
     EXPECT_EQ(lines[0], u"﹌﹌﹌以下为６度带北京系公里网坐标……单位【米】﹌﹌﹌");
     EXPECT_EQ(lines[1], u"A01  , 4395570.260 , 20571909.407 , 23.441 ");
     EXPECT_TRUE(lines[4].startsWith(u"D004 , "));
     EXPECT_EQ(lines[5], u"");
-    EXPECT_TRUE(screen.text2.endsWith(explanation));  // older content stays below
-    EXPECT_TRUE(screen.text1.startsWith(u"A01  , 39.4125536 , 117.5017873 , 23.441\r\n"));
-    EXPECT_EQ(screen.combo3Text, u"117度");
+    EXPECT_TRUE(screen.output.endsWith(explanation));  // older content stays below
+    EXPECT_TRUE(screen.input.startsWith(u"A01  , 39.4125536 , 117.5017873 , 23.441\r\n"));
+    EXPECT_EQ(screen.meridianText, u"117度");
 
     screen.serialToggled(false);
-    EXPECT_EQ(screen.check1Caption, u"无序号输出");
-    screen.text1 = QStringLiteral("A01 , 39.4125536 , 117.5017873");
+    EXPECT_EQ(screen.serialOutputCaption, u"无序号输出");
+    screen.input = QStringLiteral("A01 , 39.4125536 , 117.5017873");
     screen.geoToZone6();
     EXPECT_EQ(outputLines()[1], u"4395570.260 , 20571909.407 ");
 }
 
 TEST_F(CoordinateScreenTest, DataOrderIsDetected) {
-    screen.text1 = QStringLiteral("A , 117.5017873 , 39.4125536");
+    screen.input = QStringLiteral("A , 117.5017873 , 39.4125536");
     screen.geoToZone6();  // order XYZ, but the first column lies beyond 90: longitude first
-    EXPECT_TRUE(screen.text1.endsWith(u"\r\n\r\n备注∴原始数据按经度在前 Y X Z 型处理∴"));
+    EXPECT_TRUE(screen.input.endsWith(u"\r\n\r\n备注∴原始数据按经度在前 Y X Z 型处理∴"));
     EXPECT_EQ(outputLines()[1], u"A , 4395570.260 , 20571909.407 ");
 
     screen.toggleDataOrder();
-    EXPECT_EQ(screen.option1Caption, u"Y X Z模式");
-    EXPECT_EQ(screen.option1Colour, (Rgb{0xC0, 0xFF, 0xFF}));
-    screen.text1 = QStringLiteral("A , 117.5017873 , 39.4125536");
+    EXPECT_EQ(screen.orderCaption, u"Y X Z模式");
+    EXPECT_EQ(screen.orderColour, (Rgb{0xC0, 0xFF, 0xFF}));
+    screen.input = QStringLiteral("A , 117.5017873 , 39.4125536");
     screen.geoToZone6();
-    EXPECT_FALSE(screen.text1.contains(u"备注"));
+    EXPECT_FALSE(screen.input.contains(u"备注"));
     EXPECT_EQ(outputLines()[1], u"A , 20571909.407 , 4395570.260 ");  // Y first, as the data
 }
 
 TEST_F(CoordinateScreenTest, BothRemarksFollowTheCleanedInput) {
-    screen.text1 = QStringLiteral("A , 117.5017873 , 39.4125536\r\nB , 190.1 , 39.4");
+    screen.input = QStringLiteral("A , 117.5017873 , 39.4125536\r\nB , 190.1 , 39.4");
     screen.geoToZone6();
-    EXPECT_EQ(screen.text1, QString::fromUtf16(u"A    , 117.5017873 , 39.4125536\r\nB    , 190.1000 , 39.4000\r\n"
+    EXPECT_EQ(screen.input, QString::fromUtf16(u"A    , 117.5017873 , 39.4125536\r\nB    , 190.1000 , 39.4000\r\n"
                                                u"\r\n\r\n备注∴原始数据按经度在前 Y X Z 型处理∴"
                                                u"\r\n\r\n备注∴原始数据的经度大于180度错误∴"));
 }
@@ -61,10 +61,10 @@ TEST_F(CoordinateScreenTest, BothRemarksFollowTheCleanedInput) {
 // The blank as separator: tabs and U+3000 become blanks and runs of blanks one blank before
 // the list is read.
 TEST_F(CoordinateScreenTest, BlankSeparator) {
-    screen.combo5Index = int(texts::coordinates::kSeparators.indexOf(QStringLiteral(" ")));
-    screen.text1 = QString::fromUtf16(u"A\t39.4125536   117.5017873\u3000\u3000 23.441\r\nB          39.4041 117.4814");
+    screen.separatorIndex = int(texts::coordinates::kSeparators.indexOf(QStringLiteral(" ")));
+    screen.input = QString::fromUtf16(u"A\t39.4125536   117.5017873\u3000\u3000 23.441\r\nB          39.4041 117.4814");
     screen.geoToZone6();
-    EXPECT_EQ(screen.text1, u"A      39.4125536   117.5017873   23.441\r\nB      39.4041   117.4814\r\n");
+    EXPECT_EQ(screen.input, u"A      39.4125536   117.5017873   23.441\r\nB      39.4041   117.4814\r\n");
     EXPECT_EQ(outputLines()[1], u"A , 4395570.260 , 20571909.407 , 23.441 ");
     EXPECT_EQ(outputLines()[2], u"B , 4394169.648 , 20568970.051 ");
 }
@@ -72,13 +72,13 @@ TEST_F(CoordinateScreenTest, BlankSeparator) {
 // A list far beyond the screen's 200 points: every point converted, the new block above the
 // older one, the explanation still at the bottom.
 TEST_F(CoordinateScreenTest, LongListsStackTheirBlocks) {
-    const QString explanation = screen.text2;
+    const QString explanation = screen.output;
     screen.pointLimit = 1000000;
     QString list;
     for (int i = 1; i <= 50000; ++i) list += QStringLiteral("P%1,39.4125536,117.5017873\r\n").arg(i);
-    screen.text1 = list;
+    screen.input = list;
     screen.geoToZone6();
-    screen.text1 = list;
+    screen.input = list;
     screen.zone3ToGeo();
     const QStringList lines = outputLines();
     ASSERT_EQ(lines.size(), 2 * (1 + 50000 + 1) + explanation.count(QStringLiteral("\r\n")) + 1);
@@ -88,34 +88,34 @@ TEST_F(CoordinateScreenTest, LongListsStackTheirBlocks) {
     EXPECT_EQ(lines[50002], u"﹌﹌﹌以下为６度带北京系公里网坐标……单位【米】﹌﹌﹌");
     EXPECT_EQ(lines[50003], u"P1     , 4395570.260 , 20571909.407 ");
     EXPECT_EQ(lines[100002], u"P50000 , 4395570.260 , 20571909.407 ");
-    EXPECT_TRUE(screen.text2.endsWith(QStringLiteral("\r\n\r\n") + explanation));
-    EXPECT_EQ(screen.text1.count(u'\r'), 50000);
+    EXPECT_TRUE(screen.output.endsWith(QStringLiteral("\r\n\r\n") + explanation));
+    EXPECT_EQ(screen.input.count(u'\r'), 50000);
 }
 
 TEST_F(CoordinateScreenTest, ZoneToZoneAndBackToGeodetic) {
-    screen.text1 = QStringLiteral("P , 4395570.260 , 20571909.407");
+    screen.input = QStringLiteral("P , 4395570.260 , 20571909.407");
     screen.zone6ToGeo();
     EXPECT_EQ(outputLines()[0], u"●●●以下坐标为经纬度……度.分秒格式●●●");
     EXPECT_TRUE(outputLines()[1].startsWith(u"P , 39.41255360 , 117.50178730")) << outputLines()[1].toStdString();
 
-    screen.text1 = QStringLiteral("P , 4395570.260 , 200");  // easting out of range
+    screen.input = QStringLiteral("P , 4395570.260 , 200");  // easting out of range
     screen.zone3To6();
     EXPECT_TRUE(outputLines()[1].contains(u"错误?原始三度带坐标|Y|<00001000 超出常规范围!")) << outputLines()[1].toStdString();
 }
 
 TEST_F(CoordinateScreenTest, CentralMeridian) {
-    screen.combo3Text = QStringLiteral("118");
+    screen.meridianText = QStringLiteral("118");
     screen.meridianLostFocus();
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("你选择的中央子午线经度有错误，请重新选择。应在正负180之间，并且能被 1.5 整除。")});
     EXPECT_EQ(screen.centralMeridian, 117);
-    EXPECT_EQ(screen.combo3Text, u"117度");
+    EXPECT_EQ(screen.meridianText, u"117度");
 
-    screen.combo3Text = QStringLiteral("118.5度");
+    screen.meridianText = QStringLiteral("118.5度");
     screen.meridianLostFocus();
-    EXPECT_EQ(screen.label4, u"对应带号: -- --78 ");
+    EXPECT_EQ(screen.zoneLabel, u"对应带号: -- --78 ");
     screen.meridianClicked(8);
-    EXPECT_EQ(screen.label4, u"对应带号:20 39 77 ");
-    EXPECT_EQ(CoordinateScreen::ZoneLabel(-3), u"对应带号:0 -1 -3 ");
+    EXPECT_EQ(screen.zoneLabel, u"对应带号:20 39 77 ");
+    EXPECT_EQ(CoordinateScreen::zoneLabelOf(-3), u"对应带号:0 -1 -3 ");
 }
 
 TEST_F(CoordinateScreenTest, OtherControls) {
@@ -123,27 +123,27 @@ TEST_F(CoordinateScreenTest, OtherControls) {
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.titles[0].endsWith(u" -- 提示  "));
 
-    screen.text1 = QString::fromUtf16(u"Ａ０１，３９．４１");
+    screen.input = QString::fromUtf16(u"Ａ０１，３９．４１");
     screen.cleanInput();
-    EXPECT_EQ(screen.text1, u"A01,39.41");
-    EXPECT_EQ(screen.text2, u"");
+    EXPECT_EQ(screen.input, u"A01,39.41");
+    EXPECT_EQ(screen.output, u"");
 
-    screen.text2 = QStringLiteral("result");
+    screen.output = QStringLiteral("result");
     screen.swapTexts();
-    EXPECT_EQ(screen.text1, u"result");
+    EXPECT_EQ(screen.input, u"result");
 
     navigator.missing = {ScreenId::ModuleMenu};
     screen.showMenu();
     EXPECT_EQ(screen.statusLine, u"[其它功能]模块即将推出，敬请期待。");
     screen.showHelp();
-    EXPECT_EQ(screen.text2, screen.savedExplanation);
+    EXPECT_EQ(screen.output, screen.savedExplanation);
     screen.printScreen();
     EXPECT_EQ(printer.printed, 1);
 
-    screen.text1 = QStringLiteral("no points here");
+    screen.input = QStringLiteral("no points here");
     screen.geoToZone3();
-    EXPECT_EQ(screen.text1, u"没有发现坐标数据！");
-    EXPECT_EQ(screen.text2, u"");
+    EXPECT_EQ(screen.input, u"没有发现坐标数据！");
+    EXPECT_EQ(screen.output, u"");
 }
 
 }  // namespace
