@@ -402,3 +402,48 @@ TEST_F(CoordinateTextTest, LargeTexts) {
 
 }  // namespace
 }  // namespace cesuan
+
+namespace cesuan {
+namespace {
+
+// A long text read in pieces on several threads gives what one pass gives: lines of every kind
+// (serials or none, CR LF, lone CR and LF, blank runs, full-width characters, headings, lines
+// that are no data) lie on every piece boundary the thread counts make, and limits end inside
+// pieces.
+TEST(CoordinateTextInPieces, SameAsOnePass) {
+    std::mt19937 random(214);
+    const char16_t* ends[] = {u"\r\n", u"\r", u"\n", u"\r\n\r\n"};
+    QString text;
+    for (int i = 0; text.size() < 400000; ++i) {
+        switch (random() % 9) {
+        case 0: text += QStringLiteral("%1,%2").arg(30 + random() % 10).arg(117 + random() % 3); break;
+        case 1: text += QStringLiteral("点%1 ，  39.%2 ，117.%3，  12.5").arg(i).arg(random() % 5959).arg(random() % 5959); break;
+        case 2: text += QStringLiteral("示例提示:"); break;
+        case 3: text += QStringLiteral("     "); break;
+        case 4: text += QStringLiteral("P%1\u3000,\u3000%2.5,%3").arg(i).arg(random() % 90).arg(random() % 180); break;
+        default:
+            text += QStringLiteral("A%1 , 39.%2 , 117.%3 , %4").arg(i).arg(random() % 595959).arg(random() % 595959).arg(random() % 900);
+        }
+        text += QString::fromUtf16(ends[random() % 4]);
+    }
+    for (const int limit : {1000000, 200, 7777}) {
+        CoordinateBatch one;
+        const QString cleaned = ParseCoordinateText(text, QStringLiteral(","), limit, one, 1);
+        ASSERT_GT(one.count(), 100);
+        for (const std::size_t threads : {2u, 3u, 5u, 8u}) {
+            SCOPED_TRACE(testing::Message() << "limit " << limit << ", " << threads << " threads");
+            CoordinateBatch many;
+            EXPECT_EQ(ParseCoordinateText(text, QStringLiteral(","), limit, many, threads), cleaned);
+            ASSERT_EQ(many.count(), one.count());
+            for (int i = 0; i < one.count(); ++i) {
+                const CoordinatePoint &a = one.points[std::size_t(i)], &b = many.points[std::size_t(i)];
+                ASSERT_TRUE(a.serial == b.serial && a.col1 == b.col1 && a.col2 == b.col2 && a.col3 == b.col3 &&
+                            a.hasHeight == b.hasHeight)
+                    << "point " << i;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace cesuan

@@ -2,6 +2,8 @@
 #include "screens/coordinate_texts.h"
 #include "tests/support/journal_fixture.h"
 
+#include <random>
+
 namespace cesuan {
 namespace {
 
@@ -144,6 +146,46 @@ TEST_F(CoordinateScreenTest, OtherControls) {
     screen.geoToZone3();
     EXPECT_EQ(screen.input, u"没有发现坐标数据！");
     EXPECT_EQ(screen.output, u"");
+}
+
+}  // namespace
+}  // namespace cesuan
+
+namespace cesuan {
+namespace {
+
+// A long list is converted in pieces on several threads: the boxes are those of one pass,
+// for a forward and an inverse conversion, with longitudes first and with swapped columns.
+TEST_F(CoordinateScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
+    std::mt19937 random(213);
+    QString list;
+    for (int i = 1; i <= 20000; ++i)
+        list += QStringLiteral("%1%2,%3.%4,%5.%6,%7\r\n")
+                    .arg(i % 5 == 0 ? QString() : QStringLiteral("P"))
+                    .arg(i % 5 == 0 ? QString() : QString::number(i))
+                    .arg(20 + random() % 25)
+                    .arg(random() % 595959, 6, 10, QLatin1Char('0'))
+                    .arg(110 + random() % 12)
+                    .arg(random() % 595959, 6, 10, QLatin1Char('0'))
+                    .arg(random() % 900);
+    using Conversion = void (CoordinateScreen::*)();
+    const auto run = [&](const QString& input, Conversion conversion, std::size_t threads, bool yxz) {
+        CoordinateScreen s{messages, printer, web, navigator};
+        s.threads = threads;
+        s.pointLimit = 1000000;
+        if (yxz) s.toggleDataOrder();
+        s.input = input;
+        s.output.clear();
+        (s.*conversion)();
+        return std::pair(s.input, s.output);
+    };
+    for (const bool yxz : {false, true}) {
+        const auto grid = run(list, &CoordinateScreen::geoToZone3, 1, yxz);
+        ASSERT_EQ(grid.second.count(u'\r'), 20002);
+        EXPECT_EQ(run(list, &CoordinateScreen::geoToZone3, 4, yxz), grid);
+        const auto back = run(grid.second, &CoordinateScreen::zone3ToGeo, 1, yxz);
+        EXPECT_EQ(run(grid.second, &CoordinateScreen::zone3ToGeo, 3, yxz), back);
+    }
 }
 
 }  // namespace
