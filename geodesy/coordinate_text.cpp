@@ -304,7 +304,7 @@ std::vector<qsizetype> pieceStarts(QStringView text, std::size_t pieces) {
 
 }  // namespace
 
-QString ParseCoordinateText(const QString& text, const QString& separator, int limit, CoordinateBatch& batch,
+QString ParseCoordinateText(QString text, const QString& separator, int limit, CoordinateBatch& batch,
                             std::size_t threads) {
     batch.points.clear();
     const QChar sep = effectiveSeparator(separator);
@@ -322,6 +322,8 @@ QString ParseCoordinateText(const QString& text, const QString& separator, int l
         const qsizetype from = starts[k], to = k + 1 < starts.size() ? starts[k + 1] : trimmed.size();
         readPoints(trimmed.mid(from, to - from), k + 1 == starts.size(), sep, k == 0 ? 0 : 3, limit, pieces[k]);
     });
+
+    text = QString();
 
     // Join in order, up to the limit; a point without a serial is numbered in the whole list.
     std::size_t total = 0;

@@ -70,7 +70,9 @@ QString LeadingNumberText(const QString& field);
 // that is a tab or does not lie below the blank parses as ",".
 // A long text is read on `threads` threads (0: one a core), in pieces of whole lines; the
 // result is the one of a single pass.
-QString ParseCoordinateText(const QString& text, const QString& separator, int limit, CoordinateBatch& batch,
+// The text is let go of once its points are read: a caller that hands over a long text it no
+// longer needs (std::move) holds it no longer than that.
+QString ParseCoordinateText(QString text, const QString& separator, int limit, CoordinateBatch& batch,
                             std::size_t threads = 0);
 
 // A number in a picture: "0" a digit always shown, "#" a digit shown only when significant,

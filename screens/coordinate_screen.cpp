@@ -186,7 +186,7 @@ void CoordinateScreen::geoToZone6() { convert(Source::Geodetic, Target::Zone6); 
 void CoordinateScreen::convert(Source from, Target to) {
     readConversionSettings();
     CoordinateBatch batch;
-    input = ParseCoordinateText(input, fieldSeparator, pointLimit, batch, threads);
+    input = ParseCoordinateText(std::move(input), fieldSeparator, pointLimit, batch, threads);
     if (batch.count() < 1) {
         output.clear();
         return;
@@ -254,6 +254,8 @@ void CoordinateScreen::convert(Source from, Target to) {
             AppendCoordinateResultLine(lines[chunk.index], layout, point.serial, north, east, point.col3, message);
         }
     });
+
+    batch = {};  // the points are in the lines now
 
     const auto& ellipsoids = EllipsoidChoices();
     const QString ellipsoidName =

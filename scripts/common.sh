@@ -13,6 +13,7 @@ CESUAN_PACKAGES=(
   fonts-noto-cjk        # Noto Sans Mono CJK SC: a Chinese character two columns wide keeps results aligned
   libqt6svg6            # the SVG image and icon plugins: the application icon app/cesuan.svg
   libproj-dev           # PROJ: an independent check of the projections in the tests and a peer in the benchmark
+  proj-bin              # cs2cs: PROJ's command line, the peer of cesuan-cli coord in scripts/bench-coord
 )
 
 ensure_packages() {
