@@ -652,20 +652,17 @@ inline double dmsToDegreesFast(double angle) {
 
 inline double degreesToRadiansByDigits(double degrees);
 
-// Central meridians are multiples of 1.5 degrees: their radians are kept once computed.
+// Central meridians are multiples of 1.5 degrees: the radians of every half degree from -360
+// to 360 are a table, made once (on first use, by any thread) and constant afterwards.
 inline double degreesToRadiansFast(double degrees) {
     constexpr int kHalves = 720;  // -360 .. 360 degrees in steps of 0.5
-    static std::array<double, 2 * kHalves + 1> known = [] {
+    static const std::array<double, 2 * kHalves + 1> known = [] {
         std::array<double, 2 * kHalves + 1> k{};
-        k.fill(kNaN);
+        for (int i = -kHalves; i <= kHalves; ++i) k[std::size_t(i + kHalves)] = degreesToRadiansByDigits(i / 2.0);
         return k;
     }();
     const double halves = degrees * 2;
-    if (halves == std::trunc(halves) && std::abs(halves) <= kHalves) {
-        double& entry = known[std::size_t(int(halves) + kHalves)];
-        if (std::isnan(entry)) entry = degreesToRadiansByDigits(degrees);
-        return entry;
-    }
+    if (halves == std::trunc(halves) && std::abs(halves) <= kHalves) return known[std::size_t(int(halves) + kHalves)];
     const double a = std::abs(degrees);
     if (a >= 1 && a < 1000) {
         if (const std::optional<double> radians = radiansOf(binaryOf(a))) return degrees < 0 ? -*radians : *radians;
