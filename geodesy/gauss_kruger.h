@@ -206,6 +206,47 @@ GridPoint geoToZone(ZoneWidth w, const EllipsoidConstants& e, double B, double L
     return result;
 }
 
+// The footpoint latitude (radians) of a northing: the closed form in μ, the northing over
+// the rectifying radius.
+inline double footpointLatitude(const EllipsoidConstants& e, double northing) {
+    const double mu = unscaled(northing - e.falseNorthing, e) / e.rectRadius;
+    return mu + e.fp2 * std::sin(2 * mu) + e.fp4 * std::sin(4 * mu) + e.fp6 * std::sin(6 * mu);
+}
+
+// The trigonometric values of a footpoint latitude Bf, taken once.
+struct Footpoint {
+    double Bf, s2, c, t;
+};
+inline Footpoint footpointOf(double Bf) {
+    const double sf = std::sin(Bf);
+    return {Bf, sf * sf, std::cos(Bf), std::tan(Bf)};
+}
+
+// The inverse series at a footpoint, yc metres from the central meridian: the latitude B and
+// the longitude difference l (radians). threeHalves(v, √v) gives v^1.5.
+struct InverseTerms {
+    double B, l;
+};
+template <class ThreeHalves>
+inline InverseTerms inverseSeries(const EllipsoidConstants& e, const Footpoint& f, double yc, ThreeHalves threeHalves) {
+    const double t2 = f.t * f.t;
+    const double eta2 = e.ep2 * f.c * f.c;
+    const double v = 1 - e.e2 * f.s2;
+    const double root = std::sqrt(v);
+    const double Mf = e.a1e2 / threeHalves(v, root);
+    const double Nf = e.a / root;
+    const double D = yc / Nf;
+    const double D2 = D * D;
+    const double D4 = D2 * D2;
+    const double B = f.Bf - (Nf * f.t / Mf) *
+                                (D2 / 2 - (5 + 3 * t2 + eta2 - 9 * t2 * eta2) * D4 / 24 +
+                                 (61 + 90 * t2 + 45 * t2 * t2) * D4 * D2 / 720);
+    const double l = (D - (1 + 2 * t2 + eta2) * D2 * D / 6 +
+                      (5 + 28 * t2 + 24 * t2 * t2 + 6 * eta2 + 8 * t2 * eta2) * D4 * D / 120) /
+                     f.c;
+    return {B, l};
+}
+
 // The general inverse projection with the arithmetic A.
 template <class A>
 GeodeticPoint zoneToGeo(ZoneWidth w, const EllipsoidConstants& e, double X, double Y) {
@@ -222,27 +263,9 @@ GeodeticPoint zoneToGeo(ZoneWidth w, const EllipsoidConstants& e, double X, doub
         result.message = texts::kMsgProjectionOverflow;
         return result;
     };
-    const double mu = unscaled(z.northing - e.falseNorthing, e) / e.rectRadius;
-    const double Bf = mu + e.fp2 * std::sin(2 * mu) + e.fp4 * std::sin(4 * mu) + e.fp6 * std::sin(6 * mu);
+    const double Bf = footpointLatitude(e, z.northing);
     if (!std::isfinite(Bf) || Bf * kDegreesPerRadian > 90) return fail();  // past the pole
-
-    const double sf = std::sin(Bf);
-    const double s2 = sf * sf;
-    const double c = std::cos(Bf);
-    const double t = std::tan(Bf);
-    const double t2 = t * t;
-    const double eta2 = e.ep2 * c * c;
-    const double Mf = e.a1e2 / std::pow(1 - e.e2 * s2, 1.5);
-    const double Nf = e.a / std::sqrt(1 - e.e2 * s2);
-    const double D = z.yc / Nf;
-    const double D2 = D * D;
-    const double D4 = D2 * D2;
-    const double B = Bf - (Nf * t / Mf) *
-                              (D2 / 2 - (5 + 3 * t2 + eta2 - 9 * t2 * eta2) * D4 / 24 +
-                               (61 + 90 * t2 + 45 * t2 * t2) * D4 * D2 / 720);
-    const double l = (D - (1 + 2 * t2 + eta2) * D2 * D / 6 +
-                      (5 + 28 * t2 + 24 * t2 * t2 + 6 * eta2 + 8 * t2 * eta2) * D4 * D / 120) /
-                     c;
+    const auto [B, l] = inverseSeries(e, footpointOf(Bf), z.yc, [](double v, double) { return std::pow(v, 1.5); });
     const double latitudeDegrees = B * kDegreesPerRadian;
     const double longitudeDegrees = l * kDegreesPerRadian + z.L0;
     if (!finite({latitudeDegrees, longitudeDegrees}) || std::abs(latitudeDegrees) > 90) return fail();

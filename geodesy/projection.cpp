@@ -140,35 +140,16 @@ GeodeticPoint zoneToGeoFast(ZoneWidth w, const EllipsoidConstants& e, double X, 
         return result;
     }
 
-    // The expressions of zoneToGeo, operation for operation.
-    const double mu = unscaled(z.northing - e.falseNorthing, e) / e.rectRadius;
-    const double Bf = mu + e.fp2 * std::sin(2 * mu) + e.fp4 * std::sin(4 * mu) + e.fp6 * std::sin(6 * mu);
+    // The series of zoneToGeo, the power 1.5 from the root already taken.
+    const double Bf = footpointLatitude(e, z.northing);
     const double footpointDegrees = Bf * kDegreesPerRadian;
     if (!std::isfinite(Bf) || footpointDegrees > 90) return general();
-
-    const double sf = std::sin(Bf);
-    const double s2 = sf * sf;
-    const double c = std::cos(Bf);
-    const double t = std::tan(Bf);
-    const double t2 = t * t;
-    const double eta2 = e.ep2 * c * c;
+    const Footpoint f = footpointOf(Bf);
     // The scales of the outputs' digits, from the footpoint latitude and from the longitude's
     // first term, both long before the results.
     const DmsOutputScale& latitudeScale = dmsOutputScaleFor(footpointDegrees);
-    const DmsOutputScale& longitudeScale = dmsOutputScaleFor(z.L0 + z.yc / (e.a * c) * kDegreesPerRadian);
-    const double v = 1 - e.e2 * s2;
-    const double root = std::sqrt(v);
-    const double Mf = e.a1e2 / threeHalvesPower(v, root);
-    const double Nf = e.a / root;
-    const double D = z.yc / Nf;
-    const double D2 = D * D;
-    const double D4 = D2 * D2;
-    const double B = Bf - (Nf * t / Mf) *
-                              (D2 / 2 - (5 + 3 * t2 + eta2 - 9 * t2 * eta2) * D4 / 24 +
-                               (61 + 90 * t2 + 45 * t2 * t2) * D4 * D2 / 720);
-    const double l = (D - (1 + 2 * t2 + eta2) * D2 * D / 6 +
-                      (5 + 28 * t2 + 24 * t2 * t2 + 6 * eta2 + 8 * t2 * eta2) * D4 * D / 120) /
-                     c;
+    const DmsOutputScale& longitudeScale = dmsOutputScaleFor(z.L0 + z.yc / (e.a * f.c) * kDegreesPerRadian);
+    const auto [B, l] = inverseSeries(e, f, z.yc, [](double v, double root) { return threeHalvesPower(v, root); });
     const double latitudeDegrees = B * kDegreesPerRadian;
     const double longitudeDegrees = l * kDegreesPerRadian + z.L0;
     if (B == 0 || !std::isfinite(latitudeDegrees) || !std::isfinite(longitudeDegrees) ||
