@@ -94,27 +94,21 @@ QString unaligned(const QString& box) {
     return marked ? approximate + u' ' + text : text;
 }
 
-// Writes a text with its CR LF line ends as LF (a lone CR stays), a piece of lines at a time,
-// so that a long text is neither copied nor converted as a whole.
+// Writes a text with its CR LF line ends as LF (a lone CR stays), converted on every core a
+// window of lines at a time, so that a long text is neither copied nor converted as a whole.
 void writeWithLf(std::FILE* f, QStringView text) {
-    constexpr qsizetype kPiece = 1 << 16;
-    QString piece;
-    piece.reserve(kPiece + 256);
-    qsizetype from = 0;
-    while (from < text.size()) {
-        const qsizetype crlf = text.indexOf(u"\r\n", from);
-        const qsizetype end = crlf < 0 ? text.size() : crlf;
-        piece += text.mid(from, end - from);
-        if (crlf < 0) break;
-        piece += u'\n';
-        from = crlf + 2;
-        // Cut only after a line end, so that no character is split between two pieces.
-        if (piece.size() >= kPiece) {
-            write(f, piece);
-            piece.resize(0);
+    constexpr qsizetype kWindow = qsizetype(1) << 22;  // characters
+    const LineEnds toLf{LineEnds::Read::CrLf, u"\n"};
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype to = text.size();
+        if (to - from > kWindow) {  // up to a line feed, so that no CR LF is split
+            const qsizetype lineFeed = text.indexOf(u'\n', from + kWindow);
+            if (lineFeed >= 0) to = lineFeed + 1;
         }
+        const QByteArray bytes = EncodeUtf8Lines(text.sliced(from, to - from), toLf);
+        std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), f);
+        from = to;
     }
-    write(f, piece);
 }
 
 QByteArray readAllBytes(std::FILE* in) {
@@ -237,18 +231,18 @@ int split(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
 // The input of a command: FILE, or standard input without one; any line ends become CR LF.
 std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::FILE* err) {
-    QString data;
+    QByteArray bytes;
     if (files.isEmpty()) {
-        data = readAll(in);
+        bytes = readAllBytes(in);
     } else {
         QFile file(files.first());
         if (!file.open(QIODevice::ReadOnly)) {
             write(err, QStringLiteral("cesuan-cli: cannot read ") + files.first() + u'\n');
             return std::nullopt;
         }
-        data = QString::fromUtf8(file.readAll());
+        bytes = file.readAll();
     }
-    return ConvertLineEnds(data, LineEnds{LineEnds::Read::Any, u"\r\n", true});
+    return DecodeUtf8Lines(bytes, LineEnds{LineEnds::Read::Any, u"\r\n", true});
 }
 
 int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {

@@ -1,5 +1,11 @@
 #include "engine/line_ends.h"
 
+#include "engine/parallel.h"
+
+#include <QStringDecoder>
+
+#include <vector>
+
 namespace cesuan {
 
 QString ConvertLineEnds(QStringView text, const LineEnds& how) {
@@ -49,6 +55,73 @@ QString ConvertLineEnds(QStringView text, const LineEnds& how) {
     }
     if (close) writeEnd();
     return result;
+}
+
+namespace {
+
+qsizetype indexOfLineFeed(QStringView text, qsizetype from) { return text.indexOf(u'\n', from); }
+qsizetype indexOfLineFeed(QByteArrayView text, qsizetype from) { return text.indexOf('\n', from); }
+
+// Where the pieces of a text start: each just after a line feed, about as long as the text over
+// the number of chunks; a piece never splits a CR LF, a UTF-8 sequence or a surrogate pair.
+template <typename View>
+std::vector<qsizetype> pieceStarts(View text, std::size_t minimumPiece, std::size_t threads) {
+    const std::vector<Chunk> chunks = ChunksOf(std::size_t(text.size()), minimumPiece, threads);
+    std::vector<qsizetype> starts{0};
+    for (std::size_t k = 1; k < chunks.size(); ++k) {
+        const qsizetype at = std::max(starts.back(), qsizetype(chunks[k].begin));
+        const qsizetype lineFeed = indexOfLineFeed(text, at);
+        if (lineFeed < 0 || lineFeed + 1 >= text.size()) break;
+        starts.push_back(lineFeed + 1);
+    }
+    return starts;
+}
+
+template <typename View, typename Convert, typename Piece>
+std::vector<Piece> inPieces(View text, const LineEnds& how, std::size_t threads, std::size_t minimumPiece,
+                            Convert convert) {
+    const std::vector<qsizetype> starts = pieceStarts(text, minimumPiece, threads);
+    std::vector<Piece> pieces(starts.size());
+    std::vector<Chunk> chunks;
+    for (std::size_t k = 0; k < starts.size(); ++k) chunks.push_back({k, 0, 0});
+    RunChunks(chunks, [&](const Chunk& chunk) {
+        const std::size_t k = chunk.index;
+        const qsizetype from = starts[k], to = k + 1 < starts.size() ? starts[k + 1] : text.size();
+        LineEnds piece = how;
+        piece.closeLastLine = how.closeLastLine && k + 1 == starts.size();  // only the text's last line
+        pieces[k] = convert(text.sliced(from, to - from), piece, k == 0);
+    });
+    return pieces;
+}
+
+}  // namespace
+
+QString DecodeUtf8Lines(QByteArrayView bytes, const LineEnds& how, std::size_t threads, std::size_t minimumPiece) {
+    std::vector<QString> pieces = inPieces<QByteArrayView, QString (*)(QByteArrayView, const LineEnds&, bool), QString>(
+        bytes, how, threads, minimumPiece, [](QByteArrayView piece, const LineEnds& ends, bool first) {
+            // A byte order mark begins only the text: one at the start of a later piece is a character.
+            QStringDecoder decoder(QStringDecoder::Utf8,
+                                   first ? QStringDecoder::Flag::Default
+                                         : QStringDecoder::Flag::ConvertInitialBom | QStringDecoder::Flag::Stateless);
+            return ConvertLineEnds(first ? QString::fromUtf8(piece) : QString(decoder.decode(piece)), ends);
+        });
+    return JoinPieces(pieces);
+}
+
+QByteArray EncodeUtf8Lines(QStringView text, const LineEnds& how, std::size_t threads, std::size_t minimumPiece) {
+    std::vector<QByteArray> pieces = inPieces<QStringView, QByteArray (*)(QStringView, const LineEnds&, bool), QByteArray>(
+        text, how, threads, minimumPiece,
+        [](QStringView piece, const LineEnds& ends, bool) { return ConvertLineEnds(piece, ends).toUtf8(); });
+    if (pieces.size() == 1) return std::move(pieces.front());
+    qsizetype size = 0;
+    for (const QByteArray& piece : pieces) size += piece.size();
+    QByteArray joined;
+    joined.reserve(size);
+    for (QByteArray& piece : pieces) {
+        joined += piece;
+        piece = QByteArray();
+    }
+    return joined;
 }
 
 }  // namespace cesuan

@@ -3,8 +3,12 @@
 // pasted and read texts bring any of CR LF, a lone CR and a lone LF. One conversion serves
 // them all, told which line ends count and what they become.
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+
+#include <cstddef>
 
 namespace cesuan {
 
@@ -24,5 +28,14 @@ QString ConvertLineEnds(QStringView text, const LineEnds& how);
 // The usual conversions: any line end to CR LF (for a controller) and to "\n" (for a widget).
 inline QString WithCrLfLineEnds(QStringView text) { return ConvertLineEnds(text, LineEnds{}); }
 inline QString WithLfLineEnds(QStringView text) { return ConvertLineEnds(text, LineEnds{LineEnds::Read::Any, u"\n"}); }
+
+// ConvertLineEnds(QString::fromUtf8(bytes), how): a long text decoded in pieces of whole lines
+// on `threads` threads (0: one a core), none shorter than `minimumPiece` bytes.
+QString DecodeUtf8Lines(QByteArrayView bytes, const LineEnds& how, std::size_t threads = 0,
+                        std::size_t minimumPiece = std::size_t(1) << 20);
+
+// ConvertLineEnds(text, how).toUtf8(): a long text encoded in pieces of whole lines likewise.
+QByteArray EncodeUtf8Lines(QStringView text, const LineEnds& how, std::size_t threads = 0,
+                           std::size_t minimumPiece = std::size_t(1) << 20);
 
 }  // namespace cesuan
