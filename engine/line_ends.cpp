@@ -4,54 +4,67 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <vector>
 
 namespace cesuan {
 
 QString ConvertLineEnds(QStringView text, const LineEnds& how) {
     const bool anyEnd = how.read == LineEnds::Read::Any;
+    const char16_t* const p = text.utf16();
     const qsizetype n = text.size();
-    // The length of the line end at i (2 for CR LF, 1 for a lone CR or LF that counts), or 0.
-    const auto endAt = [&](qsizetype i) -> qsizetype {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            if (i + 1 < n && text[i + 1] == u'\n') return 2;
-            return anyEnd ? 1 : 0;
+    // The next line end at or after i: its position (n when there is none) and its length
+    // (2 for CR LF, 1 for a lone CR or LF that counts). Characters above CR are never one.
+    const auto nextEnd = [&](qsizetype i, qsizetype& length) {
+        for (; i < n; ++i) {
+            const char16_t c = p[i];
+            if (c > u'\r') continue;
+            if (c == u'\r') {
+                if (i + 1 < n && p[i + 1] == u'\n') {
+                    length = 2;
+                    return i;
+                }
+                if (anyEnd) {
+                    length = 1;
+                    return i;
+                }
+            } else if (c == u'\n' && anyEnd) {
+                length = 1;
+                return i;
+            }
         }
-        return c == u'\n' && anyEnd ? 1 : 0;
+        length = 0;
+        return n;
     };
 
     // The size first, so that a long text is written once into its place.
     qsizetype size = 0;
-    bool endsWithLineEnd = false;
+    bool endsWithLineEnd = false;  // the last characters are a line end
     for (qsizetype i = 0; i < n;) {
-        const qsizetype end = endAt(i);
-        if (end == 0) {
-            ++size;
-            ++i;
-            endsWithLineEnd = false;
-        } else {
-            size += how.write.size();
-            i += end;
-            endsWithLineEnd = true;
-        }
+        qsizetype length = 0;
+        const qsizetype end = nextEnd(i, length);
+        size += end - i;
+        if (length == 0) break;  // a last line without an end
+        size += how.write.size();
+        i = end + length;
+        endsWithLineEnd = i == n;
     }
     const bool close = how.closeLastLine && !endsWithLineEnd;
     if (close) size += how.write.size();
 
     QString result(size, Qt::Uninitialized);
-    QChar* to = result.data();
+    char16_t* to = reinterpret_cast<char16_t*>(result.data());
     const auto writeEnd = [&] {
-        for (const QChar c : how.write) *to++ = c;
+        for (const QChar c : how.write) *to++ = c.unicode();
     };
     for (qsizetype i = 0; i < n;) {
-        const qsizetype end = endAt(i);
-        if (end == 0) {
-            *to++ = text[i++];
-        } else {
-            writeEnd();
-            i += end;
-        }
+        qsizetype length = 0;
+        const qsizetype end = nextEnd(i, length);
+        std::copy(p + i, p + end, to);
+        to += end - i;
+        if (length == 0) break;
+        writeEnd();
+        i = end + length;
     }
     if (close) writeEnd();
     return result;
