@@ -282,22 +282,21 @@ void appendCleanedLine(QString& cleaned, const CoordinatePoint& point, const QSt
 // Where the pieces of a long text start: at line starts, each piece about as long as the text
 // over `pieces`, none before the third line end (so that every line after it may be data).
 std::vector<qsizetype> pieceStarts(QStringView text, std::size_t pieces) {
+    const auto lineStartAfter = [text](qsizetype at) -> qsizetype {  // -1: none
+        const qsizetype cr = text.indexOf(u'\r', at);
+        if (cr < 0) return -1;
+        return cr + 1 < text.size() && text[cr + 1] == u'\n' ? cr + 2 : cr + 1;
+    };
+    // After the third line end, every line may be data.
+    qsizetype earliest = 0;
+    for (int k = 0; k < 3 && earliest >= 0; ++k) earliest = lineStartAfter(earliest);
     std::vector<qsizetype> starts{0};
-    qsizetype lineEnds = 0, from = 0;
+    if (earliest < 0) return starts;
     for (std::size_t k = 1; k < pieces; ++k) {
-        qsizetype at = std::max(from, text.size() * qsizetype(k) / qsizetype(pieces));
-        // The next line start at or after `at`, with three line ends before it.
-        for (;;) {
-            const qsizetype cr = text.indexOf(u'\r', at);
-            if (cr < 0) return starts;
-            at = cr + 1;
-            if (at < text.size() && text[at] == u'\n') ++at;
-            if (lineEnds < 3) lineEnds = std::min<qsizetype>(3, text.left(at).count(u'\r'));
-            if (lineEnds >= 3) break;
-        }
-        if (at >= text.size()) return starts;
-        starts.push_back(at);
-        from = at;
+        const qsizetype at = std::max({earliest, starts.back() + 1, text.size() * qsizetype(k) / qsizetype(pieces)});
+        const qsizetype start = at == earliest ? earliest : lineStartAfter(at);
+        if (start < 0 || start >= text.size()) break;
+        starts.push_back(start);
     }
     return starts;
 }
