@@ -25,24 +25,26 @@ QString withoutBlanks(QString text) { return text.remove(u' '); }
 // A value written in exponent form (a double outside the decimal range) counts as angle 0.
 bool inExponentForm(const CalcValue& v) { return CountExponentMarks(v) > 0; }
 
-// Whole multiples of 90 degrees go to 0, π/2, π or 3π/2 exactly (the angle reduced modulo
-// 360 degrees, its sign kept), so that sine and cosine of a right angle come out exact:
-// the product with RadiansPerDegree misses π/2 in the 28th place.
+// Whole multiples of 90 degrees go to 0, π/2, π or 3π/2 exactly (the angle taken modulo
+// 360 degrees into 0 .. 270, negative multiples too), so that sine and cosine of a right
+// angle come out exact and tan and sec meet their poles: the product with
+// RadiansPerDegree misses π/2 in the 28th place, and -π/2 plus the decimal 2π misses 3π/2.
 OptDecimal rightAngleMultiple(Decimal96 degrees) {
     uint128 unit = 1;
     for (int i = 0; i < degrees.scale(); ++i) unit *= 10;
     if (degrees.coefficient() % unit != 0) return std::nullopt;
     const uint128 whole = degrees.coefficient() / unit;
     if (whole % 90 != 0) return std::nullopt;
+    int quarter = int((whole / 90) % 4);
+    if (degrees.isNegative()) quarter = (4 - quarter) % 4;
     const QString* constant = nullptr;
-    switch (int((whole / 90) % 4)) {
+    switch (quarter) {
     case 0: return Decimal96(0);
     case 1: constant = &kHalfPiText; break;
     case 2: constant = &kPiText; break;
     default: constant = &kThreeHalvesPiText; break;
     }
-    const Decimal96 radians = *Decimal96::fromText(*constant);
-    return degrees.isNegative() ? -radians : radians;
+    return *Decimal96::fromText(*constant);
 }
 
 // D.MMSSss in the text form t of v to decimal degrees; the sign is taken from x. Empty when

@@ -4,6 +4,7 @@
 #include "engine/engine_texts.h"
 #include "engine/journal.h"
 #include "engine/rounding.h"
+#include "engine/wide.h"
 
 #include <cmath>
 
@@ -15,7 +16,8 @@ __extension__ typedef __int128 int128;
 const Decimal96 kHalf = Decimal96::fromParts(5, 1, false);           // 0.5
 const Decimal96 kFirstGuessStep = Decimal96::fromParts(1, 14, false);  // 1E-14
 
-// Above this exponent the doubling scheme would need up to half a million rounds.
+// Above this exponent the doubling scheme would need up to half a million rounds, and its
+// roundings would add up to wrong digits.
 constexpr uint128 kDoublingLimit = uint128(1) << 20;
 
 std::optional<Decimal96> squareRootDecimal(CalcErrorJournal& journal, Decimal96 a) {
@@ -73,6 +75,15 @@ DecimalPower decimalPower(CalcErrorJournal& journal, const CalcValue& x, const C
         return r ? DecimalPower{Outcome::Value, *r, true} : DecimalPower{};
     };
 
+    // A negative power of a base below 1 in magnitude: x^|y| is below 1 and would keep only
+    // the significant digits that 28 places leave it (0.5^60 keeps 10), which its
+    // reciprocal then spreads over the whole result. The power is taken in wide numbers and
+    // rounded once.
+    if (yd->isNegative() && !xd->isZero() && xd->abs() < Decimal96(1)) {
+        const std::optional<Decimal96> r = Power(WideNumber(*xd), WideNumber(*yd)).toDecimal();
+        return r ? DecimalPower{Outcome::Value, *r, true} : DecimalPower{};
+    }
+
     if (*yd == kHalf) {
         const CalcValue root = SquareRoot(journal, *xd);
         return value(root.isDecimal() ? std::optional(root.decimal()) : std::nullopt);
@@ -93,8 +104,11 @@ DecimalPower decimalPower(CalcErrorJournal& journal, const CalcValue& x, const C
     std::optional<Decimal96> f = Decimal96::fromText(QStringLiteral("0.") + FractionDigitsText(journal, a));
     if (!f) return {};
 
-    std::optional<Decimal96> r = n <= kDoublingLimit ? detail::DoublingPower(*xd, n, true)
-                                                     : detail::SquareAndMultiplyPower(*xd, n);
+    // A long power in wide numbers: a decimal product per doubling would round a million
+    // times and spoil the last digits.
+    std::optional<Decimal96> r = n <= kDoublingLimit
+                                     ? detail::DoublingPower(*xd, n, true)
+                                     : Power(WideNumber(*xd), WideNumber(Decimal96::fromParts(n, 0, false))).toDecimal();
     if (!r) return {};
 
     // The fraction bit by bit, most significant first: xd^(2^-i) from i square roots.
@@ -194,24 +208,6 @@ std::optional<Decimal96> DoublingPower(Decimal96 x, uint128 n, bool stopWhenComp
         }
     }
     return r;
-}
-
-std::optional<Decimal96> SquareAndMultiplyPower(Decimal96 x, uint128 n) {
-    Decimal96 result = 1, base = x;
-    while (n) {
-        if (n & 1) {
-            const std::optional<Decimal96> product = multiply(result, base);
-            if (!product) return std::nullopt;
-            result = *product;
-        }
-        n >>= 1;
-        if (n) {
-            const std::optional<Decimal96> square = multiply(base, base);
-            if (!square) return std::nullopt;
-            base = *square;
-        }
-    }
-    return result;
 }
 
 }  // namespace detail

@@ -23,8 +23,6 @@ namespace detail {
 // stopWhenComplete the scheme stops as soon as the factors in the result add up to n (the
 // digits are the same); without it the scheme runs all of its n rounds. Empty on overflow.
 std::optional<Decimal96> DoublingPower(Decimal96 x, uint128 n, bool stopWhenComplete);
-// x^n by square-and-multiply: O(log n) decimal products. Empty on overflow.
-std::optional<Decimal96> SquareAndMultiplyPower(Decimal96 x, uint128 n);
 }  // namespace detail
 
 }  // namespace cesuan

@@ -3,6 +3,7 @@
 #include "engine/arithmetic.h"
 #include "engine/engine_texts.h"
 #include "engine/journal.h"
+#include "engine/wide.h"
 
 #include <optional>
 
@@ -27,11 +28,23 @@ const Constants& constants() {
     return c;
 }
 
-// The argument reduced by the decimal 2π, with the sign of x; empty when the conversion or
-// the remainder failed (they have logged their own failure).
+// The argument reduced by 2π, with the sign of x; empty when the conversion or the
+// remainder failed (they have logged their own failure). A decimal argument is reduced in
+// wide numbers by a 2π of over a hundred digits and rounded to 28 places, so the reduced
+// angle is right to its last place however large the argument; the decimal 2π would leave
+// as many wrong places as the argument has integer digits. A double runs the remainder of
+// two numbers.
 MaybeDecimal remainderByTwoPi(CalcErrorJournal& journal, const CalcValue& x) {
     const int errorsBefore = journal.errorCount;
-    const CalcValue r = RemainderTwo(journal, ToCalcValue(journal, x), constants().twoPi);
+    const CalcValue v = ToCalcValue(journal, x);
+    if (journal.errorCount != errorsBefore) return std::nullopt;
+    if (v.isDecimal()) {
+        static thread_local const WideNumber twoPi = WideNumber::pi() * WideNumber(2L);
+        const Decimal96 d = v.decimal();
+        if (d.abs() < constants().twoPi) return d;  // nothing to take away
+        return Remainder(WideNumber(d), twoPi).toDecimal();
+    }
+    const CalcValue r = RemainderTwo(journal, v, constants().twoPi);
     if (journal.errorCount != errorsBefore) return std::nullopt;
     return r.toDecimal();
 }

@@ -26,7 +26,8 @@ bool startsNumber(QChar c) { return isDigit(c) || c == u'-' || c == u'+' || c ==
 // --- Arithmetic between values -------------------------------------------------------
 // Double with double is computed in double; anything else in decimal, a double taking
 // part as its 15-digit decimal (beyond the decimal range that is a failure). An empty
-// value (a routine's failure result) counts as 0. Empty on failure.
+// value (a routine's failure result) is no number and fails the conversion. Empty on
+// failure.
 
 enum class Op { Add, Subtract, Multiply, Divide };
 
@@ -37,8 +38,7 @@ std::optional<CalcValue> combine(Op op, const CalcValue& a, const CalcValue& b) 
         if (!std::isfinite(r)) return std::nullopt;
         return CalcValue(r);
     }
-    const auto decimalOf = [](const CalcValue& v) { return v.isEmpty() ? std::optional(Decimal96(0)) : v.toDecimal(); };
-    const std::optional<Decimal96> x = decimalOf(a), y = decimalOf(b);
+    const std::optional<Decimal96> x = a.toDecimal(), y = b.toDecimal();
     if (!x || !y) return std::nullopt;
     std::optional<Decimal96> r;
     switch (op) {
@@ -78,16 +78,9 @@ int compareWith(const CalcValue& v, int k) {
 
 CalcValue epsilonPower(CalcErrorJournal& journal, const CalcValue& z) { return PowerOf(journal, texts::kEpsilonText, z); }
 
-// For |x| beyond ln(DBL_MAX), ε^x does not exist as a double.
-bool epsilonPowerOverflows(const CalcValue& x) {
-    return std::isinf(std::pow(2.7182818284590452353602874714, std::fabs(asDouble(x))));
-}
-
+// ε^x that overflows fails in the power (its message) and leaves an empty value, which
+// then fails the arithmetic: the evaluation's own failure follows.
 std::optional<CalcValue> hyperbolic(CalcContext& context, const QString& name, const CalcValue& x) {
-    if ((name == u"th" || name == u"cth") && epsilonPowerOverflows(x)) {
-        // The limits of th and cth far from zero.
-        return CalcValue(Decimal96(compareWith(x, 0) < 0 ? -1 : 1));
-    }
     const CalcValue up = epsilonPower(context.journal, x), down = epsilonPower(context.journal, negated(x));
     const auto difference = combine(Op::Subtract, up, down);
     const auto sum = combine(Op::Add, up, down);

@@ -9,6 +9,7 @@ CESUAN_PACKAGES=(
   qt6-base-dev          # QtCore for the core, Widgets and PrintSupport for the window
   libgtest-dev          # GoogleTest
   libbenchmark-dev      # Google Benchmark
+  libmpfr-dev           # MPFR: wide numbers, the check behind every result's reliable digits
   libboost-dev          # Boost.Multiprecision, the exact oracle of the tests and a benchmark peer
   fonts-noto-cjk        # Noto Sans Mono CJK SC: a Chinese character two columns wide keeps results aligned
   libqt6svg6            # the SVG image and icon plugins: the application icon app/cesuan.svg

@@ -173,11 +173,12 @@ TEST_F(AngleTest, DecimalDegreesToRadians) {
         {u"720", u"0"},
         {u"90.000", kHalfPi},
         {u"900000000000000000000000090", kHalfPi},  // 90 × (10^25 + 1)
-        {u"-90", u"-1.5707963267948966192313216916"},
-        {u"-180", u"-3.1415926535897932384626433833"},
-        {u"-270", u"-4.7123889803846898576939650749"},
+        // Negative multiples are taken modulo 360° too: -90° is 270°.
+        {u"-90", kThreeHalvesPi},
+        {u"-180", kPi},
+        {u"-270", kHalfPi},
         {u"-360", u"0"},
-        {u"-450", u"-1.5707963267948966192313216916"},
+        {u"-450", kThreeHalvesPi},
         {u"45", u"0.7853981633974483096156608465"},
         {u"180.5", u"3.1503192998497648863472618398"},
         {u"1", u"0.0174532925199432957692369077"},
@@ -200,7 +201,7 @@ TEST_F(AngleTest, DmsAnglesToRadians) {
     const AngleUnit unit = AngleUnit::Dms;
     const Case cases[] = {
         {u"90", kHalfPi},
-        {u"-90", u"-1.5707963267948966192313216916"},
+        {u"-90", kThreeHalvesPi},
         {u"180", kPi},
         {u"450", kHalfPi},
         {u"-360", u"0"},

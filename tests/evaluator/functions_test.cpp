@@ -41,8 +41,6 @@ TEST_F(FunctionsTest, ValuesInEveryUnit) {
         {AngleUnit::Radian, u"sh0", u"0", 29},
         {AngleUnit::Radian, u"ch0", u"1", 29},
         {AngleUnit::Radian, u"th0", u"0", 29},
-        {AngleUnit::Radian, u"th800", u"1", 29},      // beyond a double's ε^x: the limit
-        {AngleUnit::Radian, u"cth(-800)", u"-1", 29},
         {AngleUnit::Radian, u"sh67", u"62618158542110500000000000000", 15},  // computed in double
         {AngleUnit::Radian, u"sin(x)", u"0.656986598718789", 27},  // x holds 7
         {AngleUnit::Radian, u"2x*3", u"42", 29},
