@@ -6,7 +6,6 @@
 #include "engine/number_text.h"
 #include "engine/power.h"
 #include "engine/trig.h"
-#include "evaluator/operand_scan.h"
 #include "evaluator/evaluator_texts.h"
 #include "evaluator/calc_context.h"
 
@@ -16,12 +15,6 @@
 namespace cesuan {
 namespace {
 
-QChar at(const QString& s, qsizetype position) { return s[position - 1]; }
-bool isLetter(QChar c) { return c >= u'a' && c <= u'z'; }
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-// A character that may start a number: the argument of a function, or what follows an
-// exponent letter.
-bool startsNumber(QChar c) { return isDigit(c) || c == u'-' || c == u'+' || c == u'.' || c == u' '; }
 
 // --- Arithmetic between values -------------------------------------------------------
 // Double with double is computed in double; anything else in decimal, a double taking
@@ -186,114 +179,32 @@ std::optional<CalcValue> inverse(CalcContext& context, const QString& name, Calc
     return v;
 }
 
-struct FunctionNames {
-    QChar letter;
-    std::initializer_list<const char16_t*> names;
-    int quoted;  // characters quoted in the error message
-};
+}  // namespace
 
-const FunctionNames kFunctionNames[] = {
-    {u'a', {u"arctan", u"arcsin", u"arccos", u"arccot", u"arcsec", u"arccsc"}, 6},
-    {u'c', {u"ch", u"cos", u"cot", u"csc", u"cth"}, 4},
-    {u'l', {u"lg", u"ln"}, 3},
-    {u's', {u"sh", u"sin", u"sec"}, 4},
-    {u't', {u"tan", u"th"}, 3},
-};
-
-std::optional<CalcValue> functionValue(CalcContext& context, const QString& name, const CalcValue& x) {
+std::optional<CalcValue> FunctionValue(CalcContext& context, const QString& name, const CalcValue& x) {
     if (name == u"sh" || name == u"ch" || name == u"th" || name == u"cth") return hyperbolic(context, name, x);
     if (name == u"lg" || name == u"ln") return logarithm(context, name, x);
     if (name.startsWith(u"arc")) return inverse(context, name, x);
     return trigonometric(context, name, x);
 }
 
-}  // namespace
-
-PassOutcome ConstantsAndVariablesPass(const CalcContext& context, QString& s) {
-    for (qsizetype i = 2; i <= s.size() - 1; ++i) {
-        if (at(s, i) == u'π') s.replace(i - 1, 1, kPiText);
-        else if (at(s, i) == u'ε') s.replace(i - 1, 1, texts::kEpsilonText);
-        const CalcValue* variable = context.settings.memoryVariable(at(s, i));
-        if (variable && !isLetter(at(s, i - 1)) && !isLetter(at(s, i + 1)))
-            s.replace(i - 1, 1, TrimBlanks(variable->text()).toLower());
-    }
-    return PassOutcome::Continue;
-}
-
-PassOutcome FunctionPass(CalcContext& context, QString& s) {
-    for (qsizetype i = 2; i <= s.size(); ++i) {
-        const QChar ch = at(s, i);
-        const auto stop = [&context, &s, i](int quoted) {
-            LogFailure(context.journal, s.mid(i - 1, quoted) + texts::kFunctionError);
-            return PassOutcome::FunctionError;
-        };
-        if (ch == u'e' || ch == u'E') {
-            // The exponent letter of a number (E where a value in exponent form was written).
-            const bool exponent = i < s.size() && startsNumber(at(s, i + 1)) &&
-                                  (isDigit(at(s, i - 1)) || at(s, i - 1) == u'.' || at(s, i - 1) == u' ');
-            if (!exponent) return stop(4);
-            continue;
-        }
-        if (!isLetter(ch)) continue;
-        const FunctionNames* names = nullptr;
-        for (const FunctionNames& candidate : kFunctionNames)
-            if (candidate.letter == ch) names = &candidate;
-        if (!names) return stop(4);
-
-        QString name;
-        for (const char16_t* candidate : names->names) {
-            const QString n = QString::fromUtf16(candidate);
-            const qsizetype after = i + n.size();  // the position after the name
-            if (s.mid(i - 1, n.size()) == n && after <= s.size() && startsNumber(at(s, after))) {
-                name = n;
-                break;
-            }
-        }
-        if (name.isEmpty()) return stop(names->quoted);
-
-        const QString argument = ScanOperandAfter(context.journal, s, i + name.size());
-        const std::optional<CalcValue> v = functionValue(context, name, ToCalcValue(context.journal, argument));
-        if (!v) return PassOutcome::Unexpected;
-        s = s.left(i - 1) + TrimBlanks(v->text()) + s.mid(i - 1 + name.size() + argument.size());
-    }
-    return PassOutcome::Continue;
-}
-
 namespace {
 const Decimal96 kFactorialLimit = Decimal96::fromParts(uint128(10000000000000000000ULL) * 1000000000ULL, 0, false);  // 1E+28
 }  // namespace
 
-PassOutcome FactorialPercentPass(CalcErrorJournal& journal, QString& s) {
-    for (qsizetype i = 2; i <= s.size(); ++i) {
-        const QChar ch = at(s, i);
-        if (ch != u'%' && ch != u'!') continue;
-        QString operand = ScanOperandBefore(journal, s, i - 1);
-        CalcValue v;
-        if (ch == u'%') {
-            v = DivideTwo(journal, ToCalcValue(journal, operand), Decimal96(100));
-        } else {
-            // The sign stays in the formula: -3! is -(3!).
-            operand = operand.mid(operand.lastIndexOf(u'-') + 1);
-            const std::optional<double> d = ParseDouble(operand);
-            if (!d) return PassOutcome::Unexpected;
-            Decimal96 product = *d >= 1 ? 1 : 0;
-            const double n = std::nearbyint(*d);  // halves to even
-            for (double k = 1; k <= n; ++k) {
-                product = *multiply(product, Decimal96(std::int64_t(k)));
-                if (product > kFactorialLimit) {
-                    LogFailure(journal, texts::kFactorialTooLarge);
-                    break;
-                }
-            }
-            v = product;
+std::optional<CalcValue> FactorialValue(CalcErrorJournal& journal, const QString& operand) {
+    const std::optional<double> d = ParseDouble(operand);
+    if (!d) return std::nullopt;
+    Decimal96 product = *d >= 1 ? 1 : 0;
+    const double n = std::nearbyint(*d);  // halves to even
+    for (double k = 1; k <= n; ++k) {
+        product = *multiply(product, Decimal96(std::int64_t(k)));
+        if (product > kFactorialLimit) {
+            LogFailure(journal, texts::kFactorialTooLarge);
+            break;
         }
-        // Operand and sign replaced by the value; the walk goes on right after it.
-        const qsizetype start = i - operand.size();
-        const QString value = TrimBlanks(v.text());
-        s = s.left(start - 1) + value + s.mid(i);
-        i = start - 1 + value.size();
     }
-    return PassOutcome::Continue;
+    return CalcValue(product);
 }
 
 }  // namespace cesuan

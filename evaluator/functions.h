@@ -1,27 +1,23 @@
 #pragma once
-// The passes of a bracket-free formula that run before its operators: constants and
-// variables, functions, factorials and percentages. Each finds a construct in the padded,
-// lower-cased text, computes its value and writes the trimmed text of the value in its place.
+// The values of the functions of the formula language and of the factorial, in decimals
+// and doubles: the computations behind the function and factorial passes of a formula.
 
 #include "evaluator/calc_context.h"
 
 #include <QString>
 
+#include <optional>
+
 namespace cesuan {
 
-enum class PassOutcome {
-    Continue,       // the evaluation goes on
-    FunctionError,  // an unknown name or a misplaced letter: the evaluation stops with "-1"
-    Unexpected,     // a computation that cannot go on: the evaluation's own failure
-};
+// sin cos tan cot sec csc in the context's angle unit, the inverse functions into it,
+// sh ch th cth, lg ln, of x. Failures and notices go to the context's journal; empty where
+// the computation cannot go on (the evaluation's own failure follows).
+std::optional<CalcValue> FunctionValue(CalcContext& context, const QString& name, const CalcValue& x);
 
-// π, ε and the variables r..z (a variable letter has no letter beside it).
-PassOutcome ConstantsAndVariablesPass(const CalcContext& context, QString& s);
-
-// sin cos tan cot sec csc, the inverse functions, sh ch th cth, lg ln; the exponent letter.
-PassOutcome FunctionPass(CalcContext& context, QString& s);
-
-// "!" and "%", left to right; after each, the walk goes on right after the inserted value.
-PassOutcome FactorialPercentPass(CalcErrorJournal& journal, QString& s);
+// n! for the operand text without its sign: the operand read as a double and rounded half
+// to even, 0 below 1; above 1E+28 the failure is logged and the product stops there. Empty
+// when the operand is no number.
+std::optional<CalcValue> FactorialValue(CalcErrorJournal& journal, const QString& operand);
 
 }  // namespace cesuan
