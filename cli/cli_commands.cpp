@@ -169,6 +169,7 @@ int calc(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE*
                                      {QStringLiteral("result"), screen.result},
                                      {QStringLiteral("status"), screen.status},
                                      {QStringLiteral("approximate"), screen.lastApproximate},
+                                     {QStringLiteral("reliableDigits"), screen.lastReliableDigits},
                                      {QStringLiteral("errorCount"), screen.lastErrorCount}};
             write(out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n');
         } else {

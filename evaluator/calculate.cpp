@@ -4,7 +4,11 @@
 #include "evaluator/decompose.h"
 #include "evaluator/evaluate.h"
 #include "evaluator/evaluator_texts.h"
+#include "evaluator/honest_digits.h"
+#include "evaluator/wide_evaluate.h"
 #include "evaluator/normalise.h"
+
+#include <algorithm>
 
 namespace cesuan {
 
@@ -18,7 +22,14 @@ CalcOutcome Calculate(CalcContext& context, const QString& typed) {
     outcome.formula = DecomposeFormula(journal, normalised);
     outcome.result = journal.errorCount != 0 ? texts::kErrorResult
                                              : TrimBlanks(EvaluateFormula(context, outcome.formula));
-    if (SignificantDigitCount(outcome.result) > journal.reliableDigits) {
+    const int shown = SignificantDigitCount(outcome.result);
+    if (journal.errorCount == 0 && shown > 0) {
+        const int claim = std::min(shown, journal.reliableDigits);
+        const int honest = HonestDigits(outcome.result, EvaluateWide(context.settings, outcome.formula), claim);
+        if (honest < claim) CapReliableDigits(journal, honest);
+    }
+    outcome.reliableDigits = journal.reliableDigits;
+    if (shown > journal.reliableDigits) {
         outcome.approximate = true;
         outcome.firstDoubtfulDigit = journal.reliableDigits + 1;
         outcome.result = TruncateSignificant(outcome.result, journal.reliableDigits);

@@ -20,6 +20,10 @@ struct CalcOutcome {
     // after the reliable ones (约数); firstDoubtfulDigit is the first one cut (else 0).
     bool approximate = false;
     int firstDoubtfulDigit = 0;
+    // The leading significant digits the calculation vouches for, which the cut used: the
+    // steps' own count (29, lowered by double steps, powers, roots and the decimal sine),
+    // lowered further to the digits the wide twin of the evaluation proves right.
+    int reliableDigits = 29;
     // What the journal holds at the end: the failures and the notices, in order.
     int errorCount = 0;
     QString firstMessage;
@@ -29,7 +33,8 @@ struct CalcOutcome {
 
 // Computes the typed formula in the context. The journal is reset and its notices cleared at
 // the start; at the end it holds the failures of this calculation and its notices, which the
-// outcome repeats.
+// outcome repeats. A result is checked against the formula's wide value: its reliable
+// digits are never more than the digits that are right.
 CalcOutcome Calculate(CalcContext& context, const QString& typed);
 
 // The result box's text: the result aligned on its decimal point in display column 31 and

@@ -82,6 +82,7 @@ void MainScreen::compute() {
     }
     lastErrorCount = outcome.errorCount;
     lastApproximate = outcome.approximate;
+    lastReliableDigits = outcome.reliableDigits;
 
     caretPosition = int(formula.size());
     savedSelStart = caretPosition;

@@ -44,10 +44,11 @@ public:
     Control focus = Control::Formula;
     int caretPosition = 0;  // characters before the caret, nothing selected
 
-    // What the last compute found before it reset the journal: its failures, and whether the
-    // result was cut and marked 约数.
+    // What the last compute found before it reset the journal: its failures, whether the
+    // result was cut and marked 约数, and the reliable digits the cut used.
     int lastErrorCount = 0;
     bool lastApproximate = false;
+    int lastReliableDigits = 29;
 
     // --- Operations, one per event ---
     void load();            // the window is created at program start

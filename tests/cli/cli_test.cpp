@@ -54,12 +54,20 @@ TEST(CliCalc, Json) {
     const QStringList objects = r.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(objects.size(), 2);
     EXPECT_EQ(objects[0],
-              QString::fromUtf16(u"{\"approximate\":false,\"errorCount\":0,\"formula\":\" 1 / 3 \",\"result\":\"") +
+              QString::fromUtf16(u"{\"approximate\":false,\"errorCount\":0,\"formula\":\" 1 / 3 \",\"reliableDigits\":29,\"result\":\"") +
                   QString(29, u' ') +
                   QString::fromUtf16(u"0.33\",\"status\":\"\u3000\u3000请在重要计算时仔细核对运算成果，多次运算后尾部采用近似值表示。"
                                      u"如有计算错误，给您带来不便请谅解，本人不承担法律责任。\"}"));
     EXPECT_TRUE(objects[1].contains(u"\"errorCount\":2")) << objects[1].toStdString();
     EXPECT_TRUE(objects[1].contains(u"\"result\":\" 算式中存在多个运算符相临的错误，请修改算式。\""));
+
+    // The digits the 约数 cut used: (1/3)^20·3^20 is 0.99999999999999999988… in decimals,
+    // an honest 18 digits of 1.
+    const Outcome cut = cli({QStringLiteral("calc"), QStringLiteral("--json"), QStringLiteral("--places"),
+                             QStringLiteral("28"), QStringLiteral("(1/3)^20*3^20")});
+    EXPECT_TRUE(cut.out.contains(u"\"approximate\":true")) << cut.out.toStdString();
+    EXPECT_TRUE(cut.out.contains(u"\"reliableDigits\":18")) << cut.out.toStdString();
+    EXPECT_TRUE(cut.out.contains(u"可能从第19位有效数字后")) << cut.out.toStdString();
 }
 
 TEST(CliAngle, ConvertsAsTheAngleScreen) {
