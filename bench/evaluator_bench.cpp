@@ -1,9 +1,12 @@
-// The road of one calculation (normalise, check and space, evaluate, cut) on the history's
-// example formulas and on long formulas: sums of bracketed products with functions, of
-// about 500, 2,000 and 8,000 characters. The time grows with the square of the length:
-// every step rewrites the formula text.
+// The road of one calculation (normalise, check and space, evaluate, check the digits
+// against the wide twin, cut) on the history's example formulas and on long formulas: sums
+// of bracketed products with functions, of about 500, 2,000 and 8,000 characters. The time
+// grows with the square of the length: every step rewrites the formula text. BM_WideTwin
+// times the wide twin alone on the same formulas: the part of a calculation that the
+// honesty of its digits costs.
 
 #include "evaluator/calculate.h"
+#include "evaluator/wide_evaluate.h"
 
 #include <benchmark/benchmark.h>
 
@@ -65,16 +68,32 @@ void runFormula(benchmark::State& state, const QString& formula) {
     state.SetLabel(result.trimmed().left(40).toStdString());
 }
 
+// The wide twin of the evaluation on the formula as the formula box shows it.
+void runWideTwin(benchmark::State& state, const QString& typed) {
+    CalcContext context;
+    context.settings.decimalPlaces = 28;
+    const QString formula = Calculate(context, typed).formula;
+    for (auto _ : state) {
+        WideTruth truth = EvaluateWide(context.settings, formula);
+        benchmark::DoNotOptimize(truth);
+    }
+}
+
 const int registered = [] {
     for (int i = 0; i < int(std::size(kExamples)); ++i) {
         const QString formula = QString::fromUtf16(kExamples[i]);
         benchmark::RegisterBenchmark(("BM_Example/" + std::to_string(i + 1)).c_str(),
                                      [formula](benchmark::State& s) { runFormula(s, formula); });
+        benchmark::RegisterBenchmark(("BM_WideTwin/Example/" + std::to_string(i + 1)).c_str(),
+                                     [formula](benchmark::State& s) { runWideTwin(s, formula); });
     }
     for (int length : {500, 2000, 8000}) {
         const QString formula = longFormula(length);
         benchmark::RegisterBenchmark(("BM_LongFormula/" + std::to_string(length)).c_str(),
                                      [formula](benchmark::State& s) { runFormula(s, formula); })
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("BM_WideTwin/LongFormula/" + std::to_string(length)).c_str(),
+                                     [formula](benchmark::State& s) { runWideTwin(s, formula); })
             ->Unit(benchmark::kMillisecond);
     }
     return 0;
