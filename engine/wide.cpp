@@ -4,8 +4,23 @@
 #include <string>
 
 namespace cesuan {
+namespace {
+
+// MPFR keeps constants (π, logarithms) in caches of each thread; a thread that computed
+// with wide numbers frees its own when it ends.
+struct CacheRelease {
+    ~CacheRelease() { mpfr_free_cache2(MPFR_FREE_LOCAL_CACHE); }
+};
+
+void holdCacheRelease() {
+    static thread_local CacheRelease release;
+    (void)release;
+}
+
+}  // namespace
 
 WideNumber::WideNumber() {
+    holdCacheRelease();
     mpfr_init2(value_, kBits);
     mpfr_set_zero(value_, 1);
 }
