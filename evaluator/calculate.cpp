@@ -17,7 +17,7 @@ CalcOutcome Calculate(CalcContext& context, const QString& typed) {
     CalcOutcome outcome;
     ResetJournal(journal);
     journal.notices.clear();
-    const QString normalised = NormaliseFormula(typed);
+    const QString normalised = NormaliseFormula(typed, &outcome.ignored);
     ResetJournal(journal);
     outcome.formula = DecomposeFormula(journal, normalised);
     outcome.result = journal.errorCount != 0 ? texts::kErrorResult

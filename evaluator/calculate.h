@@ -24,6 +24,9 @@ struct CalcOutcome {
     // steps' own count (29, lowered by double steps, powers, roots and the decimal sine),
     // lowered further to the digits the wide twin of the evaluation proves right.
     int reliableDigits = 29;
+    // The typed characters left out unread (no rule maps them, or an unfinished tail or head),
+    // each once, in order; empty when every character was used.
+    QString ignored;
     // What the journal holds at the end: the failures and the notices, in order.
     int errorCount = 0;
     QString firstMessage;

@@ -2,6 +2,7 @@
 
 #include "engine/calc_value.h"
 #include "evaluator/evaluator_texts.h"
+#include "evaluator/formula_words.h"
 
 #include <QHash>
 
@@ -110,11 +111,24 @@ bool startsValue(QChar c) { return isDigit(c) || isOneOf(c, u".(") || c == kPi |
 
 std::span<const CharacterMapping> FormulaCharacterTable() { return kCharacterTable; }
 
-QString NormaliseFormula(const QString& typed) {
+QString NormaliseFormula(const QString& typed, QString* ignored) {
     const QString zero = QStringLiteral("0");
+    QString dropped;
+    const auto drop = [&dropped](QChar c) {
+        if (!dropped.contains(c)) dropped.append(c);
+    };
+    // Every return names what was left out.
+    struct Report {
+        QString& dropped;
+        QString* ignored;
+        ~Report() {
+            if (ignored) *ignored = dropped;
+        }
+    } report{dropped, ignored};
 
     QString s = TrimBlanks(typed).toLower();
     if (s.isEmpty()) return zero;
+    s = RewriteFormulaWords(s);
 
     // Typed characters to their canonical forms.
     {
@@ -136,9 +150,12 @@ QString NormaliseFormula(const QString& typed) {
     {
         QString kept;
         kept.reserve(s.size());
-        for (const QChar c : s)
+        for (const QChar c : s) {
             if (isDigit(c) || isLetter(c) || isOneOf(c, u"%!^*()-+./\\") || c == kPi || c == kEpsilon)
                 kept.append(c);
+            else
+                drop(c);
+        }
         s = kept;
     }
     if (s.isEmpty()) return zero;
@@ -149,10 +166,12 @@ QString NormaliseFormula(const QString& typed) {
     // An unfinished tail, then a head that cannot start a formula.
     qsizetype end = s.size();
     while (end > 0 && isOneOf(s[end - 1], u"\\ +-*/^e.")) --end;
+    for (qsizetype i = end; i < s.size(); ++i) drop(s[i]);
     s.truncate(end);
     if (s.isEmpty()) return zero;
     qsizetype begin = 0;
     while (begin < s.size() && isOneOf(s[begin], u"\\*/^%!)")) ++begin;
+    for (qsizetype i = 0; i < begin; ++i) drop(s[i]);
     s.remove(0, begin);
     if (s.isEmpty()) return zero;
 

@@ -80,6 +80,7 @@ void MainScreen::compute() {
         result = outcome.firstMessage > QStringLiteral(" ") ? outcome.firstMessage : t::kSeriousError;
         status = TrimBlanks(outcome.messageLog);
     }
+    if (!outcome.ignored.isEmpty()) status = t::ignoredNotice(outcome.ignored) + QStringLiteral("\r\n") + status;
     lastErrorCount = outcome.errorCount;
     lastApproximate = outcome.approximate;
     lastReliableDigits = outcome.reliableDigits;

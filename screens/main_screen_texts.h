@@ -3,6 +3,7 @@
 // formulas of the history with their reference results, and the keypad.
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -52,6 +53,12 @@ inline const QString kComputeNotice = QStringLiteral(
 inline QString approximateNotice(int firstUnreliableDigit) {
     return QStringLiteral("在运算中，某函数运算结果的有效数字较少，经混合运算后，可能从第") +
            QString::number(firstUnreliableDigit) + QStringLiteral("位有效数字后不能满足精度要求，后部应于删除。");
+}
+// The first line of the status box when characters of the formula were left out.
+inline QString ignoredNotice(const QString& characters) {
+    QStringList each;
+    for (const QChar c : characters) each.append(QString(c));
+    return QStringLiteral("以下字符未能计入算式，已忽略：") + each.join(u'、');
 }
 inline const QString kApproximate = QStringLiteral("约数");
 inline const QString kSeriousError = QStringLiteral("算式中存在严重错误，请查找原因，修改算式后再计算。");
