@@ -53,6 +53,16 @@ int main(int argc, char** argv) {
     };
     for (int k = 0; k < int(std::size(formulas)); ++k)
         seed("formula", QStringLiteral("edge") + number(k + 1), 29 + 28, formulas[k]);
+    // Formulas the way people write them, in degrees at 15 places.
+    const QString phrases[] = {
+        QStringLiteral("三亿五千万加1.5万"),         QStringLiteral("三分之一加百分之五"),
+        QStringLiteral("2的3次方+五的平方"),         QStringLiteral("三的平方加四的平方再开平方"),
+        QStringLiteral("正弦30乘以反余弦0.5"),       QStringLiteral("以2为底8的对数"),
+        QStringLiteral("log 3 （27）+sqrt(16)*exp1"), QStringLiteral("开3次方27的阶乘是多少"),
+        QStringLiteral("根号(3的平方+4的平方)斤"),   QStringLiteral("十二点五乘方两然后除以圆周率"),
+    };
+    for (int k = 0; k < int(std::size(phrases)); ++k)
+        seed("formula", QStringLiteral("words") + number(k + 1), 29 + 15, phrases[k]);
 
     // Numbers as typed into a box, through each reading.
     const QString numbers[] = {

@@ -155,6 +155,25 @@ TEST_F(MainScreenTest, ComputeCutsAnApproximateResult) {
     EXPECT_TRUE(screen.lastApproximate);
 }
 
+// Characters left out of the formula are named first in the status box, then what the box
+// would show anyway.
+TEST_F(MainScreenTest, ComputeNamesTheCharactersLeftOut) {
+    screen.formula = QStringLiteral("5斤+3斤吧");
+    screen.compute();
+    EXPECT_EQ(unaligned(screen.result), u"8");
+    EXPECT_EQ(screen.status, QStringLiteral("以下字符未能计入算式，已忽略：斤、吧\r\n") + texts::main::kComputeNotice);
+
+    screen.formula = QStringLiteral("5斤/0");
+    screen.compute();
+    EXPECT_EQ(screen.status, QStringLiteral("以下字符未能计入算式，已忽略：斤\r\n") + q(
+                                 u"5/0   除数为0错误！请修改算式后计算。\r\n  表达式计算过程中，5 / 0出现超出计算范围错误，我无法计算！返回数值用 error 表示。\r\n"));
+
+    screen.formula = QStringLiteral("三的平方加四的平方再开平方");
+    screen.compute();
+    EXPECT_EQ(unaligned(screen.result), u"5");
+    EXPECT_EQ(screen.status, texts::main::kComputeNotice);
+}
+
 TEST_F(MainScreenTest, ComputeShowsTheFirstFailure) {
     screen.formula = QStringLiteral("1/0");
     screen.compute();
