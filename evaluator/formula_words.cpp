@@ -186,6 +186,18 @@ const std::vector<const FormulaWord*>& wordsLongestFirst() {
 
 bool isAsciiWord(const FormulaWord& w) { return isAsciiLetter(QChar(w.word[0])); }
 
+// Whether a Chinese word of the table may start with c: most characters of a formula start
+// none, and are passed over without trying every word.
+bool startsWord(QChar c) {
+    static const QString firsts = [] {
+        QString f;
+        for (const FormulaWord& w : kWords)
+            if (w.kind != K::Number && !isAsciiWord(w) && !f.contains(QChar(w.word[0]))) f += QChar(w.word[0]);
+        return f;
+    }();
+    return c.unicode() >= 0x80 && firsts.contains(c);
+}
+
 std::vector<Token> tokens(const QString& s) {
     std::vector<Token> out;
     for (qsizetype i = 0; i < s.size();) {
@@ -211,10 +223,12 @@ std::vector<Token> tokens(const QString& s) {
             continue;
         }
         const FormulaWord* word = nullptr;
-        for (const FormulaWord* w : wordsLongestFirst()) {
-            if (!isAsciiWord(*w) && QStringView(s).mid(i).startsWith(QStringView(w->word))) {
-                word = w;
-                break;
+        if (startsWord(c)) {
+            for (const FormulaWord* w : wordsLongestFirst()) {
+                if (!isAsciiWord(*w) && QStringView(s).mid(i).startsWith(QStringView(w->word))) {
+                    word = w;
+                    break;
+                }
             }
         }
         if (word) {
@@ -505,6 +519,9 @@ bool HasFormulaWord(const QString& text) {
 }
 
 QString RewriteFormulaWords(const QString& text) {
+    // An ASCII formula without the three ASCII names has no word: most formulas stop here.
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii && !text.contains(u"sqrt") && !text.contains(u"exp") && !text.contains(u"log")) return text;
     std::vector<Token> t = tokens(text);
     const bool any = std::any_of(t.begin(), t.end(), [](const Token& k) {
         return k.type == T::Word || (k.type == T::Number && std::any_of(k.text.begin(), k.text.end(), [](QChar c) {
