@@ -369,11 +369,18 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
     NoPrinter printer;
     NoScreens screens;
     QString result;
+    bool failed = false;
     if (command == u"points") {
         PointList list;
         CalcErrorJournal journal;
         result = ParsePointList(journal, *input, !parser.isSet(noSerial), list);
         ShowNotices(messages, journal.notices);
+        if (!list.badValues.isEmpty()) {
+            // The list as typed, its bad values named.
+            messages.show(list.badValues.join(u'\n'));
+            result = *input;
+            failed = true;
+        }
     } else if (command == u"bearing") {
         BearingScreen screen(messages, printer, screens);
         screen.serialColumnClicked(!parser.isSet(noSerial));
@@ -381,16 +388,18 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
         screen.chosenSerial = parser.value(origin);
         screen.compute();
         result = screen.resultText;
+        failed = screen.failed;
     } else {
         AttitudeScreen screen(messages, printer, screens);
         screen.pointText = *input;
         screen.chosenSerial = parser.value(first);
         screen.compute();
         result = screen.resultText;
+        failed = screen.failed;
     }
     result = ConvertLineEnds(result, LineEnds{LineEnds::Read::CrLf, u"\n"});
     write(out, result.endsWith(u'\n') ? result : result + u'\n');
-    return 0;
+    return failed ? 1 : 0;
 }
 
 std::optional<int> radixOf(const QString& text) {

@@ -114,5 +114,20 @@ inline constexpr int kUselessCharacterBoxes = 5;
 inline QString msgMoreUselessCharacters(int more) {
     return QStringLiteral("另有 ") + QString::number(more) + QStringLiteral(" 个无用的字符或汉字已被自动清除。");
 }
+// A field of a point that is no number: its line, serial (when the list has serials), field
+// and value, "第3行 P2 的 X 值 abc 不是数字。".
+inline QString msgPointValueNotANumber(int line, const QString& serial, const QString& field, const QString& value) {
+    return QStringLiteral("第") + QString::number(line) + QStringLiteral("行 ") +
+           (serial.isEmpty() ? QString() : serial + u' ') + QStringLiteral("的 ") + field + QStringLiteral(" 值 ") + value +
+           QStringLiteral(" 不是数字。");
+}
+// A line with a serial and no coordinates, which is not measured.
+inline QString msgPointWithoutCoordinates(int line, const QString& serial) {
+    return QStringLiteral("第") + QString::number(line) + QStringLiteral("行 ") + serial +
+           QStringLiteral(" 没有坐标，已跳过。");
+}
+// The names of the number fields of a point in the messages.
+inline const QString kPointFieldNames[4] = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("H"),
+                                            QStringLiteral("第4个数")};
 
 }  // namespace cesuan::texts

@@ -68,9 +68,12 @@ QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasS
         AddNotice(journal, texts::msgMoreUselessCharacters(removed - texts::kUselessCharacterBoxes));
     t = kept;
 
-    // Every CR ends one line; every line is a point, numbered from 1.
-    list.points.assign(std::size_t(t.count(u'\r')), SurveyPoint{});
-    for (std::size_t i = 0; i < list.points.size(); ++i) list.points[i].serial = QString::number(i + 1);
+    // Every CR ends one line; every line holding a point is one, numbered by its line.
+    const std::size_t lines = std::size_t(t.count(u'\r'));
+    list.points.assign(lines, SurveyPoint{});
+    list.badValues.clear();
+    for (std::size_t i = 0; i < lines; ++i) list.points[i].serial = QString::number(i + 1);
+    std::vector<bool> serialTyped(lines, false), anyField(lines, false), badLine(lines, false);
 
     qsizetype fieldStart = 0;
     int field = 1;
@@ -79,15 +82,24 @@ QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasS
         const QString value = TrimBlanks(t.mid(fieldStart, end - fieldStart));
         if (value.isEmpty() || line >= list.points.size()) return;
         SurveyPoint& p = list.points[line];
+        anyField[line] = true;
         const int column = hasSerial ? field - 1 : field;  // 0 is the serial, 1..4 the numbers
-        switch (column) {
-        case 0: p.serial = value; break;
-        case 1: p.x = ToCalcValue(journal, CalcValue(value)); break;
-        case 2: p.y = ToCalcValue(journal, CalcValue(value)); break;
-        case 3: p.h = ToCalcValue(journal, CalcValue(value)); break;
-        case 4: p.extra = ToCalcValue(journal, CalcValue(value)); break;
-        default: break;  // further fields are ignored
+        if (column == 0) {
+            p.serial = value;
+            serialTyped[line] = true;
+            return;
         }
+        if (column > 4) return;  // further fields are ignored
+        CalcErrorJournal reading;
+        const CalcValue number = ToCalcValue(reading, CalcValue(value));
+        if (reading.errorCount > 0) {
+            badLine[line] = true;
+            list.badValues.append(texts::msgPointValueNotANumber(int(line) + 1, hasSerial ? p.serial : QString(),
+                                                                  texts::kPointFieldNames[column - 1], value));
+            return;
+        }
+        CalcValue* fields[4] = {&p.x, &p.y, &p.h, &p.extra};
+        *fields[column - 1] = number;
     };
     for (qsizetype d = 0; d + 1 < t.size(); ++d) {
         if (t[d] == u',') {
@@ -102,19 +114,43 @@ QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasS
         }
     }
 
-    // The aligned text.
+    // Empty lines hold no point; a serial without coordinates is named and skipped.
+    std::vector<bool> isPoint(lines, true);
+    QStringList skipped;
+    for (std::size_t i = 0; i < lines; ++i) {
+        const SurveyPoint& p = list.points[i];
+        if (!anyField[i]) isPoint[i] = false;
+        else if (serialTyped[i] && !badLine[i] && p.x.isEmpty() && p.y.isEmpty() && p.h.isEmpty() && p.extra.isEmpty()) {
+            skipped.append(texts::msgPointWithoutCoordinates(int(i) + 1, p.serial));
+            isPoint[i] = false;
+        }
+    }
+    if (!skipped.isEmpty()) AddNotice(journal, skipped.join(u'\n'));
+
+    // The aligned text, of the points and the lines skipped; an empty line stays empty.
     int widths[5] = {0, 0, 0, 0, 0};
-    for (const SurveyPoint& p : list.points) {
+    for (std::size_t i = 0; i < lines; ++i) {
+        if (!anyField[i]) continue;
+        const SurveyPoint& p = list.points[i];
         const QString cells[5] = {p.serial, p.x.text(), p.y.text(), p.h.text(), p.extra.text()};
         for (int c = 0; c < 5; ++c) widths[c] = std::max(widths[c], int(cells[c].size()));
     }
     QString aligned;
     const QString separator = QStringLiteral(" ,");
-    for (const SurveyPoint& p : list.points) {
-        aligned += rightAligned(p.serial, widths[0]) + separator + leftAligned(p.x.text(), widths[1]) + separator +
-                   leftAligned(p.y.text(), widths[2]) + separator + rightAligned(p.h.text(), widths[3]) + separator +
-                   rightAligned(p.extra.text(), widths[4]) + QStringLiteral("\r\n");
+    for (std::size_t i = 0; i < lines; ++i) {
+        const SurveyPoint& p = list.points[i];
+        if (anyField[i]) {
+            aligned += rightAligned(p.serial, widths[0]) + separator + leftAligned(p.x.text(), widths[1]) + separator +
+                       leftAligned(p.y.text(), widths[2]) + separator + rightAligned(p.h.text(), widths[3]) +
+                       separator + rightAligned(p.extra.text(), widths[4]);
+        }
+        aligned += QStringLiteral("\r\n");
     }
+    std::vector<SurveyPoint> points;
+    points.reserve(lines);
+    for (std::size_t i = 0; i < lines; ++i)
+        if (isPoint[i]) points.push_back(std::move(list.points[i]));
+    list.points = std::move(points);
     return aligned;
 }
 

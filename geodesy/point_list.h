@@ -1,12 +1,15 @@
 #pragma once
 // Point lists of the survey screens: one point a line, an optional serial, then X (northing),
 // Y (easting) and H (height), separated by commas; look-alike characters are mapped, other
-// characters removed with a warning, and every line (blank ones too) is a point.
+// characters removed with a warning. Every line that holds a point is one, numbered by its
+// line; an empty line is no point, a line with a serial and no coordinates is named and
+// skipped, a value that is no number is named and makes the list unusable.
 
 #include "engine/calc_value.h"
 #include "engine/journal.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -19,13 +22,17 @@ struct SurveyPoint {
 };
 
 struct PointList {
-    std::vector<SurveyPoint> points;  // points[0] is point 1
+    std::vector<SurveyPoint> points;  // the points, in the order of their lines
+    // The values that are no numbers, each named by its line, serial and field; a list with
+    // any of them is not measured.
+    QStringList badValues;
     int count() const { return int(points.size()); }
 };
 
-// Cleans the text, fills `list` and returns the aligned text. A text shorter than two
-// characters is returned unchanged and the list is left as it was. Each removed character is
-// a notice in the journal (up to a count, then one notice for the rest).
+// Cleans the text, fills `list` and returns the aligned text (an empty line stays empty). A
+// text shorter than two characters is returned unchanged and the list is left as it was.
+// Each removed character is a notice in the journal (up to a count, then one notice for the
+// rest), and so are the skipped lines, in one notice.
 QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasSerial, PointList& list);
 
 }  // namespace cesuan

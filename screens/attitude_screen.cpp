@@ -12,19 +12,19 @@ namespace t = texts::attitude;
 
 AttitudeScreen::AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
     : SurveyScreen(messages, printer, screens,
-                   {t::kWindowTitle, t::kStartPoints, t::kGridCoordinates, t::kCompute, t::kPrint, t::kTipPrint,
+                   {t::kWindowTitle, t::kStartPoints, t::kSerialColumn, t::kCompute, t::kPrint, t::kTipPrint,
                     t::kHeading, t::kFormatNote, t::kZeroDirections, t::kUsePoint, t::kNextThreePoints, t::kAttitude,
                     t::kOrigin, t::kCalculator, t::kMenu},
                    true) {}
 
 void AttitudeScreen::serialColumnClicked(bool checked) {
     serialColumn = checked;
-    serialColumnCaption = t::kGridCoordinates;
+    serialColumnCaption = t::kSerialColumn;
 }
 
 void AttitudeScreen::compute() {
     ResetJournal(journal_);
-    pointText = parsePoints();
+    if (!readPointsForCommand(t::kDataError)) return;
     computeFromPoints();
 }
 

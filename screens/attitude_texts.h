@@ -15,7 +15,7 @@ inline const QString kStartPoints = QStringLiteral(
     "G5,2,0,5\r\n"
     "G6,0,0,3");
 
-inline const QString kGridCoordinates = QStringLiteral("坐标数据为公里网--米");  // Check1, always
+inline const QString kSerialColumn = QStringLiteral("首列为序号");  // Check1: the lines always carry serials here
 inline const QString kCompute = QStringLiteral("进行计算");                      // Command1
 inline const QString kPrint = QStringLiteral("打印屏幕");                        // Command2
 inline const QString kTipPrint = QStringLiteral("安装打印机后才可执行打印功能");

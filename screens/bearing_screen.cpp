@@ -22,29 +22,35 @@ constexpr std::size_t kPointsPerChunk = 2048;
 
 BearingScreen::BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
     : SurveyScreen(messages, printer, screens,
-                   {t::kWindowTitle, t::kStartPoints, t::kGridCoordinates, t::kCompute, t::kPrint, t::kTipPrint,
+                   {t::kWindowTitle, t::kStartPoints, t::kSerialColumn, t::kCompute, t::kPrint, t::kTipPrint,
                     t::kHeading, t::kFormatNote, t::kZeroDirections, t::kUsePoint, t::kAsOrigin, t::kColumnHeading,
                     t::kNoOrigin, t::kCalculator, t::kMenu},
                    false) {}
 
 void BearingScreen::serialColumnClicked(bool checked) {
     serialColumn = checked;
-    serialColumnCaption = checked ? t::kGridCoordinates : t::kGeodeticCoordinates;
+    serialColumnCaption = checked ? t::kSerialColumn : t::kNoSerialColumn;
 }
 
 void BearingScreen::compute() {
     ResetJournal(journal_);
-    pointText = parsePoints();
+    if (!readPointsForCommand(t::kMsgDataError)) return;
 
+    // The origin: the point of the chosen serial, or the point 0, 0, 0 for "0" only.
     const auto chosen = std::find_if(points.points.begin(), points.points.end(),
                                      [&](const SurveyPoint& p) { return p.serial == chosenSerial; });
     SurveyPoint origin;
     if (chosen != points.points.end()) {
         origin = *chosen;
-    } else {
+    } else if (TrimBlanks(chosenSerial) == t::kNoOrigin || TrimBlanks(chosenSerial).isEmpty()) {
         origin.serial = t::kNoOrigin;
         origin.x = origin.y = origin.h = 0;
         chosenSerial = t::kNoOrigin;
+    } else {
+        messages_.show(t::msgOriginNotFound(chosenSerial));
+        resultText = QStringLiteral(" ");
+        failed = true;
+        return;
     }
     if (journal_.errorCount > 0) return fail();
 
@@ -87,6 +93,7 @@ void BearingScreen::compute() {
 }
 
 void BearingScreen::fail() {
+    failed = true;
     messages_.show(t::kMsgDataError);
     resultText = QStringLiteral(" ");
 }

@@ -12,8 +12,9 @@ inline const QString kStartPoints = QStringLiteral(
     " Z02,4394571.954,40397379.291,19.838\r\n"
     "  z3,4394926.422,40397410.355,19.851");
 
-inline const QString kGridCoordinates = QStringLiteral("坐标数据为公里网--米");  // Check1 checked
-inline const QString kGeodeticCoordinates = QStringLiteral("坐标数据为经纬度");  // Check1 not checked
+// Check1 says what it switches: whether the first field of a line is its serial.
+inline const QString kSerialColumn = QStringLiteral("首列为序号");            // Check1 checked
+inline const QString kNoSerialColumn = QStringLiteral("无序号列（按行号）");  // Check1 not checked
 inline const QString kCompute = QStringLiteral("进行计算");                      // Command1
 inline const QString kPrint = QStringLiteral("打印屏幕");                        // Command2
 inline const QString kTipPrint = QStringLiteral("安装打印机后才可执行打印功能");
@@ -32,6 +33,10 @@ inline const QString kNoOrigin = QStringLiteral("0");
 
 // Command1 failed.
 inline const QString kMsgDataError = QStringLiteral("坐标数据存在错误，请修改后计算。");
+// The chosen origin is no serial of the list (only "0" is the point 0, 0, 0).
+inline QString msgOriginNotFound(const QString& serial) {
+    return QStringLiteral("点号 ") + serial + QStringLiteral(" 不在坐标数据中，请重新选择原点（0 为 0, 0, 0 点）。");
+}
 
 // The buttons to other screens (the captions are this program's own).
 inline const QString kCalculator = QStringLiteral("计算器");

@@ -34,6 +34,19 @@ QString SurveyScreen::parsePoints() {
     return aligned;
 }
 
+bool SurveyScreen::readPointsForCommand(const QString& dataError) {
+    failed = false;
+    const QString aligned = parsePoints();
+    if (!points.badValues.isEmpty()) {
+        messages_.show(points.badValues.join(u'\n') + u'\n' + dataError);
+        resultText = QStringLiteral(" ");
+        failed = true;
+        return false;
+    }
+    pointText = aligned;
+    return true;
+}
+
 void SurveyScreen::serialChoicesOpened() {
     parsePoints();
     const QString kept = chosenSerial;

@@ -37,6 +37,8 @@ public:
 
     // The points of the last parse.
     PointList points;
+    // The last command failed (its box said why).
+    bool failed = false;
 
     // --- Operations shared by both windows ---
     void load();                 // the choice back to the first item
@@ -55,6 +57,10 @@ protected:
 
     // Parses the point text into `points` (its notices shown) and returns the aligned text.
     QString parsePoints();
+    // Parses the point text for a command. A list with values that are no numbers fails: one
+    // box names each of them and ends with `dataError`, the point text stays as typed and the
+    // result is cleared; false then. Otherwise the point text becomes the aligned list.
+    bool readPointsForCommand(const QString& dataError);
 
     MessageBoxService& messages_;
     CalcErrorJournal journal_;

@@ -44,36 +44,61 @@ TEST_F(PointListTest, AlignmentPadsNumbersLeftAndHeightsRight) {
     EXPECT_EQ(list.points[0].extra.text(), q(u"9"));
 }
 
+// An empty line holds no point; the others keep their line numbers.
 TEST_F(PointListTest, WithoutSerialsTheFirstFieldIsXAndTheLineNumberTheSerial) {
-    parse(q(u"1.5,2.5,3.5\r\n\r\n7,8,9,10"), false);
-    ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(serials(), QStringList({q(u"1"), q(u"2"), q(u"3")}));
+    const QString aligned = parse(q(u"1.5,2.5,3.5\r\n\r\n7,8,9,10"), false);
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(serials(), QStringList({q(u"1"), q(u"3")}));
     EXPECT_EQ(list.points[0].x.text(), q(u"1.5"));
     EXPECT_EQ(list.points[0].h.text(), q(u"3.5"));
-    EXPECT_EQ(list.points[2].extra.text(), q(u"10"));
-    EXPECT_TRUE(list.points[1].x.isEmpty());
+    EXPECT_EQ(list.points[1].extra.text(), q(u"10"));
+    EXPECT_EQ(aligned.split(q(u"\r\n"))[1], QString());  // the empty line stays empty
 }
 
-TEST_F(PointListTest, ALetterSerialReadWithoutSerialsBecomesZeroWithAJournalEntry) {
-    parse(kThreePoints, false);
+// A value that is no number is named by its line, serial and field, never read as 0.
+TEST_F(PointListTest, ValuesThatAreNoNumbersAreNamed) {
+    parse(kThreePoints, false);  // the serials read as X
     ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(serials(), QStringList({q(u"1"), q(u"2"), q(u"3")}));
-    EXPECT_EQ(list.points[0].x.text(), q(u"0"));  // ToCalcValue's substitute for "A001"
+    EXPECT_EQ(list.badValues, QStringList({q(u"第1行 的 X 值 A001 不是数字。"), q(u"第2行 的 X 值 Z02 不是数字。"),
+                                           q(u"第3行 的 X 值 z3 不是数字。")}));
+    EXPECT_TRUE(list.points[0].x.isEmpty());
     EXPECT_EQ(list.points[0].y.text(), q(u"4395879.562"));
-    EXPECT_EQ(list.points[0].h.text(), q(u"40400348.322"));
-    EXPECT_EQ(list.points[0].extra.text(), q(u"23.441"));
-    EXPECT_EQ(journal.errorCount, 3);
+    EXPECT_EQ(journal.errorCount, 0);
+
+    struct Case {
+        const char16_t *text, *named;
+    };
+    const Case cases[] = {
+        {u"P1,1,2,3\r\nP2,abc,5,6", u"第2行 P2 的 X 值 abc 不是数字。"},
+        {u"P1,1,x,3", u"第1行 P1 的 Y 值 x 不是数字。"},
+        {u"P1,1,2,3e400", u"第1行 P1 的 H 值 3e400 不是数字。"},
+        {u"P1,1,2,3,1.2.3", u"第1行 P1 的 第4个数 值 1.2.3 不是数字。"},
+    };
+    for (const Case& c : cases) {
+        parse(q(c.text), true);
+        EXPECT_EQ(list.badValues, QStringList({q(c.named)}));
+    }
+    parse(kThreePoints, true);
+    EXPECT_TRUE(list.badValues.isEmpty());
+}
+
+// A serial without coordinates is named and skipped; a missing height alone stays 0.
+TEST_F(PointListTest, ASerialWithoutCoordinatesIsNamedAndSkipped) {
+    const QString aligned = parse(q(u"P1,1,2,3\r\nJ\r\n\r\nP4,3,4"), true);
+    EXPECT_EQ(serials(), QStringList({q(u"P1"), q(u"P4")}));
+    EXPECT_EQ(NoticeTexts(journal.notices), QStringList({q(u"第2行 J 没有坐标，已跳过。")}));
+    EXPECT_TRUE(list.points[1].h.isEmpty());
+    EXPECT_EQ(aligned.count(q(u"\r\n")), 4);
 }
 
 TEST_F(PointListTest, EveryKindOfLineEndEndsALine) {
     for (const QString& end : {q(u"\r\n"), q(u"\n"), q(u"\r")}) {
         SCOPED_TRACE(end.toStdString() == "\n" ? "LF" : end.size() == 1 ? "CR" : "CR LF");
         const QString aligned = parse(q(u"a,1,2,3") + end + q(u"b,4,5,6") + end + end + q(u"c,7,8,9") + end, true);
-        ASSERT_EQ(list.count(), 4);
-        EXPECT_EQ(serials(), QStringList({q(u"a"), q(u"b"), q(u"3"), q(u"c")}));
+        ASSERT_EQ(list.count(), 3);  // the empty line holds no point
+        EXPECT_EQ(serials(), QStringList({q(u"a"), q(u"b"), q(u"c")}));
         EXPECT_EQ(list.points[1].x.text(), q(u"4"));  // the character after a lone CR is kept
-        EXPECT_EQ(list.points[3].h.text(), q(u"9"));
-        EXPECT_TRUE(list.points[2].x.isEmpty() && list.points[2].y.isEmpty() && list.points[2].h.isEmpty());
+        EXPECT_EQ(list.points[2].h.text(), q(u"9"));
         EXPECT_EQ(aligned.count(q(u"\r\n")), 4);
         EXPECT_EQ(aligned.count(u'\r'), 4);
     }
@@ -81,7 +106,7 @@ TEST_F(PointListTest, EveryKindOfLineEndEndsALine) {
 
 TEST_F(PointListTest, LinesWithoutASerialAreNumbered) {
     parse(q(u"P1,1,2,3\r\n,4,5,6\r\n\r\nP4,7,8,9"), true);
-    EXPECT_EQ(serials(), QStringList({q(u"P1"), q(u"2"), q(u"3"), q(u"P4")}));
+    EXPECT_EQ(serials(), QStringList({q(u"P1"), q(u"2"), q(u"P4")}));
     EXPECT_EQ(list.points[1].x.text(), q(u"4"));
 }
 
@@ -144,8 +169,9 @@ TEST_F(PointListTest, RemovedCharactersAreReportedOneBoxEachUpToFive) {
         EXPECT_EQ(NoticeTexts(journal.notices), c.boxes);
         for (const Notice& n : journal.notices) EXPECT_EQ(n, InformationNotice(n.text)) << "an information box with OK";
     }
-    EXPECT_EQ(list.points[1].serial, q(u"2"));  // a serial made only of removed characters
-    EXPECT_EQ(list.points[1].x.text(), q(u"1"));
+    EXPECT_EQ(list.count(), 1);  // the first line held only removed characters
+    EXPECT_EQ(list.points[0].serial, q(u"2"));  // a serial made only of removed characters
+    EXPECT_EQ(list.points[0].x.text(), q(u"1"));
 }
 
 TEST_F(PointListTest, ControlCharactersAndAsciiLettersAreKept) {
@@ -164,9 +190,9 @@ TEST_F(PointListTest, AShortTextLeavesTheListAsItWas) {
         EXPECT_EQ(list.count(), 3);
         EXPECT_EQ(list.points[0].serial, q(u"A001"));
     }
-    parse(q(u"1,"), true);  // two characters are parsed
-    EXPECT_EQ(list.count(), 1);
-    EXPECT_EQ(list.points[0].serial, q(u"1"));
+    parse(q(u"1,"), true);  // two characters are parsed: a serial without coordinates
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(NoticeTexts(journal.notices), QStringList({q(u"第1行 1 没有坐标，已跳过。")}));
 }
 
 TEST_F(PointListTest, TheAlignedTextReadsBackToTheSamePoints) {

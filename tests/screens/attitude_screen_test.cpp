@@ -28,7 +28,7 @@ TEST_F(AttitudeScreenTest, StartTexts) {
                               u"G6,0,0,3"));
     EXPECT_EQ(screen.serialChoices, QStringList{q(u"0")});
     EXPECT_EQ(screen.chosenSerial, q(u"0"));
-    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
+    EXPECT_EQ(screen.serialColumnCaption, q(u"首列为序号"));
     EXPECT_EQ(screen.computeCaption, q(u"进行计算"));
     EXPECT_EQ(screen.printCaption, q(u"打印屏幕"));
     EXPECT_EQ(screen.printTooltip, q(u"安装打印机后才可执行打印功能"));
@@ -101,6 +101,16 @@ TEST_F(AttitudeScreenTest, FewerThanThreePoints) {
     EXPECT_EQ(screen.resultText, q(u"before"));
 }
 
+// A value that is no number is never computed as 0: the box names the point, the text stays.
+TEST_F(AttitudeScreenTest, ANonNumberFailsNamingThePoint) {
+    const QString typed = q(u"A,0,0,0\r\nB,abc,0,0\r\nC,0,1,1");
+    screen.pointText = typed;
+    screen.compute();
+    EXPECT_EQ(box.shown, QStringList{q(u"第2行 B 的 X 值 abc 不是数字。\n提供的坐标数据存在错误，请仔细修改后再计算。")});
+    EXPECT_EQ(screen.pointText, typed);
+    EXPECT_TRUE(screen.failed);
+}
+
 TEST_F(AttitudeScreenTest, PointsOnALine) {
     screen.pointText = q(u"P1,0,0,0\r\nP2,1,1,0\r\nP3,2,2,0");
     screen.chosenSerial = q(u"P1");
@@ -162,7 +172,7 @@ TEST_F(AttitudeScreenTest, Combo2ListsTheSerialsAndKeepsItsText) {
 
 TEST_F(AttitudeScreenTest, CheckBoxPrintAndOtherScreens) {
     screen.serialColumnClicked(false);
-    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
+    EXPECT_EQ(screen.serialColumnCaption, q(u"首列为序号"));
     screen.printScreen();
     EXPECT_EQ(printer.printed, 1);
     navigator.missing = {ScreenId::ModuleMenu};

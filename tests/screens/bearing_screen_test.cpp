@@ -46,7 +46,7 @@ TEST_F(BearingScreenTest, StartsWithTheWindowTexts) {
                               u" Z02,4394571.954,40397379.291,19.838\r\n"
                               u"  z3,4394926.422,40397410.355,19.851"));
     EXPECT_TRUE(screen.serialColumn);
-    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
+    EXPECT_EQ(screen.serialColumnCaption, q(u"首列为序号"));
     EXPECT_EQ(screen.serialChoices, QStringList({q(u"0")}));
     EXPECT_EQ(screen.chosenSerial, q(u"0"));
     EXPECT_EQ(screen.computeCaption, q(u"进行计算"));
@@ -65,9 +65,9 @@ TEST_F(BearingScreenTest, StartsWithTheWindowTexts) {
 TEST_F(BearingScreenTest, CheckBoxCaptionFollowsItsValue) {
     screen.serialColumnClicked(false);
     EXPECT_FALSE(screen.serialColumn);
-    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为经纬度"));
+    EXPECT_EQ(screen.serialColumnCaption, q(u"无序号列（按行号）"));
     screen.serialColumnClicked(true);
-    EXPECT_EQ(screen.serialColumnCaption, q(u"坐标数据为公里网--米"));
+    EXPECT_EQ(screen.serialColumnCaption, q(u"首列为序号"));
 }
 
 TEST_F(BearingScreenTest, OriginListIsRefilledFromTheSerialsKeepingTheTypedText) {
@@ -139,7 +139,7 @@ TEST_F(BearingScreenTest, TableColumnsAreRightAligned) {
 }
 
 TEST_F(BearingScreenTest, WithoutAChosenPointTheOriginIsZero) {
-    for (const char16_t* origin : {u"0", u"", u"nowhere"}) {
+    for (const char16_t* origin : {u"0", u""}) {
         SCOPED_TRACE(QString::fromUtf16(origin).toStdString());
         screen.pointText = q(u"P,3,4,0\r\nQ,0,0,-2");
         screen.chosenSerial = QString::fromUtf16(origin);
@@ -152,29 +152,56 @@ TEST_F(BearingScreenTest, WithoutAChosenPointTheOriginIsZero) {
     }
 }
 
-TEST_F(BearingScreenTest, ANonNumberFailsWithOneBoxAndABlankTable) {
+// Only "0" is the point 0, 0, 0: a serial that is not in the list fails and says so.
+TEST_F(BearingScreenTest, AnOriginNotInTheListFails) {
+    screen.pointText = q(u"P,3,4,0\r\nQ,0,0,-2");
+    screen.chosenSerial = q(u"nowhere");
+    screen.resultText = q(u"old");
+    screen.compute();
+    EXPECT_TRUE(screen.failed);
+    EXPECT_EQ(box.shown, QStringList({q(u"点号 nowhere 不在坐标数据中，请重新选择原点（0 为 0, 0, 0 点）。")}));
+    EXPECT_EQ(screen.resultText, q(u" "));
+}
+
+// A value that is no number fails with one box that names it; the point text stays as typed,
+// so pressing again fails again.
+TEST_F(BearingScreenTest, ANonNumberFailsWithOneBoxThatNamesIt) {
     const QString failure = q(u"坐标数据存在错误，请修改后计算。");
-    for (const char16_t* text : {u"A,1,2,3\r\nB,abc,5,6", u"A,1,2,3\r\nB,4,5,1e400"}) {
-        SCOPED_TRACE(QString::fromUtf16(text).toStdString());
-        box.shown.clear();
-        screen.resultText = q(u"old");
-        screen.pointText = QString::fromUtf16(text);
-        screen.chosenSerial = q(u"A");
-        screen.compute();
-        EXPECT_EQ(box.shown, QStringList({failure}));
-        EXPECT_EQ(screen.resultText, q(u" "));
+    struct Case {
+        const char16_t *text, *named;
+    };
+    const Case cases[] = {
+        {u"A,1,2,3\r\nB,abc,5,6", u"第2行 B 的 X 值 abc 不是数字。"},
+        {u"A,1,2,3\r\nB,4,5,1e400", u"第2行 B 的 H 值 1e400 不是数字。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(q(c.text).toStdString());
+        for (int press = 0; press < 2; ++press) {
+            box.shown.clear();
+            screen.resultText = q(u"old");
+            screen.pointText = q(c.text);
+            screen.chosenSerial = q(u"A");
+            screen.compute();
+            EXPECT_EQ(box.shown, QStringList({q(c.named) + u'\n' + failure}));
+            EXPECT_EQ(screen.resultText, q(u" "));
+            EXPECT_EQ(screen.pointText, q(c.text));
+            EXPECT_TRUE(screen.failed);
+        }
     }
     // The start data read as a list without serials: "A001" is no number.
     box.shown.clear();
     screen.pointText = BearingScreen(box, printer, navigator).pointText;
     screen.serialColumnClicked(false);
     screen.compute();
-    EXPECT_EQ(box.shown, QStringList({failure}));
+    ASSERT_EQ(box.shown.size(), 1);
+    EXPECT_TRUE(box.shown[0].startsWith(q(u"第1行 的 X 值 A001 不是数字。\n"))) << box.shown[0].toStdString();
     // Once corrected, the same screen computes again.
     box.shown.clear();
     screen.pointText = q(u"1,2,3");
+    screen.chosenSerial = q(u"0");
     screen.compute();
     EXPECT_TRUE(box.shown.isEmpty());
+    EXPECT_FALSE(screen.failed);
     // x 1, y 2, h 3 from (0, 0, 0): √5, atan 2 = 63°26'05.82", √14, atan(3/√5) = 53°18'02.79".
     EXPECT_EQ(screen.resultText, q(u"1 ,2.236 ,63.260582 ,3.742 ,53.180279\r\n"));
 }

@@ -85,7 +85,7 @@ void AttitudeViewTest::opensOnceWithTheStartPoints() {
     // The check box keeps its caption.
     auto* grid = control<QCheckBox>(screen_, "Check1");
     QTest::mouseClick(grid, Qt::LeftButton);
-    QCOMPARE(grid->text(), t::kGridCoordinates);
+    QCOMPARE(grid->text(), t::kSerialColumn);
 
     // The calculator button brings the calculator forward; its plane attitude button brings
     // back the same window.

@@ -84,9 +84,9 @@ void BearingViewTest::opensOnceWithTheStartPoints() {
 
     // The check box names the kind of coordinates.
     auto* grid = control<QCheckBox>(screen_, "Check1");
-    QCOMPARE(grid->text(), t::kGridCoordinates);
+    QCOMPARE(grid->text(), t::kSerialColumn);
     QTest::mouseClick(grid, Qt::LeftButton);
-    QCOMPARE(grid->text(), t::kGeodeticCoordinates);
+    QCOMPARE(grid->text(), t::kNoSerialColumn);
 
     // The calculator button brings the calculator forward; its distance and bearing button
     // brings back the same window.
@@ -127,11 +127,17 @@ void BearingViewTest::pastedPointsFromTheChosenOrigin() {
     QVERIFY(program_->messages.shown.isEmpty());
 }
 
+// The box names the value; the list stays as typed, so a second press fails again.
 void BearingViewTest::badValueIsReported() {
     paste(QStringLiteral("A001,abc,1,2\nZ02,3,4,5"));
+    const QString typed = points()->toPlainText();
+    const QString named = QStringLiteral("第1行 A001 的 X 值 abc 不是数字。\n") + t::kMsgDataError;
     click(screen_, "Command1");
-    QCOMPARE(program_->messages.shown, QStringList{t::kMsgDataError});
+    QCOMPARE(program_->messages.shown, QStringList{named});
     QCOMPARE(results()->toPlainText(), u" ");
+    QCOMPARE(points()->toPlainText(), typed);
+    click(screen_, "Command1");
+    QCOMPARE(program_->messages.shown, (QStringList{named, named}));
 }
 
 }  // namespace cesuan
