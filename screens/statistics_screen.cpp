@@ -59,6 +59,7 @@ void StatisticsScreen::computeStatistics() {
     const QString pattern = ColumnPattern(leadingColumnsIndex);
     ParseDataTable(journal_, table, data, dataSeparator, pattern);
     data = FormatDataTable(journal_, table, dataSeparator, pattern);
+    ShowNotices(messages_, TakeNotices(journal_));
     ResetJournal(journal_);
 
     for (std::size_t c = 0; c < 5; ++c) {

@@ -3,6 +3,7 @@
 #include "engine/calc_value.h"
 #include "engine/journal.h"
 #include "engine/rounding.h"
+#include "statistics/data_texts.h"
 
 #include <QHash>
 
@@ -118,8 +119,12 @@ void ParseDataTable(CalcErrorJournal& journal, DataTable& table, const QString& 
     for (qsizetype p = 0; p < s.size(); ++p) {
         const QChar ch = s[p];
         if (ch != separator && ch != u'\r') continue;
-        if (column < fieldOfColumn.size() && fieldOfColumn[column] != 0)
-            table.records[record].field[std::size_t(fieldOfColumn[column])] = s.mid(start, p - start);
+        if (column < fieldOfColumn.size()) {
+            if (fieldOfColumn[column] != 0)
+                table.records[record].field[std::size_t(fieldOfColumn[column])] = s.mid(start, p - start);
+        } else {
+            table.records[record].beyond.append(s.mid(start, p - start));
+        }
         if (ch == separator) {
             ++column;
             start = p + 1;
@@ -138,12 +143,26 @@ void ParseDataTable(CalcErrorJournal& journal, DataTable& table, const QString& 
 QString FormatDataTable(CalcErrorJournal& journal, DataTable& table, QChar separator, const QString& pattern) {
     ResetJournal(journal);
     for (ValueList& list : table.values) list = ValueList{};
-    for (DataRecord& record : table.records) {
+    table.notNumbers.clear();
+    table.beyondColumns = 0;
+    std::vector<int> beyondWidths;
+    for (std::size_t r = 0; r < table.records.size(); ++r) {
+        DataRecord& record = table.records[r];
         for (int f = 1; f <= 9; ++f) {
             QString t = TrimBlanks(record.field[std::size_t(f)]);
             if (IsBlankCell(t)) continue;
             if (f >= 2 && f <= 7) {
-                t = ToCalcValue(journal, record.field[std::size_t(f)]).trimmedText();
+                CalcErrorJournal reading;
+                const QString number = ToCalcValue(reading, record.field[std::size_t(f)]).trimmedText();
+                if (reading.errorCount > 0) {
+                    // As typed, outside the measures, named by its row and column.
+                    record.field[std::size_t(f)] = t;
+                    ValueList& list = table.values[std::size_t(f)];
+                    list.width = std::max(list.width, DisplayWidth(t));
+                    table.notNumbers.append(texts::cellName(int(r) + 1, int(pattern.indexOf(QChar(u'0' + f))) + 1, t));
+                    continue;
+                }
+                t = number;
                 record.field[std::size_t(f)] = t;
                 if (IsBlankCell(t)) continue;
             }
@@ -151,7 +170,13 @@ QString FormatDataTable(CalcErrorJournal& journal, DataTable& table, QChar separ
             list.items.append(t);
             list.width = std::max(list.width, DisplayWidth(t));
         }
+        table.beyondColumns = std::max(table.beyondColumns, int(record.beyond.size()));
+        if (beyondWidths.size() < std::size_t(record.beyond.size())) beyondWidths.resize(std::size_t(record.beyond.size()), 0);
+        for (qsizetype c = 0; c < record.beyond.size(); ++c)
+            beyondWidths[std::size_t(c)] = std::max(beyondWidths[std::size_t(c)], DisplayWidth(TrimBlanks(record.beyond[c])));
     }
+    if (!table.notNumbers.isEmpty()) AddNotice(journal, texts::msgNotNumbers(table.notNumbers));
+    if (table.beyondColumns > 0) AddNotice(journal, texts::msgColumnsNotMeasured(int(pattern.size()) + 1));
 
     QString out;
     out.reserve(qsizetype(table.records.size()) * 64);
@@ -161,6 +186,12 @@ QString FormatDataTable(CalcErrorJournal& journal, DataTable& table, QChar separ
             const int f = d.unicode() - u'0';
             const QString cell = TrimBlanks(record.field[std::size_t(f)]);
             const int padding = table.values[std::size_t(f)].width - DisplayWidth(cell) + 1;
+            out.append(QString(std::max(padding, 0), u' ')).append(cell).append(u' ').append(separator);
+        }
+        // The cells after the pattern, aligned as well.
+        for (qsizetype c = 0; c < record.beyond.size(); ++c) {
+            const QString cell = TrimBlanks(record.beyond[c]);
+            const int padding = beyondWidths[std::size_t(c)] - DisplayWidth(cell) + 1;
             out.append(QString(std::max(padding, 0), u' ')).append(cell).append(u' ').append(separator);
         }
         if (out.size() > lineStart) out.chop(1);  // the last separator

@@ -52,10 +52,14 @@ TEST_F(StatisticsScreenTest, ZeroMeanWithSpreadAndFailures) {
 }
 
 TEST_F(StatisticsScreenTest, LeadingColumnsAndSeparators) {
+    // Without a name column the names are no numbers: named, kept, and not counted.
     screen.chooseLeadingColumns(0);
     screen.computeStatistics();
-    EXPECT_EQ(screen.grid[0][0], u" 4");  // the names became 0 and count
-    EXPECT_EQ(screen.grid[4][0], u" 0");
+    EXPECT_EQ(screen.grid[0][0], u" ");
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown[0].startsWith(q(u"以下单元格不是数字，未参加统计：\n第1行第1列 "))) << messages.shown[0].toStdString();
+    EXPECT_EQ(messages.shown[0].count(u'\n'), 4);
+    messages.shown.clear();
 
     // Full-width digits and Chinese commas with "," as the separator: the same as ASCII.
     screen.chooseLeadingColumns(1);

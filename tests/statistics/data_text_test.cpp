@@ -35,8 +35,9 @@ TEST_F(DataTableTest, LinesAndCells) {
     EXPECT_EQ(field(0, 3), u"");
     EXPECT_EQ(field(0, 4), u"3");
     EXPECT_EQ(field(0, 5), u"");
-    EXPECT_EQ(field(1, 6), u"6");  // the seventh cell is dropped
+    EXPECT_EQ(field(1, 6), u"6");
     EXPECT_EQ(field(1, 7), u"");
+    EXPECT_EQ(table.records[1].beyond, QStringList{q(u"7")});  // the seventh cell is kept apart
 
     ParseDataTable(journal, table, q(u"1*2\r\n\r\n"), u'*', ColumnPattern(0));
     EXPECT_EQ(table.records.size(), 2u);  // one more, empty record
@@ -60,12 +61,21 @@ TEST_F(DataTableTest, FormatAlignsRightByDisplayWidth) {
     EXPECT_EQ(table.values[6].count(), 0);
 }
 
-TEST_F(DataTableTest, NumberCellsBecomeNumbers) {
-    ParseDataTable(journal, table, q(u"a*1e3*x12\r\n   *   *  \r\n"), u'*', ColumnPattern(1));
-    EXPECT_EQ(FormatDataTable(journal, table, u'*', ColumnPattern(1)), q(u" a * 1000 * 0 *  *  *  \r\n   *      *   *  *  *  \r\n"));
-    EXPECT_EQ(table.values[2].items, QStringList{QStringLiteral("1000")});
-    EXPECT_EQ(table.values[3].items, QStringList{QStringLiteral("0")});  // counted as 0
-    EXPECT_EQ(table.values[1].count(), 1);                               // the blank line adds nothing
+// A number cell that is no number stays as typed, is not counted and is named with its row
+// and column; cells after the last measured column stay in the table.
+TEST_F(DataTableTest, NumberCellsBecomeNumbersAndTheOthersAreNamed) {
+    ParseDataTable(journal, table, q(u"a*1e3*x12\r\n   *   *  \r\nb*3e400*2*3*4*5*6*7\r\n"), u'*', ColumnPattern(1));
+    EXPECT_EQ(FormatDataTable(journal, table, u'*', ColumnPattern(1)),
+              q(u" a *  1000 * x12 *   *   *   \r\n"
+                u"   *       *     *   *   *   \r\n"
+                u" b * 3e400 *   2 * 3 * 4 * 5 * 6 * 7 \r\n"));
+    EXPECT_EQ(table.values[2].items, QStringList{q(u"1000")});  // 3e400 is not counted
+    EXPECT_EQ(table.values[3].items, QStringList{q(u"2")});     // nor is x12
+    EXPECT_EQ(table.values[1].count(), 2);                      // the blank line adds nothing
+    EXPECT_EQ(table.notNumbers, QStringList({q(u"第1行第3列 x12"), q(u"第3行第2列 3e400")}));
+    EXPECT_EQ(NoticeTexts(journal.notices),
+              QStringList({q(u"以下单元格不是数字，未参加统计：\n第1行第3列 x12\n第3行第2列 3e400"),
+                           q(u"只统计前5列数字；第7列起的数据保留在表中，未参加统计。")}));
 }
 
 }  // namespace
