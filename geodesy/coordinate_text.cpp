@@ -199,7 +199,7 @@ namespace {
 // data: `startPosition` is where the piece starts in that text (or a bound of it at 3 or
 // above, which settles every line of the piece).
 void readPoints(QStringView piece, bool lastPiece, QChar sep, qsizetype startPosition, int limit,
-                std::vector<CoordinatePoint>& points) {
+                std::vector<CoordinatePoint>& points, std::vector<QString>& dropped) {
     QString line;
     int count = 0;
     qsizetype position = startPosition;
@@ -249,7 +249,10 @@ void readPoints(QStringView piece, bool lastPiece, QChar sep, qsizetype startPos
         const std::optional<double> num1 = leadingNumber(fields[n]);
         const std::optional<double> num2 = leadingNumber(fields[n + 1]);
         const std::optional<double> num3 = leadingNumber(fields[n + 2]);
-        if (!num1 || !num2) continue;
+        if (!num1 || !num2) {
+            dropped.push_back(TrimBlanks(l.left(l.size() - 1).toString()));  // without its CR
+            continue;
+        }
 
         CoordinatePoint point;
         if (hasSerial) point.serial = fields[0].toString();
@@ -306,6 +309,7 @@ std::vector<qsizetype> pieceStarts(QStringView text, std::size_t pieces) {
 QString ParseCoordinateText(QString text, const QString& separator, int limit, CoordinateBatch& batch,
                             std::size_t threads) {
     batch.points.clear();
+    batch.droppedLines.clear();
     const QChar sep = effectiveSeparator(separator);
     const QStringView trimmed = trimmedBlanks(text);
     if (trimmed.isEmpty() || limit < 1) return texts::kMsgNoCoordinateData;
@@ -314,15 +318,19 @@ QString ParseCoordinateText(QString text, const QString& separator, int limit, C
     const std::vector<Chunk> chunks = ChunksOf(std::size_t(trimmed.size()), kCharactersPerPiece, threads);
     const std::vector<qsizetype> starts = pieceStarts(trimmed, chunks.size());
     std::vector<std::vector<CoordinatePoint>> pieces(starts.size());
+    std::vector<std::vector<QString>> droppedPieces(starts.size());
     std::vector<Chunk> pieceChunks;
     for (std::size_t k = 0; k < starts.size(); ++k) pieceChunks.push_back({k, std::size_t(starts[k]), 0});
     RunChunks(pieceChunks, [&](const Chunk& chunk) {
         const std::size_t k = chunk.index;
         const qsizetype from = starts[k], to = k + 1 < starts.size() ? starts[k + 1] : trimmed.size();
-        readPoints(trimmed.mid(from, to - from), k + 1 == starts.size(), sep, k == 0 ? 0 : 3, limit, pieces[k]);
+        readPoints(trimmed.mid(from, to - from), k + 1 == starts.size(), sep, k == 0 ? 0 : 3, limit, pieces[k],
+                   droppedPieces[k]);
     });
 
     text = QString();
+    for (auto& piece : droppedPieces)
+        for (QString& line : piece) batch.droppedLines.push_back(std::move(line));
 
     // Join in order, up to the limit; a point without a serial is numbered in the whole list.
     std::size_t total = 0;

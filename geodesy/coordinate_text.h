@@ -38,6 +38,9 @@ struct CoordinatePoint {
 // The points of one text, in the order of their lines. Conversions work on it in place.
 struct CoordinateBatch {
     std::vector<CoordinatePoint> points;
+    // The lines that look like data but whose first two numbers cannot be read (a letter in
+    // a number field), trimmed, in order: they are not converted and are named.
+    std::vector<QString> droppedLines;
     int count() const { return int(points.size()); }
 };
 

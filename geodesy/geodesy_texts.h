@@ -83,6 +83,17 @@ inline const QString kHeaderGeodetic = QStringLiteral("●●●以下坐标为�
 inline const QString kRemarkLatitudeFirst = QStringLiteral("备注∴原始数据按纬度在前 X Y Z 型处理∴");
 inline const QString kRemarkLongitudeFirst = QStringLiteral("备注∴原始数据按经度在前 Y X Z 型处理∴");
 inline const QString kRemarkLongitudeOver180 = QStringLiteral("备注∴原始数据的经度大于180度错误∴");
+// A line that looks like data whose two numbers cannot be read.
+inline QString remarkDroppedLine(const QString& line) {
+    return QStringLiteral("备注∴此行读不出坐标，未转换：") + line + QStringLiteral("∴");
+}
+// A D.MMSS field whose minutes or seconds exceed 59.
+inline QString remarkMinutesSecondsOver59(const QString& serial, const QString& field, const QString& value) {
+    return QStringLiteral("备注∴点 ") + serial + QStringLiteral(" 的") + field + QStringLiteral(" ") + value +
+           QStringLiteral(" 中分或秒大于59∴");
+}
+inline const QString kLatitude = QStringLiteral("纬度");
+inline const QString kLongitude = QStringLiteral("经度");
 
 }  // namespace cesuan::texts
 

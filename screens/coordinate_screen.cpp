@@ -147,6 +147,18 @@ void CoordinateScreen::serialToggled(bool checked) {
     serialOutputCaption = checked ? t::kSerialOn : t::kSerialOff;
 }
 
+namespace {
+
+// Whether a D.MMSS value has minutes or seconds above 59 (39.9999 is 39°99′99″).
+bool minutesOrSecondsOver59(double value) {
+    const QString text = QString::number(std::fabs(value), 'f', 8);
+    const qsizetype point = text.indexOf(u'.');
+    if (point < 0) return false;
+    return text.mid(point + 1, 2).toInt() > 59 || text.mid(point + 3, 2).toInt() > 59;
+}
+
+}  // namespace
+
 void CoordinateScreen::cleanInput() {
     input = NormaliseDataText(input);
     output.clear();
@@ -163,9 +175,12 @@ void CoordinateScreen::showMenu() {
     statusLine = screens_.show(ScreenId::ModuleMenu) ? QString() : texts::main::moduleComing(t::kMenu);
 }
 
+// The help window explains; the results stay. Where there is no help window, the explanation
+// is added below them.
 void CoordinateScreen::showHelp() {
-    statusLine = screens_.show(ScreenId::Help) ? QString() : texts::main::moduleComing(t::kHelp);
-    output = savedExplanation;
+    const bool shown = screens_.show(ScreenId::Help);
+    statusLine = shown ? QString() : texts::main::moduleComing(t::kHelp);
+    if (!shown) output = TrimBlanks(output).isEmpty() ? savedExplanation : output + QStringLiteral("\r\n") + savedExplanation;
 }
 
 void CoordinateScreen::printScreen() { printer_.printWindow(); }
@@ -187,6 +202,8 @@ void CoordinateScreen::convert(Source from, Target to) {
     readConversionSettings();
     CoordinateBatch batch;
     input = ParseCoordinateText(std::move(input), fieldSeparator, pointLimit, batch, threads);
+    // A line that looked like data but could not be read is named, never dropped unseen.
+    for (const QString& line : batch.droppedLines) AppendCoordinateRemark(input, texts::remarkDroppedLine(line));
     if (batch.count() < 1) {
         output.clear();
         return;
@@ -209,6 +226,17 @@ void CoordinateScreen::convert(Source from, Target to) {
         if (geodeticEastFirst != eastFirst)
             AppendCoordinateRemark(input, geodeticEastFirst ? texts::kRemarkLongitudeFirst : texts::kRemarkLatitudeFirst);
         if (std::fabs(lowest) > 180 || std::fabs(highest) > 180) AppendCoordinateRemark(input, texts::kRemarkLongitudeOver180);
+        // D.MMSS with minutes or seconds above 59 is read on, but said.
+        for (const CoordinatePoint& point : batch.points) {
+            const double latitude = geodeticEastFirst ? point.col2 : point.col1;
+            const double longitude = geodeticEastFirst ? point.col1 : point.col2;
+            if (minutesOrSecondsOver59(latitude))
+                AppendCoordinateRemark(input, texts::remarkMinutesSecondsOver59(TrimBlanks(point.serial), texts::kLatitude,
+                                                                                 QString::number(latitude, 'g', 15)));
+            if (minutesOrSecondsOver59(longitude))
+                AppendCoordinateRemark(input, texts::remarkMinutesSecondsOver59(TrimBlanks(point.serial), texts::kLongitude,
+                                                                                 QString::number(longitude, 'g', 15)));
+        }
     }
 
     const auto widthOf = [](auto zone) {

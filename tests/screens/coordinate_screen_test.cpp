@@ -137,8 +137,13 @@ TEST_F(CoordinateScreenTest, OtherControls) {
     navigator.missing = {ScreenId::ModuleMenu};
     screen.showMenu();
     EXPECT_EQ(screen.statusLine, u"[其它功能]模块即将推出，敬请期待。");
+    // The help window explains; the results stay.
     screen.showHelp();
-    EXPECT_EQ(screen.output, screen.savedExplanation);
+    EXPECT_EQ(screen.output, u"result");
+    EXPECT_EQ(navigator.shown.back(), ScreenId::Help);
+    navigator.missing = {ScreenId::Help};  // no help window: the explanation comes below
+    screen.showHelp();
+    EXPECT_EQ(screen.output, q(u"result\r\n") + screen.savedExplanation);
     screen.printScreen();
     EXPECT_EQ(printer.printed, 1);
 
@@ -146,6 +151,23 @@ TEST_F(CoordinateScreenTest, OtherControls) {
     screen.geoToZone3();
     EXPECT_EQ(screen.input, u"没有发现坐标数据！");
     EXPECT_EQ(screen.output, u"");
+}
+
+// A line that looks like data but cannot be read is named; so is a D.MMSS field whose
+// minutes or seconds exceed 59 (the angle screen warns for it too).
+TEST_F(CoordinateScreenTest, UnreadLinesAndMinutesAbove59AreNamed) {
+    screen.input = QStringLiteral("P1,39.9999,117.3000\r\nP2,abc,117.1\r\nP3,39.3,116.4559\r\n");
+    screen.geoToZone6();
+    EXPECT_TRUE(screen.input.contains(q(u"备注∴此行读不出坐标，未转换：P2,abc,117.1∴"))) << screen.input.toStdString();
+    EXPECT_TRUE(screen.input.contains(q(u"备注∴点 P1 的纬度 39.9999 中分或秒大于59∴"))) << screen.input.toStdString();
+    EXPECT_FALSE(screen.input.contains(q(u"点 P3"))) << screen.input.toStdString();
+    EXPECT_TRUE(screen.output.contains(q(u"P1 ,")) && screen.output.contains(q(u"P3 ,")));
+    EXPECT_FALSE(screen.output.contains(q(u"P2")));
+
+    // Nothing readable: the unread lines are still named under the message.
+    screen.input = QStringLiteral("Q,39.5,abc\r\n");
+    screen.geoToZone6();
+    EXPECT_EQ(screen.input, q(u"没有发现坐标数据！\r\n\r\n备注∴此行读不出坐标，未转换：Q,39.5,abc∴"));
 }
 
 }  // namespace
