@@ -12,6 +12,7 @@
 #include "screens/attitude_screen.h"
 #include "screens/base_calculator_screen.h"
 #include "screens/bearing_screen.h"
+#include "screens/screen_texts.h"
 #include "geodesy/point_list.h"
 #include "screens/coordinate_screen.h"
 #include "screens/coordinate_texts.h"
@@ -204,17 +205,33 @@ int angle(const QStringList& arguments, std::FILE* out, std::FILE* err) {
 
     StreamMessageBox messages(err);
     AngleScreen screen(messages);
+    bool failed = false;
     for (const QString& value : values) {
         screen.angle = value;
         if (conversion == conversions.end()) {  // the same unit: the value as the screen reads it
             CalcErrorJournal journal;
-            write(out, ToCalcValue(journal, value).text().remove(u' ') + u'\n');
+            const CalcValue v = ToCalcValue(journal, value);
+            if (journal.errorCount > 0 || TrimBlanks(value).isEmpty()) {
+                messages.show(TrimBlanks(value).isEmpty() ? texts::angles::kNoAngle
+                                                          : texts::angles::msgAngleNotANumber(TrimBlanks(value)));
+                write(out, QStringLiteral("\n"));
+                failed = true;
+                continue;
+            }
+            write(out, v.text().remove(u' ') + u'\n');
             continue;
         }
         (screen.*conversion->second)();
+        if (screen.failed) {
+            // Why there is no angle goes to standard error; its line stays empty.
+            messages.show(screen.converted);
+            write(out, QStringLiteral("\n"));
+            failed = true;
+            continue;
+        }
         write(out, screen.converted + u'\n');
     }
-    return 0;
+    return failed ? 1 : 0;
 }
 
 // The number split screen: the integer part and the fractional digits of one number. The

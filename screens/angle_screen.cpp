@@ -31,10 +31,32 @@ template <typename Conversion>
 void AngleScreen::convert(const QString& name, Conversion conversion) {
     ResetJournal(journal_);
     angleCaption = name;
+    failed = true;
+    const QString typed = TrimBlanks(angle);
+    if (typed.isEmpty()) {
+        converted = texts::angles::kNoAngle;
+        return;
+    }
     const CalcValue v = ToCalcValue(journal_, CalcValue(angle));
+    if (journal_.errorCount > 0) {
+        converted = texts::angles::msgAngleNotANumber(typed);
+        return;
+    }
+    // A double written with an exponent lies beyond the decimal range, where the
+    // conversions would read it as 0.
+    if (CountExponentMarks(v) > 0) {
+        converted = texts::angles::msgAngleOutOfRange(typed);
+        return;
+    }
     angle = withoutBlanks(v.text());
-    converted = withoutBlanks(conversion(v).text());
+    const CalcValue result = conversion(v);
     ShowNotices(messages_, TakeNotices(journal_));
+    if (result.isEmpty() || CountExponentMarks(result) > 0) {
+        converted = texts::angles::msgAngleOutOfRange(typed);
+        return;
+    }
+    converted = withoutBlanks(result.text());
+    failed = false;
 }
 
 void AngleScreen::radianToDms() {

@@ -23,13 +23,15 @@ public:
 
     // --- The window's texts ---
     QString angle;         // the angle to convert
-    QString converted;     // the converted angle; empty when the conversion failed
+    QString converted;     // the converted angle, or why there is none
+    bool failed = false;   // the last conversion gave no angle (converted says why)
     QString angleCaption;  // "原始角度数", or the last conversion's name
 
     // --- Operations, one per event ---
     // Each resets the journal, puts its name into the caption, rewrites the angle with the
-    // number it read (a text that is no number reads as 0) and writes the result. The journal
-    // is not shown here; a result that leaves the decimal range leaves the result empty.
+    // number it read and writes the result. An angle that is blank, no number or beyond the
+    // decimal range stays as typed and the result box says so; so does a result that leaves
+    // the decimal range.
     void radianToDms();            // "弧度 ==> 度分秒"
     void radianToDecimalDegree();  // "弧度 ==> 百分度"
     void decimalDegreeToDms();     // "百分度 ==> 度分秒"

@@ -34,6 +34,14 @@ namespace cesuan::texts::angles {
 inline const QString kWindowTitle = QStringLiteral("角度变换 — 测算 CeSuan");
 
 inline const QString kOriginalAngle = QStringLiteral("原始角度数");  // Label1 at rest
+// The result box when the angle cannot be converted: what was typed, and why.
+inline const QString kNoAngle = QStringLiteral("请输入要转换的角度数值。");
+inline QString msgAngleNotANumber(const QString& typed) {
+    return QStringLiteral("角度 ") + typed + QStringLiteral(" 不是数字，无法转换。");
+}
+inline QString msgAngleOutOfRange(const QString& typed) {
+    return QStringLiteral("角度 ") + typed + QStringLiteral(" 超出计算范围，无法转换。");
+}
 inline const QString kConverted = QStringLiteral("转换结果");        // Label2
 inline const QString kHeading = QStringLiteral("角度变换");          // Label3
 inline const QString kNoteRadian = QStringLiteral(  // Label4

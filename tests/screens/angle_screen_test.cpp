@@ -81,21 +81,24 @@ TEST_F(AngleScreenTest, SecondsAbove60AreShownInABoxAndTakenAs60) {
     EXPECT_EQ(journal().errorCount, 0);
 }
 
+// Nothing is shown as an angle that is not one: a value beyond the decimal range (which the
+// conversions would take as 0), a result that leaves it, a text that is no number and an
+// empty box each leave the angle as typed and say so in the result box.
 TEST_F(AngleScreenTest, ExponentFormAndOutOfRangeInputs) {
-    // The conversion routines take a value in exponent form as 0; the screen's own
-    // multiplications leave Text2 empty when the product leaves the decimal range.
-    struct Case { Command command; const char16_t *in, *text1, *text2; };
+    const auto range = [](const char16_t* typed) { return q(u"角度 ") + q(typed) + q(u" 超出计算范围，无法转换。"); };
+    struct Case { Command command; const char16_t *in, *text1; QString text2; };
     const Case cases[] = {
-        {&AngleScreen::decimalDegreeToDms, u"1e30", u"1E+30", u"0"},
-        {&AngleScreen::dmsToRadian, u"1E30", u"1E+30", u"0"},
-        {&AngleScreen::dmsToDecimalDegree, u"-1e30", u"-1E+30", u"0"},
-        {&AngleScreen::decimalDegreeToRadian, u"1e-30", u"1E-30", u"0"},
-        {&AngleScreen::decimalDegreeToRadian, u"1e30", u"1E+30", u""},
-        {&AngleScreen::radianToDms, u"1e30", u"1E+30", u""},
-        {&AngleScreen::radianToDecimalDegree, u"2e27", u"2000000000000000000000000000", u""},
-        {&AngleScreen::radianToDms, u"-2e27", u"-2000000000000000000000000000", u""},
+        {&AngleScreen::decimalDegreeToDms, u"1e30", u"1e30", range(u"1e30")},
+        {&AngleScreen::dmsToRadian, u"1E30", u"1E30", range(u"1E30")},
+        {&AngleScreen::dmsToDecimalDegree, u"-1e30", u"-1e30", range(u"-1e30")},
+        {&AngleScreen::decimalDegreeToRadian, u"1e-30", u"1e-30", range(u"1e-30")},
+        {&AngleScreen::radianToDms, u"1E+35", u"1E+35", range(u"1E+35")},
+        {&AngleScreen::radianToDecimalDegree, u"2e27", u"2000000000000000000000000000", range(u"2e27")},
+        {&AngleScreen::radianToDms, u"-2e27", u"-2000000000000000000000000000", range(u"-2e27")},
         {&AngleScreen::radianToDecimalDegree, u"1e27", u"1000000000000000000000000000",
-         u"57295779513082320876798154814"},  // still inside the range
+         q(u"57295779513082320876798154814")},  // still inside the range
+        {&AngleScreen::dmsToRadian, u"abc", u"abc", q(u"角度 abc 不是数字，无法转换。")},
+        {&AngleScreen::decimalDegreeToDms, u"  ", u"  ", q(u"请输入要转换的角度数值。")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(q(c.in).toStdString());
@@ -103,20 +106,11 @@ TEST_F(AngleScreenTest, ExponentFormAndOutOfRangeInputs) {
         screen.angle = q(c.in);
         (screen.*c.command)();
         EXPECT_EQ(screen.angle, q(c.text1));
-        EXPECT_EQ(screen.converted, q(c.text2));
+        EXPECT_EQ(screen.converted, c.text2);
+        EXPECT_EQ(screen.failed, c.text2.startsWith(u'角') || c.text2.startsWith(u'请'));
     }
     EXPECT_TRUE(box.shown.isEmpty());
-}
-
-TEST_F(AngleScreenTest, TextThatIsNoNumberReadsAsZero) {
-    screen.angle = q(u"abc");
-    screen.dmsToRadian();
-    EXPECT_EQ(screen.angle, u"0");
-    EXPECT_EQ(screen.converted, u"0");
-    EXPECT_EQ(screen.angleCaption, u"度分秒==>弧度");
-    ASSERT_EQ(journal().errorCount, 1);  // recorded, not shown on this screen
-    EXPECT_EQ(journal().lastMessage,
-              q(u"  进行[Quv数转数]运算时， abc 数值超出计算范围，我无法计算！返回数值用[空值]表示。"));
+    EXPECT_EQ(screen.angleCaption, u"百分度==>度分秒");
 }
 
 TEST_F(AngleScreenTest, Texts) {
