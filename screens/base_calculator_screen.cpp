@@ -40,6 +40,38 @@ BaseCalculatorScreen::BaseCalculatorScreen(MessageBoxService& messages, WindowPr
 
 // --- Radix and operation -------------------------------------------------------------------
 
+namespace {
+
+// The characters of a data text that are no digits of the radix (a sign first and one point
+// are allowed), each once, in order.
+QString invalidDigits(const QString& text, int radix) {
+    QString bad;
+    if (radix == 10) {
+        // A decimal is any number text (a sign, a point, an exponent); the characters that
+        // cannot be part of one are named, or the whole text when they all could.
+        CalcErrorJournal reading;
+        ToCalcValue(reading, CalcValue(text));
+        if (reading.errorCount == 0) return bad;
+        for (const QChar c : text)
+            if (!QStringView(u"0123456789+-.eE ").contains(c) && !bad.contains(c)) bad.append(c);
+        return bad.isEmpty() ? text : bad;
+    }
+    bool point = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const int value = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - u'0'
+                          : (c.toUpper() >= u'A' && c.toUpper() <= u'F') ? c.toUpper().unicode() - u'A' + 10
+                                                                          : -1;
+        bool ok = value >= 0 && value < radix;
+        if (!ok && c == u'-' && i == 0) ok = true;
+        if (!ok && c == u'.' && !point) ok = point = true;
+        if (!ok && !bad.contains(c)) bad.append(c);
+    }
+    return bad;
+}
+
+}  // namespace
+
 void BaseCalculatorScreen::radixClicked(int radix) {
     const int index = radixIndex(radix);
     if (index < 0) return;
@@ -51,8 +83,13 @@ void BaseCalculatorScreen::radixClicked(int radix) {
     currentRadix = radix;
     explanation += QStringLiteral("\r\n") + t::radixChange(previousRadix, currentRadix);
     if (previousRadix != radix) {
-        data1 = ConvertRadix(journal_, data1, previousRadix, radix);
-        data2 = ConvertRadix(journal_, data2, previousRadix, radix);
+        // A box whose conversion fails keeps what was typed (its box says why).
+        for (QString* data : {&data1, &data2}) {
+            const int errorsBefore = journal_.errorCount;
+            const QString converted = ConvertRadix(journal_, *data, previousRadix, radix);
+            if (journal_.errorCount == errorsBefore) *data = converted;
+        }
+        journal_.errorCount = 0;
         ShowNotices(messages_, TakeNotices(journal_));
         result.clear();
     }
@@ -184,11 +221,32 @@ bool BaseCalculatorScreen::computeSteps() {
     if (QString::compare(data1, blank) <= 0) data1 = QStringLiteral("0");
     if (QString::compare(data2, blank) <= 0) data2 = QStringLiteral("0");
 
+    // Characters that are no digits of the radix are named, never read as 0.
+    const int index = radixIndex(currentRadix);
+    const QString radixName = index >= 0 ? t::kRadixNames[std::size_t(index)] : QString::number(currentRadix);
+    QStringList invalid;
+    const bool unary = operation == Operation::Not;
+    const std::pair<const QString*, const QString*> boxes[] = {{&t::kData1Caption, &data1}, {&t::kData2Caption, &data2}};
+    for (const auto& [caption, text] : boxes) {
+        if (unary && caption == &t::kData1Caption) continue;  // 非 takes data 2 alone
+        const QString bad = invalidDigits(TrimBlanks(*text), currentRadix);
+        if (!bad.isEmpty()) invalid.append(t::invalidDigits(*caption, TrimBlanks(*text), bad, radixName));
+    }
+    if (!invalid.isEmpty()) {
+        messages_.show(invalid.join(u'\n'));
+        return false;
+    }
+
     RadixComputation c{data1, data2, value1, value2, resultValue, QString()};
+    const int errorsBefore = journal_.errorCount;
     const bool computed = ComputeInRadix(journal_, currentRadix, operation, c);
     ShowNotices(messages_, TakeNotices(journal_));
-    data1 = c.data1;
-    data2 = c.data2;
+    // The boxes take the numbers as read only when the computation went through: after a
+    // failure they keep what was typed.
+    if (computed && journal_.errorCount == errorsBefore) {
+        data1 = c.data1;
+        data2 = c.data2;
+    }
     value1 = c.value1;
     value2 = c.value2;
     resultValue = c.result;

@@ -2,6 +2,7 @@
 // The base calculator window's own texts.
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 
@@ -89,6 +90,14 @@ inline const QString kData1TooLong = QStringLiteral("第一个数字太长了！
 inline const QString kData2TooLong = QStringLiteral("第二个数字太长了！");
 inline const QString kJournalFailure = QStringLiteral("数据有误或超出计算范围，请修改后再计算！");
 inline const QString kRunFailure = QStringLiteral("数据有误或超出计算范围，请修改后再计算。");
+// A data box holding characters that are no digits of the radix, each named once.
+inline QString invalidDigits(const QString& box, const QString& typed, const QString& characters,
+                             const QString& radixName) {
+    QStringList each;
+    for (const QChar c : characters) each.append(QString(c));
+    return box + QStringLiteral(" ") + typed + QStringLiteral(" 中的 ") + each.join(u'、') + QStringLiteral(" 不是") +
+           radixName + QStringLiteral("数字，请修改后再计算。");
+}
 inline QString longResult(int length) {
     return QStringLiteral("计算结果为 ") + QString::number(length) +
            QStringLiteral(" 位，显示框不能完全显示，敬请注意！");

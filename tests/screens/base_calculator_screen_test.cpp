@@ -49,7 +49,8 @@ TEST_F(BaseCalculatorTest, Compute) {
     const Case cases[] = {
         {2, Op::Add, u"", u"", u"0", u"0", u"0"},  // empty boxes become "0"
         {2, Op::Add, u"101", u"11", u"1000", u"101", u"11"},
-        {2, Op::Add, u"12", u" ", u"1", u"1", u"0"},  // the 2 ends the binary prefix
+        // A digit the radix does not have is named, not dropped: the boxes keep the text.
+        {2, Op::Add, u"12", u" ", u"数据有误或超出计算范围，请修改后再计算。", u"12", u"0"},
         {2, Op::Add, u"-0.1", u"00011", u"10.1", u"-0.1", u"11"},
         {10, Op::Divide, u"7", u"2", u"3.5", u"7", u"2"},
         {10, Op::Add, u"+5", u"1E3", u"1005", u"5", u"1000"},
@@ -84,7 +85,7 @@ TEST_F(BaseCalculatorTest, Compute) {
         {10, Op::Add, u"abc", u"1", u"数据有误或超出计算范围，请修改后再计算。", u"abc", u"1"},
         {10, Op::Multiply, u"79228162514264337593543950335", u"2", u"数据有误或超出计算范围，请修改后再计算。",
          u"79228162514264337593543950335", u"2"},
-        {8, Op::Add, u"18", u"1", u"数据有误或超出计算范围，请修改后再计算！", u"-1", u"1"},
+        {8, Op::Add, u"18", u"1", u"数据有误或超出计算范围，请修改后再计算。", u"18", u"1"},
         {10, Op::Power, u"0", u"-1", u"数据有误或超出计算范围，请修改后再计算！", u"0", u"-1"},
         {10, Op::Remainder, u"1", u"0", u"数据有误或超出计算范围，请修改后再计算！", u"1", u"0"},
     };
@@ -103,19 +104,19 @@ TEST_F(BaseCalculatorTest, Compute) {
 }
 
 TEST_F(BaseCalculatorTest, ComputeClearsTheJournalExceptAfterARunTimeFailure) {
-    enter(8, u"18", u"1");
+    enter(8, u"17", u"1");
     screen.compute();
-    EXPECT_EQ(boxes.shown.size(), 1);  // the octal conversion's own box
+    EXPECT_EQ(screen.result, q(u"20"));
     EXPECT_EQ(journal().errorCount, 0);
-    // The same failed conversion, then an operand too large for And: the "。" text wins
-    // and the journal keeps its count.
-    screen.data1 = q(u"18");
-    screen.data2 = q(u"77777777777");
+    // A failure logged on the way (a number too long for the decimal range): the "！" text,
+    // the journal cleared, the boxes keep what was typed.
+    screen.data1 = QString(40, u'7');
+    screen.data2 = q(u"1");
     screen.operationClicked(Op::And);
     screen.compute();
-    EXPECT_EQ(screen.result, q(u"数据有误或超出计算范围，请修改后再计算。"));
-    EXPECT_EQ(journal().errorCount, 1);
-    EXPECT_EQ(screen.data1, q(u"-1"));  // the boxes keep what the reading wrote
+    EXPECT_EQ(screen.result, q(u"数据有误或超出计算范围，请修改后再计算！"));
+    EXPECT_EQ(journal().errorCount, 0);
+    EXPECT_EQ(screen.data1, QString(40, u'7'));
 }
 
 TEST_F(BaseCalculatorTest, OneThirdInBinary) {
@@ -184,9 +185,32 @@ TEST_F(BaseCalculatorTest, RadixChangeOfEmptyAndFaultyBoxes) {
     screen.data2 = q(u"1.0.1");
     screen.radixClicked(16);
     EXPECT_EQ(screen.data1, q(u"0"));   // empty comes out as 0
-    EXPECT_EQ(screen.data2, q(u"-1"));  // the conversion failed
+    EXPECT_EQ(screen.data2, q(u"1.0.1"));  // the conversion failed: the box keeps what was typed
     ASSERT_EQ(boxes.shown.size(), 1);
     EXPECT_EQ(boxes.shown[0], q(u"把数1.0.1由二进制转换为十六进制时，出现超出范围的错误！计算结果无效，请修改数据后再计算。"));
+}
+
+// Characters that are no digits of the radix are named and never read as 0; after a failed
+// computation the boxes keep what was typed.
+TEST_F(BaseCalculatorTest, InvalidDigitsAreNamedAndTheDataStays) {
+    screen.radixClicked(16);
+    boxes.shown.clear();
+    screen.data1 = q(u"GZ!");
+    screen.data2 = q(u"1");
+    screen.compute();
+    EXPECT_EQ(boxes.shown, QStringList{q(u"数据 1 GZ! 中的 G、Z、! 不是十六进制数字，请修改后再计算。")});
+    EXPECT_EQ(screen.result, q(u"数据有误或超出计算范围，请修改后再计算。"));
+    EXPECT_EQ(screen.data1, q(u"GZ!"));
+
+    screen.radixClicked(10);
+    boxes.shown.clear();
+    screen.data1 = q(u"99999999");
+    screen.data2 = q(u"99999999");
+    screen.operationClicked(Op::Power);
+    screen.compute();
+    EXPECT_EQ(screen.data1, q(u"99999999"));  // not "-1"
+    EXPECT_EQ(screen.data2, q(u"99999999"));
+    EXPECT_NE(screen.result.left(1), q(u"-"));
 }
 
 TEST_F(BaseCalculatorTest, RadixKeysAndExplanations) {
