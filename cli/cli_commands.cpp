@@ -243,6 +243,10 @@ int split(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     NumberSplit screen;
     screen.number = values.first();
     screen.split();
+    if (screen.failed) {
+        write(err, screen.integerPart + u'\n');
+        return 1;
+    }
     write(out, screen.integerPart + u'\n' + screen.fractionDigits + u'\n');
     return 0;
 }

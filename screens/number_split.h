@@ -19,11 +19,12 @@ public:
     QString number;          // the number
     QString integerPart;     // the integer part; "整数部分" at the start
     QString fractionDigits;  // the fractional digits; "小数部分" at the start
+    bool failed = false;     // the last split found no number (integerPart says why)
 
     // --- Operations ---
-    // "运  行": integerPart ← IntegerPartText(number), fractionDigits ← FractionDigitsText(number)
-    // (engine/rounding.h). Nothing else: the journal is neither reset nor shown, and a
-    // failure leaves those routines' substitute results in the boxes.
+    // "运  行": the integer part (with the sign, "-0" above -1) and the fractional digits of
+    // the number as typed, for any number of digits and with an exponent written out. A
+    // text that is no number is named in the integer box, the fraction box left empty.
     void split();
 
     // The readings' failures, kept and never reset.

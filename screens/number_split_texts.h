@@ -13,4 +13,8 @@ inline const QString kNumberLabel = QStringLiteral("原数");         // the lab
 inline const QString kIntegerLabel = QStringLiteral("整数部分");    // the label before Text2
 inline const QString kFractionLabel = QStringLiteral("小数部分");   // the label before Text3
 
+// The integer box when there is nothing to split: the text as typed, and why.
+inline QString notANumber(const QString& typed) { return typed + QStringLiteral(" 不是数字"); }
+inline QString tooManyDigits(const QString& typed) { return typed + QStringLiteral(" 的位数太多，无法写出"); }
+
 }  // namespace cesuan::texts::number_split
