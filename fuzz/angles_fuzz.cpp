@@ -17,5 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AngleScreen screen(messages);
     screen.angle = input.text;
     Watched(screen.journal(), [&] { (screen.*kConversions[input.variant % 6])(); });
+    // An angle that is no number is never converted into one.
+    CalcErrorJournal reading;
+    ToCalcValue(reading, CalcValue(input.text));
+    if (reading.errorCount > 0) Require(screen.failed, "an angle that is no number was converted");
     return 0;
 }

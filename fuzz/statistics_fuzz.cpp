@@ -18,5 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     screen.chooseSeparator(int(input.variant / 4 % texts::statistics::kSeparators.size()));
     screen.data = input.text;
     Watched(screen.journal(), [&] { screen.computeStatistics(); });
+    // No cell that is no number is counted as one.
+    for (int f = 2; f <= 6; ++f)
+        for (const QString& item : screen.table.values[std::size_t(f)].items) {
+            CalcErrorJournal reading;
+            ToCalcValue(reading, CalcValue(item));
+            Require(reading.errorCount == 0, "a cell that is no number was counted");
+        }
     return 0;
 }

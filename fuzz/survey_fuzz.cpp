@@ -23,6 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PointList list;
         CalcErrorJournal journal;
         Watched(journal, [&] { (void)ParsePointList(journal, input.text, input.variant % 4 == 0, list); });
+        // No value that is no number becomes a shown number: such a field stays empty.
+        for (const SurveyPoint& p : list.points)
+            for (const CalcValue* v : {&p.x, &p.y, &p.h, &p.extra}) {
+                CalcErrorJournal reading;
+                if (!v->isEmpty()) ToCalcValue(reading, *v);
+                Require(reading.errorCount == 0, "a point field holds a value that is no number");
+            }
         break;
     }
     default: {
@@ -34,6 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 screen.serialChoicesOpened();
                 screen.compute();
             });
+            // A list with a value that is no number fails and stays as typed.
+            if (!screen.points.badValues.isEmpty()) {
+                Require(screen.failed, "a list with a bad value was measured");
+                Require(screen.pointText == points, "a list with a bad value was rewritten");
+            }
         };
         if (input.variant % 4 == 2) {
             BearingScreen screen(messages, printer, screens);

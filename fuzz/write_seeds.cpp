@@ -129,5 +129,16 @@ int main(int argc, char** argv) {
     seed("survey", QStringLiteral("bearing-geodetic"), 6, QStringLiteral("0\nA,39.4125536,117.5017873,23\r\nB,39.4041,117.4814,19"));
     seed("survey", QStringLiteral("attitude"), 3, QStringLiteral("0\n") + t::attitude::kStartPoints);
     seed("survey", QStringLiteral("attitude-first"), 3, QStringLiteral("G4\n") + t::attitude::kStartPoints);
+    // Values that are no numbers, serials without coordinates, empty lines, a missing origin.
+    seed("survey", QStringLiteral("bad-values"), 2, QStringLiteral("0\nP1,10,20,5\r\nP2,abc,30,1\r\n\r\nJ\r\nP4,3,4"));
+    seed("survey", QStringLiteral("bad-origin"), 2, QStringLiteral("Q\nP1,10,20,5\r\nP4,3,4"));
+    seed("survey", QStringLiteral("attitude-bad"), 3, QStringLiteral("0\nA,0,0,0\r\nB,x,0,0\r\nC,0,1,1e400"));
+    seed("statistics", QStringLiteral("not-numbers"), 1, QStringLiteral("a*1*abc\r\nb*3e400*x*1*2*3*4*5\r\n"));
+    seed("coordinates", QStringLiteral("unread-and-99"), 0, meridian + QStringLiteral("P1,39.9999,117.3\r\nP2,abc,117.1\r\n"));
+    for (int conversion = 0; conversion < 6; ++conversion)
+        seed("angles", QStringLiteral("no-number-") + QString::number(conversion), conversion,
+             conversion % 2 ? QStringLiteral("1E+35") : QStringLiteral("abc"));
+    seed("number", QStringLiteral("long"), 2, QStringLiteral("123456789012345678901234567890.123456789"));
+    seed("radix", QStringLiteral("hex-invalid"), 3 + 4 * 0, QStringLiteral("GZ!\n1"));
     return 0;
 }

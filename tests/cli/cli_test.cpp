@@ -203,6 +203,37 @@ TEST(CliSplit, PrintsBothPartsAsTheSplitScreen) {
     EXPECT_EQ(r.out, lines({u"-0", u"5"}));
 }
 
+// A bad value is named on standard error and the command exits with 1; nothing that is no
+// number is printed as one.
+TEST(CliBadValues, AreNamedAndFail) {
+    Outcome r = cli({QStringLiteral("bearing"), QStringLiteral("--origin"), QStringLiteral("Q")},
+                    QByteArray("P1,10,20,5\nP4,3,4\n"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(u"点号 Q 不在坐标数据中")) << r.err.toStdString();
+
+    r = cli({QStringLiteral("bearing")}, QByteArray("P1,10,20,5\nP2,abc,30,1\n"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(u"第2行 P2 的 X 值 abc 不是数字。")) << r.err.toStdString();
+
+    r = cli({QStringLiteral("points")}, QByteArray("P1,10,20,5\nP2,abc,30,1\n"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, lines({u"P1,10,20,5", u"P2,abc,30,1"}));  // the list as typed
+
+    r = cli({QStringLiteral("angle"), QStringLiteral("--from"), QStringLiteral("deg"), QStringLiteral("--to"),
+             QStringLiteral("rad"), QStringLiteral("abc"), QStringLiteral("1E+35"), QStringLiteral("90")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, lines({u"", u"", u"1.570796326794896619231321693"}));
+    EXPECT_EQ(r.err, lines({u"角度 abc 不是数字，无法转换。", u"角度 1E+35 超出计算范围，无法转换。"}));
+
+    r = cli({QStringLiteral("split"), QStringLiteral("abc")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, lines({u"abc 不是数字"}));
+
+    r = cli({QStringLiteral("stats")}, QByteArray("a*1*abc\nb*2*3\n"));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.err.contains(u"第1行第3列 abc")) << r.err.toStdString();
+}
+
 TEST(CliUsage, BadUsageExitsWithTwo) {
     const QStringList bad[] = {
         {},
