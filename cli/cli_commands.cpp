@@ -6,11 +6,13 @@
 #include "engine/line_ends.h"
 #include "evaluator/calc_context.h"
 #include "evaluator/text_to_number.h"
+#include "radix/radix.h"
 #include "radix/radix_arithmetic.h"
 #include "geodesy/projection.h"
 #include "screens/angle_screen.h"
 #include "screens/attitude_screen.h"
 #include "screens/base_calculator_screen.h"
+#include "screens/base_calculator_texts.h"
 #include "screens/bearing_screen.h"
 #include "screens/screen_texts.h"
 #include "geodesy/point_list.h"
@@ -440,13 +442,25 @@ int radix(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     const QStringList values = parser.positionalArguments().mid(1);
     if (values.isEmpty()) return usage(err, QStringLiteral("radix needs at least one VALUE"));
     StreamMessageBox messages(err);
+    bool failed = false;
     for (const QString& value : values) {
+        // Characters that are no digits of the radix are named, never read as nothing.
+        const QString bad = InvalidRadixDigits(TrimBlanks(value), *source);
+        if (!bad.isEmpty()) {
+            const auto& names = texts::base_calculator::kRadixNames;
+            const int index = *source == 2 ? 0 : *source == 8 ? 1 : *source == 10 ? 2 : 3;
+            messages.show(texts::base_calculator::invalidDigits(QStringLiteral("数据"), TrimBlanks(value), bad,
+                                                                names[std::size_t(index)]));
+            write(out, QStringLiteral("\n"));
+            failed = true;
+            continue;
+        }
         CalcErrorJournal journal;
         const QString converted = ConvertRadix(journal, value, *source, *target);
         ShowNotices(messages, journal.notices);
         write(out, converted + u'\n');
     }
-    return 0;
+    return failed ? 1 : 0;
 }
 
 int base(const QStringList& arguments, std::FILE* out, std::FILE* err) {

@@ -1,5 +1,6 @@
 #include "radix/radix.h"
 
+#include "engine/calc_value.h"
 #include "engine/journal.h"
 #include "engine/power.h"
 #include "radix/radix_texts.h"
@@ -312,6 +313,32 @@ int DigitCharCount(CalcErrorJournal& journal, const QString& text) {
         if (digit) ++count;
     }
     return count;
+}
+
+QString InvalidRadixDigits(const QString& text, int radix) {
+    QString bad;
+    if (radix == 10) {
+        // A decimal is any number text (a sign, a point, an exponent); the characters that
+        // cannot be part of one are named, or the whole text when they all could.
+        CalcErrorJournal reading;
+        ToCalcValue(reading, CalcValue(text));
+        if (reading.errorCount == 0) return bad;
+        for (const QChar c : text)
+            if (!QStringView(u"0123456789+-.eE ").contains(c) && !bad.contains(c)) bad.append(c);
+        return bad.isEmpty() ? text : bad;
+    }
+    bool point = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const int value = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - u'0'
+                          : (c.toUpper() >= u'A' && c.toUpper() <= u'F') ? c.toUpper().unicode() - u'A' + 10
+                                                                          : -1;
+        bool ok = value >= 0 && value < radix;
+        if (!ok && c == u'-' && i == 0) ok = true;
+        if (!ok && c == u'.' && !point) ok = point = true;
+        if (!ok && !bad.contains(c)) bad.append(c);
+    }
+    return bad;
 }
 
 }  // namespace cesuan

@@ -62,4 +62,10 @@ int CountPoints(CalcErrorJournal& journal, const QString& text);
 // first character other than a digit, blank, ".", "+" or "-" (-00012.50 gives 7).
 int DigitCharCount(CalcErrorJournal& journal, const QString& text);
 
+// The characters of a number text that are no digits of the radix, each once, in order: a
+// "-" first and one point are digits' company; a decimal may be any number text (sign,
+// point, exponent), and when it is none its characters that cannot be part of one are named
+// (the whole text when they all could). Empty for a text the radix reads whole.
+QString InvalidRadixDigits(const QString& text, int radix);
+
 }  // namespace cesuan

@@ -40,38 +40,6 @@ BaseCalculatorScreen::BaseCalculatorScreen(MessageBoxService& messages, WindowPr
 
 // --- Radix and operation -------------------------------------------------------------------
 
-namespace {
-
-// The characters of a data text that are no digits of the radix (a sign first and one point
-// are allowed), each once, in order.
-QString invalidDigits(const QString& text, int radix) {
-    QString bad;
-    if (radix == 10) {
-        // A decimal is any number text (a sign, a point, an exponent); the characters that
-        // cannot be part of one are named, or the whole text when they all could.
-        CalcErrorJournal reading;
-        ToCalcValue(reading, CalcValue(text));
-        if (reading.errorCount == 0) return bad;
-        for (const QChar c : text)
-            if (!QStringView(u"0123456789+-.eE ").contains(c) && !bad.contains(c)) bad.append(c);
-        return bad.isEmpty() ? text : bad;
-    }
-    bool point = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const int value = c.isDigit() && c.unicode() < 0x80 ? c.unicode() - u'0'
-                          : (c.toUpper() >= u'A' && c.toUpper() <= u'F') ? c.toUpper().unicode() - u'A' + 10
-                                                                          : -1;
-        bool ok = value >= 0 && value < radix;
-        if (!ok && c == u'-' && i == 0) ok = true;
-        if (!ok && c == u'.' && !point) ok = point = true;
-        if (!ok && !bad.contains(c)) bad.append(c);
-    }
-    return bad;
-}
-
-}  // namespace
-
 void BaseCalculatorScreen::radixClicked(int radix) {
     const int index = radixIndex(radix);
     if (index < 0) return;
@@ -84,11 +52,24 @@ void BaseCalculatorScreen::radixClicked(int radix) {
     explanation += QStringLiteral("\r\n") + t::radixChange(previousRadix, currentRadix);
     if (previousRadix != radix) {
         // A box whose conversion fails keeps what was typed (its box says why).
-        for (QString* data : {&data1, &data2}) {
+        const int previousIndex = radixIndex(previousRadix);
+        const QString previousName =
+            previousIndex >= 0 ? t::kRadixNames[std::size_t(previousIndex)] : QString::number(previousRadix);
+        QStringList invalid;
+        const std::pair<const QString*, QString*> boxes[] = {{&t::kData1Caption, &data1}, {&t::kData2Caption, &data2}};
+        for (const auto& [caption, data] : boxes) {
+            // Characters that are no digits of the old radix would be read as nothing: the box
+            // keeps them and says so.
+            const QString bad = InvalidRadixDigits(TrimBlanks(*data), previousRadix);
+            if (!bad.isEmpty()) {
+                invalid.append(t::invalidDigits(*caption, TrimBlanks(*data), bad, previousName));
+                continue;
+            }
             const int errorsBefore = journal_.errorCount;
             const QString converted = ConvertRadix(journal_, *data, previousRadix, radix);
             if (journal_.errorCount == errorsBefore) *data = converted;
         }
+        if (!invalid.isEmpty()) messages_.show(invalid.join(u'\n'));
         journal_.errorCount = 0;
         ShowNotices(messages_, TakeNotices(journal_));
         result.clear();
@@ -229,7 +210,7 @@ bool BaseCalculatorScreen::computeSteps() {
     const std::pair<const QString*, const QString*> boxes[] = {{&t::kData1Caption, &data1}, {&t::kData2Caption, &data2}};
     for (const auto& [caption, text] : boxes) {
         if (unary && caption == &t::kData1Caption) continue;  // 非 takes data 2 alone
-        const QString bad = invalidDigits(TrimBlanks(*text), currentRadix);
+        const QString bad = InvalidRadixDigits(TrimBlanks(*text), currentRadix);
         if (!bad.isEmpty()) invalid.append(t::invalidDigits(*caption, TrimBlanks(*text), bad, radixName));
     }
     if (!invalid.isEmpty()) {

@@ -225,6 +225,12 @@ TEST(CliBadValues, AreNamedAndFail) {
     EXPECT_EQ(r.out, lines({u"", u"", u"1.570796326794896619231321693"}));
     EXPECT_EQ(r.err, lines({u"角度 abc 不是数字，无法转换。", u"角度 1E+35 超出计算范围，无法转换。"}));
 
+    r = cli({QStringLiteral("radix"), QStringLiteral("--from"), QStringLiteral("16"), QStringLiteral("--to"),
+             QStringLiteral("10"), QStringLiteral("GZ!"), QStringLiteral("1F")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, lines({u"", u"31"}));
+    EXPECT_EQ(r.err, lines({u"数据 GZ! 中的 G、Z、! 不是十六进制数字，请修改后再计算。"}));
+
     r = cli({QStringLiteral("split"), QStringLiteral("abc")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.err, lines({u"abc 不是数字"}));

@@ -185,9 +185,18 @@ TEST_F(BaseCalculatorTest, RadixChangeOfEmptyAndFaultyBoxes) {
     screen.data2 = q(u"1.0.1");
     screen.radixClicked(16);
     EXPECT_EQ(screen.data1, q(u"0"));   // empty comes out as 0
-    EXPECT_EQ(screen.data2, q(u"1.0.1"));  // the conversion failed: the box keeps what was typed
+    EXPECT_EQ(screen.data2, q(u"1.0.1"));  // a second point: the box keeps what was typed
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_EQ(boxes.shown[0], q(u"把数1.0.1由二进制转换为十六进制时，出现超出范围的错误！计算结果无效，请修改数据后再计算。"));
+    EXPECT_EQ(boxes.shown[0], q(u"数据 2 1.0.1 中的 . 不是二进制数字，请修改后再计算。"));
+
+    // Characters that are no digits of the old radix are named, never converted as nothing.
+    boxes.shown.clear();
+    screen.data1 = q(u"GZ!");
+    screen.data2 = q(u"1F");
+    screen.radixClicked(10);
+    EXPECT_EQ(screen.data1, q(u"GZ!"));
+    EXPECT_EQ(screen.data2, q(u"31"));
+    EXPECT_EQ(boxes.shown, QStringList{q(u"数据 1 GZ! 中的 G、Z、! 不是十六进制数字，请修改后再计算。")});
 }
 
 // Characters that are no digits of the radix are named and never read as 0; after a failed
