@@ -423,6 +423,15 @@ private:
                 pieces.push_back({k.text, false});
                 ++i;
             };
+            // A word that takes the operand after it; kept as it is when none follows.
+            const auto takePrefixed = [&] {
+                if (const auto y = prefixed(i, end)) {
+                    pieces.push_back({y->first, true});
+                    i = y->second;
+                } else {
+                    keep();
+                }
+            };
             switch (w.kind) {
             case K::Connective: ++i; break;
             case K::Operator: pieces.push_back({QString::fromUtf16(w.meaning), false}); ++i; break;
@@ -484,21 +493,11 @@ private:
                         break;
                     }
                 }
-                if (const auto y = prefixed(i, end)) {
-                    pieces.push_back({y->first, true});
-                    i = y->second;
-                } else {
-                    keep();
-                }
+                takePrefixed();
                 break;
             }
             default:
-                if (const auto y = prefixed(i, end)) {
-                    pieces.push_back({y->first, true});
-                    i = y->second;
-                } else {
-                    keep();
-                }
+                takePrefixed();
                 break;
             }
         }
