@@ -87,10 +87,16 @@ inline const QString kRemarkLongitudeOver180 = QStringLiteral("备注∴原始�
 inline QString remarkDroppedLine(const QString& line) {
     return QStringLiteral("备注∴此行读不出坐标，未转换：") + line + QStringLiteral("∴");
 }
+inline QString remarkMoreDroppedLines(int more) {
+    return QStringLiteral("备注∴另有 ") + QString::number(more) + QStringLiteral(" 行读不出坐标，未转换∴");
+}
 // A D.MMSS field whose minutes or seconds exceed 59.
 inline QString remarkMinutesSecondsOver59(const QString& serial, const QString& field, const QString& value) {
     return QStringLiteral("备注∴点 ") + serial + QStringLiteral(" 的") + field + QStringLiteral(" ") + value +
            QStringLiteral(" 中分或秒大于59∴");
+}
+inline QString remarkMoreOver59(int more) {
+    return QStringLiteral("备注∴另有 ") + QString::number(more) + QStringLiteral(" 个经纬度数值中分或秒大于59∴");
 }
 inline const QString kLatitude = QStringLiteral("纬度");
 inline const QString kLongitude = QStringLiteral("经度");

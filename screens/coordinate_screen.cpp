@@ -149,6 +149,9 @@ void CoordinateScreen::serialToggled(bool checked) {
 
 namespace {
 
+// Fields named one by one in remarks before one remark counts the rest.
+constexpr int kFieldRemarks = 20;
+
 // Whether a D.MMSS value has minutes or seconds above 59 (39.9999 is 39°99′99″).
 bool minutesOrSecondsOver59(double value) {
     const QString text = QString::number(std::fabs(value), 'f', 8);
@@ -203,7 +206,10 @@ void CoordinateScreen::convert(Source from, Target to) {
     CoordinateBatch batch;
     input = ParseCoordinateText(std::move(input), fieldSeparator, pointLimit, batch, threads);
     // A line that looked like data but could not be read is named, never dropped unseen.
-    for (const QString& line : batch.droppedLines) AppendCoordinateRemark(input, texts::remarkDroppedLine(line));
+    const int dropped = int(batch.droppedLines.size());
+    for (int i = 0; i < std::min(dropped, kFieldRemarks); ++i)
+        AppendCoordinateRemark(input, texts::remarkDroppedLine(batch.droppedLines[std::size_t(i)]));
+    if (dropped > kFieldRemarks) AppendCoordinateRemark(input, texts::remarkMoreDroppedLines(dropped - kFieldRemarks));
     if (batch.count() < 1) {
         output.clear();
         return;
@@ -226,17 +232,20 @@ void CoordinateScreen::convert(Source from, Target to) {
         if (geodeticEastFirst != eastFirst)
             AppendCoordinateRemark(input, geodeticEastFirst ? texts::kRemarkLongitudeFirst : texts::kRemarkLatitudeFirst);
         if (std::fabs(lowest) > 180 || std::fabs(highest) > 180) AppendCoordinateRemark(input, texts::kRemarkLongitudeOver180);
-        // D.MMSS with minutes or seconds above 59 is read on, but said.
+        // D.MMSS with minutes or seconds above 59 is read on, but said: a remark for each of
+        // the first fields, then one that counts the rest.
+        int over59 = 0;
+        const auto check = [&](const CoordinatePoint& point, double value, const QString& field) {
+            if (!minutesOrSecondsOver59(value)) return;
+            if (++over59 <= kFieldRemarks)
+                AppendCoordinateRemark(input, texts::remarkMinutesSecondsOver59(TrimBlanks(point.serial), field,
+                                                                                 QString::number(value, 'g', 15)));
+        };
         for (const CoordinatePoint& point : batch.points) {
-            const double latitude = geodeticEastFirst ? point.col2 : point.col1;
-            const double longitude = geodeticEastFirst ? point.col1 : point.col2;
-            if (minutesOrSecondsOver59(latitude))
-                AppendCoordinateRemark(input, texts::remarkMinutesSecondsOver59(TrimBlanks(point.serial), texts::kLatitude,
-                                                                                 QString::number(latitude, 'g', 15)));
-            if (minutesOrSecondsOver59(longitude))
-                AppendCoordinateRemark(input, texts::remarkMinutesSecondsOver59(TrimBlanks(point.serial), texts::kLongitude,
-                                                                                 QString::number(longitude, 'g', 15)));
+            check(point, geodeticEastFirst ? point.col2 : point.col1, texts::kLatitude);
+            check(point, geodeticEastFirst ? point.col1 : point.col2, texts::kLongitude);
         }
+        if (over59 > kFieldRemarks) AppendCoordinateRemark(input, texts::remarkMoreOver59(over59 - kFieldRemarks));
     }
 
     const auto widthOf = [](auto zone) {

@@ -164,6 +164,21 @@ TEST_F(CoordinateScreenTest, UnreadLinesAndMinutesAbove59AreNamed) {
     EXPECT_TRUE(screen.output.contains(q(u"P1 ,")) && screen.output.contains(q(u"P3 ,")));
     EXPECT_FALSE(screen.output.contains(q(u"P2")));
 
+    // Many such fields: twenty are named, one remark counts the rest.
+    QString many;
+    for (int i = 0; i < 30; ++i) many += QStringLiteral("P%1,39.9999,117.3\r\n").arg(i);
+    screen.input = many;
+    screen.geoToZone6();
+    EXPECT_EQ(screen.input.count(q(u"中分或秒大于59")), 21);
+    EXPECT_TRUE(screen.input.contains(q(u"备注∴另有 10 个经纬度数值中分或秒大于59∴")));
+
+    QString unread = QStringLiteral("P,39.3,116.4\r\n");
+    for (int i = 0; i < 25; ++i) unread += QStringLiteral("Q%1,39.5,abc\r\n").arg(i);
+    screen.input = unread;
+    screen.geoToZone6();
+    EXPECT_EQ(screen.input.count(q(u"此行读不出坐标")), 20);
+    EXPECT_TRUE(screen.input.contains(q(u"备注∴另有 5 行读不出坐标，未转换∴")));
+
     // Nothing readable: the unread lines are still named under the message.
     screen.input = QStringLiteral("Q,39.5,abc\r\n");
     screen.geoToZone6();
