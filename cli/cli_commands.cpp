@@ -67,8 +67,7 @@ const char kUsage[] =
     "          origin (its serial, or 0 for the point 0, 0, 0) as the bearing screen shows them.\n"
     "attitude  strike, dip direction and dip of the plane through three points, starting at\n"
     "          --first (0: the first three points), as the attitude screen shows them.\n"
-    "radix     converts each VALUE between the radixes as the base calculator does (write --\n"
-    "          before the values when one begins with \"-\").\n"
+    "radix     converts each VALUE between the radixes as the base calculator does.\n"
     "base      computes A op B as the base calculator does and prints data 1, data 2, the result\n"
     "          and, when shown, the too-long-result warning, one per line (not: B alone is enough).\n"
     "split     splits NUMBER as the number split screen does and prints its integer part and its\n"
@@ -507,9 +506,41 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+namespace {
+
+// Every option is a long one, so an argument that starts with a single "-" is a formula or a
+// value (-2^2, -10.625), never an option: such arguments go after a "--" (the option values,
+// "--places -3" among them, stay where they are). Arguments the user already separated by
+// "--", or without a leading "-", are left as they are.
+QStringList dashedArgumentsAsPositionals(const QStringList& arguments) {
+    static const QStringList valueOptions = {
+        QStringLiteral("places"), QStringLiteral("unit"),     QStringLiteral("var"),      QStringLiteral("from"),
+        QStringLiteral("to"),     QStringLiteral("lead"),     QStringLiteral("sep"),      QStringLiteral("op"),
+        QStringLiteral("ellipsoid"), QStringLiteral("meridian"), QStringLiteral("order"), QStringLiteral("limit"),
+        QStringLiteral("origin"), QStringLiteral("first"),    QStringLiteral("radix")};
+    QStringList options, positionals;
+    bool dashed = false;
+    for (qsizetype i = 2; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == u"--") return arguments;
+        if (a.startsWith(QStringLiteral("--"))) {
+            options.append(a);
+            if (!a.contains(u'=') && valueOptions.contains(a.mid(2)) && i + 1 < arguments.size()) options.append(arguments[++i]);
+            continue;
+        }
+        dashed = dashed || (a.startsWith(u'-') && a.size() > 1);
+        positionals.append(a);
+    }
+    if (!dashed) return arguments;
+    return arguments.mid(0, 2) + options + QStringList{QStringLiteral("--")} + positionals;
+}
+
+}  // namespace
+
 int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
     const QString command = arguments.value(1);
-    const QStringList rest = arguments.mid(0, 1) + arguments.mid(1);  // the parser skips the program name
+    // The parser skips the program name; the command is its first positional argument.
+    const QStringList rest = dashedArgumentsAsPositionals(arguments);
     if (command == u"calc") return calc(rest, in, out, err);
     if (command == u"angle") return angle(rest, out, err);
     if (command == u"stats") return stats(rest, in, out, err);

@@ -240,6 +240,21 @@ TEST(CliBadValues, AreNamedAndFail) {
     EXPECT_TRUE(r.err.contains(u"第1行第3列 abc")) << r.err.toStdString();
 }
 
+// Every option is long: an argument with a single "-" is a formula or a value.
+TEST(CliUsage, ASingleDashStartsAFormulaOrAValue) {
+    Outcome r = cli({QStringLiteral("calc"), QStringLiteral("-2^2"), QStringLiteral("--places"), QStringLiteral("2"),
+                     QStringLiteral("-1/3")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"4", u"-0.33"}));
+    r = cli({QStringLiteral("radix"), QStringLiteral("--from"), QStringLiteral("10"), QStringLiteral("--to"),
+             QStringLiteral("2"), QStringLiteral("-10.625")});
+    EXPECT_EQ(r.out, lines({u"-1010.101"}));
+    r = cli({QStringLiteral("split"), QStringLiteral("-0.5")});
+    EXPECT_EQ(r.out, lines({u"-0", u"5"}));
+    r = cli({QStringLiteral("calc"), QStringLiteral("--places"), QStringLiteral("-3"), QStringLiteral("1")});
+    EXPECT_EQ(r.exitCode, 2);  // an option's value stays its value
+}
+
 TEST(CliUsage, BadUsageExitsWithTwo) {
     const QStringList bad[] = {
         {},
