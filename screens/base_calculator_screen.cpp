@@ -69,7 +69,7 @@ void BaseCalculatorScreen::radixClicked(int radix) {
             const QString converted = ConvertRadix(journal_, *data, previousRadix, radix);
             if (journal_.errorCount == errorsBefore) *data = converted;
         }
-        if (!invalid.isEmpty()) messages_.show(invalid.join(u'\n'));
+        if (!invalid.isEmpty()) messages_.showError(invalid.join(u'\n'));
         journal_.errorCount = 0;
         ShowNotices(messages_, TakeNotices(journal_));
         result.clear();
@@ -214,7 +214,7 @@ bool BaseCalculatorScreen::computeSteps() {
         if (!bad.isEmpty()) invalid.append(t::invalidDigits(*caption, TrimBlanks(*text), bad, radixName));
     }
     if (!invalid.isEmpty()) {
-        messages_.show(invalid.join(u'\n'));
+        messages_.showError(invalid.join(u'\n'));
         return false;
     }
 

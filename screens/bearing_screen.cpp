@@ -47,7 +47,7 @@ void BearingScreen::compute() {
         origin.x = origin.y = origin.h = 0;
         chosenSerial = t::kNoOrigin;
     } else {
-        messages_.show(t::msgOriginNotFound(chosenSerial));
+        messages_.showError(t::msgOriginNotFound(chosenSerial));
         resultText = QStringLiteral(" ");
         failed = true;
         return;
@@ -94,7 +94,7 @@ void BearingScreen::compute() {
 
 void BearingScreen::fail() {
     failed = true;
-    messages_.show(t::kMsgDataError);
+    messages_.showError(t::kMsgDataError);
     resultText = QStringLiteral(" ");
 }
 

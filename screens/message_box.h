@@ -15,6 +15,8 @@ public:
     // Shows the text with an OK button under the program's name and returns when the user
     // has closed it.
     virtual void show(const QString& text) = 0;
+    // An error: the same box with the warning icon (by default shown as any other).
+    virtual void showError(const QString& text) { show(text); }
     // A warning under its own title with the buttons cancel, try again and continue.
     virtual void showCancelTryContinue(const QString& text, const QString& title) {
         (void)title;

@@ -38,7 +38,7 @@ bool SurveyScreen::readPointsForCommand(const QString& dataError) {
     failed = false;
     const QString aligned = parsePoints();
     if (!points.badValues.isEmpty()) {
-        messages_.show(points.badValues.join(u'\n') + u'\n' + dataError);
+        messages_.showError(points.badValues.join(u'\n') + u'\n' + dataError);
         resultText = QStringLiteral(" ");
         failed = true;
         return false;

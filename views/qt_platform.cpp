@@ -27,6 +27,10 @@ void QtMessageBox::show(const QString& text) {
     QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text, QMessageBox::Ok);
 }
 
+void QtMessageBox::showError(const QString& text) {
+    QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), text, QMessageBox::Ok);
+}
+
 void QtMessageBox::showCancelTryContinue(const QString& text, const QString& title) {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Cancel | QMessageBox::Retry,
                     QApplication::activeWindow());

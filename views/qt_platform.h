@@ -13,11 +13,13 @@
 
 namespace cesuan {
 
-// An information box titled with the application's name, OK only, over the active window;
+// An information box titled with the application's name, OK only, over the active window
+// (an error carries the warning icon);
 // the warning with its own title has the buttons cancel, retry and continue, in Chinese.
 class QtMessageBox : public MessageBoxService {
 public:
     void show(const QString& text) override;
+    void showError(const QString& text) override;
     void showCancelTryContinue(const QString& text, const QString& title) override;
 };
 

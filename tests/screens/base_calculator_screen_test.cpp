@@ -208,6 +208,7 @@ TEST_F(BaseCalculatorTest, InvalidDigitsAreNamedAndTheDataStays) {
     screen.data2 = q(u"1");
     screen.compute();
     EXPECT_EQ(boxes.shown, QStringList{q(u"数据 1 GZ! 中的 G、Z、! 不是十六进制数字，请修改后再计算。")});
+    EXPECT_EQ(boxes.errors, boxes.shown);  // an error box: the warning icon
     EXPECT_EQ(screen.result, q(u"数据有误或超出计算范围，请修改后再计算。"));
     EXPECT_EQ(screen.data1, q(u"GZ!"));
 

@@ -183,6 +183,8 @@ TEST_F(BearingScreenTest, ANonNumberFailsWithOneBoxThatNamesIt) {
             screen.chosenSerial = q(u"A");
             screen.compute();
             EXPECT_EQ(box.shown, QStringList({q(c.named) + u'\n' + failure}));
+            EXPECT_EQ(box.errors, box.shown);  // an error box: the warning icon
+            box.errors.clear();
             EXPECT_EQ(screen.resultText, q(u" "));
             EXPECT_EQ(screen.pointText, q(c.text));
             EXPECT_TRUE(screen.failed);

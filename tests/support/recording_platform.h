@@ -17,11 +17,16 @@ namespace cesuan {
 class RecordingMessageBox : public MessageBoxService {
 public:
     void show(const QString& text) override { shown.append(text); }
+    void showError(const QString& text) override {
+        shown.append(text);
+        errors.append(text);
+    }
     void showCancelTryContinue(const QString& text, const QString& title) override {
         shown.append(text);
         titles.append(title);
     }
     QStringList shown;
+    QStringList errors;  // the boxes shown as errors (the warning icon), also in `shown`
     QStringList titles;  // of the boxes that carry their own
 };
 
