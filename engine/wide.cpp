@@ -30,11 +30,6 @@ WideNumber::WideNumber(long value) {
     mpfr_set_si(value_, value, MPFR_RNDN);
 }
 
-WideNumber::WideNumber(double value) {
-    mpfr_init2(value_, kBits);
-    mpfr_set_d(value_, value, MPFR_RNDN);
-}
-
 WideNumber::WideNumber(Decimal96 value) {
     mpfr_init2(value_, kBits);
     // The coefficient is exact in 96 bits, a word of 32 at a time; only the division by the

@@ -23,7 +23,6 @@ public:
     WideNumber();                       // 0
     explicit WideNumber(long value);
     explicit WideNumber(Decimal96 value);
-    explicit WideNumber(double value);  // exactly the double
     WideNumber(const WideNumber& other);
     WideNumber(WideNumber&& other) noexcept;
     WideNumber& operator=(const WideNumber& other);
