@@ -181,7 +181,7 @@ void CoordinateScreen::showMenu() {
 // The help window explains; the results stay. Where there is no help window, the explanation
 // is added below them.
 void CoordinateScreen::showHelp() {
-    const bool shown = screens_.show(ScreenId::Help);
+    const bool shown = screens_.showHelp(ScreenId::Coordinates);
     statusLine = shown ? QString() : texts::main::moduleComing(t::kHelp);
     if (!shown) output = TrimBlanks(output).isEmpty() ? savedExplanation : output + QStringLiteral("\r\n") + savedExplanation;
 }

@@ -36,6 +36,120 @@ inline const QString kHelpText = QStringLiteral(
     "八、抱歉：由于数值的舍入，以及大数与很小的数一起运算时小数部分的丢失，计算可能出现误差，"
     "重要的计算结果请仔细核对。\r\n");
 
+// The topics of the help list, one per window, each with a worked example and its title as
+// its first line. The first is the overview above.
+inline const QString kTopicsLabel = QStringLiteral("帮助主题");
+inline const QString kOverviewTitle = QStringLiteral("总说明");
+
+inline const QString kCalculatorTitle = QStringLiteral("计算器");
+inline const QString kCalculatorText = QStringLiteral(
+    "计算器\r\n"
+    "\r\n"
+    "在算式框中输入算式，按回车键或“计 算”即得结果。结果框显示按“小数位数”保留的结果；"
+    "结果的尾数不可靠时标为“约数”，状态栏说明从第几位起可能不准。改变小数位数后，已显示的结果随即按新的位数重算。\r\n"
+    "\r\n"
+    "键盘：Tab 键依次经过算式框、结果框、小数位数、角度单位和小键盘；在结果框中按 Ctrl+C 或用右键菜单的“复制”，"
+    "复制的是干净的数值（没有对齐的空格、下划线和“约数”字样）。在结果框中输入字符则开始一个新的算式。"
+    "F1 打开当前窗口的帮助主题。\r\n"
+    "\r\n"
+    "例：角度单位为“度分秒”时，输入\r\n"
+    "　　2*sin(30)+sqrt(16)\r\n"
+    "按回车，结果为 5（sin 30° = 0.5，sqrt 为开平方）。\r\n"
+    "例：小数位数为 28 位时，1/3 的结果为 0.3333333333333333333333333333。\r\n");
+
+inline const QString kVariablesTitle = QStringLiteral("修改变量");
+inline const QString kVariablesText = QStringLiteral(
+    "修改变量\r\n"
+    "\r\n"
+    "算式中可以使用 r、s、t、u、v、w、x、y、z 九个变量，默认值依次为 1 到 9。"
+    "在主界面按“修改变量”打开本窗口，改好后按“保存修改”或“保存退出”。"
+    "“默认为 1”把九个变量都设为 1，“默认1-9”恢复 1 到 9。\r\n"
+    "\r\n"
+    "例：把 r 改为 2.5 并保存，回到主界面输入\r\n"
+    "　　r^2*π\r\n"
+    "结果为 19.634954084936208（15 位小数），即半径 2.5 的圆面积。\r\n");
+
+inline const QString kAnglesTitle = QStringLiteral("角度变换");
+inline const QString kAnglesText = QStringLiteral(
+    "角度变换\r\n"
+    "\r\n"
+    "在“原始角度数”框中输入角度，按六个按钮之一在弧度、百分度（十进制的度）和度分秒（D.MMSS）之间换算，"
+    "结果写在“转换结果”框中。度分秒写作“度.分分秒秒”，秒的小数接在后面。\r\n"
+    "\r\n"
+    "例：输入 30.3045（30°30′45″），按“度分秒 ==> 百分度”，结果为 30.5125；"
+    "按“度分秒 ==> 弧  度”，结果为 0.5325435880147698121588411462。\r\n");
+
+inline const QString kBasesTitle = QStringLiteral("进制换算");
+inline const QString kBasesText = QStringLiteral(
+    "进制换算\r\n"
+    "\r\n"
+    "在“数据 1”和“数据 2”中输入数值，用进制按钮在二、八、十、十六进制之间换算；"
+    "运算按钮做加、减、乘、除、乘方、求余和按位的与、或、非、异或等运算，“运算成果”按当前进制显示。\r\n"
+    "\r\n"
+    "例：十进制的 255 换成十六进制为 FF，换成二进制为 11111111；"
+    "十六进制下 FF 乘以 10 得 FF0。\r\n");
+
+inline const QString kStatisticsTitle = QStringLiteral("数理统计");
+inline const QString kStatisticsText = QStringLiteral(
+    "数理统计\r\n"
+    "\r\n"
+    "在数据框中每行写一组数据，各列用分隔符（默认 *）隔开；“前 N 列为序号”选择前面不参加统计的名称列数。"
+    "按“统 计”，每列数据的频数、最小值、最大值、平均值、合计数、均方差、方差、变异系数等十项指标写在下面的表格中。"
+    "“导 入”读入文本或 CSV 文件（UTF-8 或 GBK），“保 存”把表格和十项指标存为 CSV 文件。\r\n"
+    "\r\n"
+    "例：前 1 列为序号，数据为\r\n"
+    "　　甲*1*2\r\n"
+    "　　乙*3*4\r\n"
+    "　　丙*5*9\r\n"
+    "统计后第一列：频数 3，Min 1，Max 5，平均值 3，合计数 9，均方差 2；第二列：平均值 5，合计数 15。\r\n");
+
+inline const QString kCoordinatesTitle = QStringLiteral("坐标转换");
+inline const QString kCoordinatesText = QStringLiteral(
+    "坐标转换\r\n"
+    "\r\n"
+    "在左边的文本框中每行写一个点：序号、纬度、经度、高程，用逗号隔开，经纬度写作度分秒（D.MMSS）。"
+    "选好椭球（北京、西安等）和中央子午线经度后，按转换按钮，成果写在右边的文本框中。"
+    "Ctrl+O 打开点文件，Ctrl+S 保存成果。\r\n"
+    "\r\n"
+    "例：北京坐标系，中央子午线 117 度，输入\r\n"
+    "　　P1,34.3015,117.1530,50\r\n"
+    "按“经纬度 -> 3度带”，得\r\n"
+    "　　P1 , 3819685.107 , 39523724.576 , 50.000\r\n"
+    "（X 为北向坐标，Y 前两位 39 为带号）。\r\n");
+
+inline const QString kBearingTitle = QStringLiteral("距离方位");
+inline const QString kBearingText = QStringLiteral(
+    "距离方位\r\n"
+    "\r\n"
+    "每行一个点：序号、X（北）、Y（东）、H（高程），用逗号隔开。选择作为原点的点号，按“进行计算”，"
+    "得到其它各点到原点的平距、水平角（真北为 0 度，度分秒）、斜距和仰俯角。\r\n"
+    "\r\n"
+    "例：输入\r\n"
+    "　　A,100,100,10\r\n"
+    "　　B,200,200,20\r\n"
+    "以 A 为原点计算，B 的平距为 141.421 米，水平角 45 度，斜距 141.774 米，仰角 4.024089（4°02′40.89″）。\r\n");
+
+inline const QString kAttitudeTitle = QStringLiteral("面体产状");
+inline const QString kAttitudeText = QStringLiteral(
+    "面体产状\r\n"
+    "\r\n"
+    "每行一个点：序号、X（北）、Y（东）、H（高程）。选择起始点号，程序用它和向下的两个点确定一个面，"
+    "给出面的方程、走向、倾向和倾角（度分秒），以及三点的可信度（接近 0 表示三点近似在一条直线上）。\r\n"
+    "\r\n"
+    "例：输入\r\n"
+    "　　A,0,0,100\r\n"
+    "　　B,100,0,100\r\n"
+    "　　C,0,100,42.265\r\n"
+    "从 A 起计算：走向 0 度，倾向 90 度（向东），倾角 29.595996，即约 30 度。\r\n");
+
+inline const QString kNumberSplitTitle = QStringLiteral("数的分解");
+inline const QString kNumberSplitText = QStringLiteral(
+    "数的分解\r\n"
+    "\r\n"
+    "在“原数”框中输入一个数，按“运  行”，把它分解为整数部分和小数部分（小数部分写出小数点后的数字）。\r\n"
+    "\r\n"
+    "例：原数 12345.678，整数部分为 12345，小数部分为 678。\r\n");
+
 // Buttons: an outside organisation, then the maker's platform, trading site and community.
 inline const QString kPartner = QStringLiteral("合作伙伴");
 inline const QString kTipPartner = QStringLiteral("向合作伙伴问好！");
@@ -44,5 +158,7 @@ inline const QString kTrading = QStringLiteral("==> 测算交易网");
 inline const QString kTipTrading = QStringLiteral("你的浏览器安装了中文网址，才可正确访问该页。");
 inline const QString kCommunity = QStringLiteral("==> 测算社区");
 inline const QString kCalculator = QStringLiteral("返回  主程序");
+// Every function window's context menu (Ctrl+M): brings the calculator back.
+inline const QString kBackToCalculator = QStringLiteral("返回主程序");
 
 }  // namespace cesuan::texts::help

@@ -177,7 +177,8 @@ void MainScreen::editVariables() {
 }
 
 void MainScreen::showScreen(ScreenId screen) {
-    if (screens_.show(screen)) return;
+    // The help opens at the calculator's topic.
+    if (screen == ScreenId::Help ? screens_.showHelp(ScreenId::Main) : screens_.show(screen)) return;
     const auto name = [screen] {
         switch (screen) {
         case ScreenId::Statistics: return t::kStatistics;

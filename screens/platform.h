@@ -53,6 +53,11 @@ public:
     virtual ~ScreenNavigator() = default;
     // False when the screen is not part of this version of the program.
     virtual bool show(ScreenId screen) = 0;
+    // Opens the help window at the topic that explains the screen.
+    virtual bool showHelp(ScreenId topic) {
+        (void)topic;
+        return show(ScreenId::Help);
+    }
 };
 
 // The web addresses of the maker (placeholders).

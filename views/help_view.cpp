@@ -17,7 +17,12 @@ HelpView::HelpView(WebPageOpener& web, ScreenNavigator& screens, QWidget* parent
     QFont font = ui_->Text1->font();
     font.setPointSizeF(font.pointSizeF() * 1.1);
     ui_->Text1->setFont(font);
-    ui_->Text1->setPlainText(WithLfLineEnds(screen_.text));
+    ui_->List1->setToolTip(t::kTopicsLabel);
+    ui_->List1->addItems(screen_.topicTitles);
+    connect(ui_->List1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row != screen_.topicIndex) binding_.run([this, row] { screen_.chooseTopic(row); });
+    });
+    copyOut();
 
     const std::tuple<QPushButton*, QString, QString, void (HelpScreen::*)()> buttons[] = {
         {ui_->Command1, t::kPartner, t::kTipPartner, &HelpScreen::openPartnerPage},
@@ -34,5 +39,15 @@ HelpView::HelpView(WebPageOpener& web, ScreenNavigator& screens, QWidget* parent
 }
 
 HelpView::~HelpView() = default;
+
+void HelpView::showTopic(ScreenId screen) {
+    binding_.run([this, screen] { screen_.showTopic(screen); });
+}
+
+void HelpView::copyOut() {
+    const QString text = WithLfLineEnds(screen_.text);
+    if (ui_->Text1->toPlainText() != text) ui_->Text1->setPlainText(text);
+    if (ui_->List1->currentRow() != screen_.topicIndex) ui_->List1->setCurrentRow(screen_.topicIndex);
+}
 
 }  // namespace cesuan

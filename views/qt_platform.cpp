@@ -12,13 +12,17 @@
 #include "views/statistics_view.h"
 #include "views/variable_editor_view.h"
 
+#include "screens/help_texts.h"
+
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
 #include <QRandomGenerator>
+#include <QShortcut>
 #include <QUrl>
 
 namespace cesuan {
@@ -84,9 +88,26 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     return nullptr;
 }
 
+void ScreenRegistry::addWindowKeys(QWidget& window, ScreenId screen) {
+    auto* help = new QShortcut(QKeySequence::HelpContents, &window);
+    QObject::connect(help, &QShortcut::activated, &window, [this, screen] { showHelp(screen); });
+    if (screen == ScreenId::Main) return;  // Esc belongs to the calculator's own keys there
+
+    auto* close = new QShortcut(QKeySequence::Cancel, &window);
+    QObject::connect(close, &QShortcut::activated, &window, &QWidget::close);
+    auto* calculator = new QAction(texts::help::kBackToCalculator, &window);
+    calculator->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    QObject::connect(calculator, &QAction::triggered, &window, [this] { show(ScreenId::Main); });
+    window.addAction(calculator);
+    window.setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 bool ScreenRegistry::show(ScreenId screen) {
     std::unique_ptr<QWidget>& window = windows_[screen];
-    if (!window) window = create(screen);
+    if (!window) {
+        window = create(screen);
+        if (window) addWindowKeys(*window, screen);
+    }
     if (!window) {
         windows_.erase(screen);
         return false;
@@ -95,6 +116,12 @@ bool ScreenRegistry::show(ScreenId screen) {
     window->show();
     window->raise();
     window->activateWindow();
+    return true;
+}
+
+bool ScreenRegistry::showHelp(ScreenId topic) {
+    if (!show(ScreenId::Help)) return false;
+    static_cast<HelpView*>(window(ScreenId::Help))->showTopic(topic);
     return true;
 }
 

@@ -57,6 +57,8 @@ public:
     ~ScreenRegistry() override;
 
     bool show(ScreenId screen) override;
+    // Shows the help window at the topic of the screen.
+    bool showHelp(ScreenId topic) override;
 
     // The screen's window, or nullptr while it has not been shown yet.
     QWidget* window(ScreenId screen) const;
@@ -65,6 +67,9 @@ public:
 
 private:
     std::unique_ptr<QWidget> create(ScreenId screen);
+    // The keys every window shares: F1 opens the help at the window's topic; in a function
+    // window Esc closes it and Ctrl+M brings the calculator back (also in its context menu).
+    void addWindowKeys(QWidget& window, ScreenId screen);
 
     CalcSettings settings_;
     MessageBoxService& messages_;

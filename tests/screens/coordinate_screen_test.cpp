@@ -141,6 +141,7 @@ TEST_F(CoordinateScreenTest, OtherControls) {
     screen.showHelp();
     EXPECT_EQ(screen.output, u"result");
     EXPECT_EQ(navigator.shown.back(), ScreenId::Help);
+    EXPECT_EQ(navigator.helpTopics, std::vector<ScreenId>{ScreenId::Coordinates});  // at its own topic
     navigator.missing = {ScreenId::Help};  // no help window: the explanation comes below
     screen.showHelp();
     EXPECT_EQ(screen.output, q(u"result\r\n") + screen.savedExplanation);

@@ -1,5 +1,9 @@
 #include "screens/help_screen.h"
 
+#include "evaluator/calculate.h"
+#include "screens/angle_screen.h"
+#include "screens/help_texts.h"
+#include "screens/number_split.h"
 #include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>
@@ -40,6 +44,76 @@ TEST(HelpScreenTest, ButtonsOpenPagesAndTheCalculator) {
     EXPECT_EQ(web.opened, (QStringList{web::kPartner, web::kHome, web::kTrading, web::kCommunity}));
     help.showCalculator();
     EXPECT_EQ(navigator.shown, std::vector<ScreenId>{ScreenId::Main});
+}
+
+TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
+    RecordingWebPageOpener web;
+    RecordingNavigator navigator;
+    HelpScreen help{web, navigator};
+    const ScreenId windows[] = {ScreenId::Main,       ScreenId::Variables,   ScreenId::Angles,
+                                ScreenId::BaseCalculator, ScreenId::Statistics, ScreenId::Coordinates,
+                                ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit};
+    QStringList seen{help.topicTitles.front()};
+    for (const ScreenId window : windows) {
+        help.showTopic(window);
+        SCOPED_TRACE(help.topicTitles.value(help.topicIndex).toStdString());
+        EXPECT_GT(help.topicIndex, 0);  // its own topic, not the overview
+        EXPECT_FALSE(seen.contains(help.topicTitles[help.topicIndex]));
+        seen.append(help.topicTitles[help.topicIndex]);
+        EXPECT_TRUE(help.text.startsWith(help.topicTitles[help.topicIndex] + QStringLiteral("\r\n")));
+        EXPECT_TRUE(help.text.contains(u"例："));
+        EXPECT_EQ(help.text.count(QStringLiteral("\r\n")), help.text.count(u'\n'));
+    }
+    EXPECT_EQ(seen.size(), help.topicTitles.size());
+
+    help.showTopic(ScreenId::ModuleMenu);  // no topic of its own: the overview
+    EXPECT_EQ(help.topicIndex, 0);
+    EXPECT_EQ(help.text, texts::help::kHelpText);
+    help.chooseTopic(99);  // no such entry: nothing changes
+    EXPECT_EQ(help.topicIndex, 0);
+}
+
+// The worked examples say what the program computes.
+TEST(HelpScreenTest, ExamplesGiveTheProgramsOwnResults) {
+    struct Case {
+        const QString& topic;
+        AngleUnit unit;
+        int places;
+        double r;
+        QString formula, result;
+    };
+    const Case cases[] = {
+        {texts::help::kCalculatorText, AngleUnit::Dms, 15, 1, QStringLiteral("2*sin(30)+sqrt(16)"), QStringLiteral("5")},
+        {texts::help::kCalculatorText, AngleUnit::Radian, 28, 1, QStringLiteral("1/3"),
+         QStringLiteral("0.3333333333333333333333333333")},
+        {texts::help::kVariablesText, AngleUnit::Radian, 15, 2.5, QStringLiteral("r^2*π"),
+         QStringLiteral("19.634954084936208")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.formula.toStdString());
+        CalcContext context;
+        context.settings.angleUnit = c.unit;
+        context.settings.decimalPlaces = c.places;
+        context.settings.memoryVariables[0] = CalcValue(c.r);
+        EXPECT_TRUE(c.topic.contains(c.formula));
+        EXPECT_TRUE(c.topic.contains(c.result));
+        EXPECT_EQ(Calculate(context, c.formula).result, c.result);
+    }
+
+    RecordingMessageBox messages;
+    AngleScreen angles{messages};
+    angles.angle = QStringLiteral("30.3045");
+    angles.dmsToDecimalDegree();
+    EXPECT_TRUE(texts::help::kAnglesText.contains(angles.converted.trimmed())) << angles.converted.toStdString();
+    angles.angle = QStringLiteral("30.3045");
+    angles.dmsToRadian();
+    EXPECT_TRUE(texts::help::kAnglesText.contains(angles.converted.trimmed())) << angles.converted.toStdString();
+
+    NumberSplit split;
+    split.number = QStringLiteral("12345.678");
+    split.split();
+    EXPECT_TRUE(texts::help::kNumberSplitText.contains(QStringLiteral("整数部分为 ") + split.integerPart));
+    EXPECT_TRUE(texts::help::kNumberSplitText.contains(QStringLiteral("小数部分为 ") + split.fractionDigits));
 }
 
 }  // namespace

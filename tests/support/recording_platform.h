@@ -64,7 +64,12 @@ public:
         shown.push_back(screen);
         return std::find(missing.begin(), missing.end(), screen) == missing.end();
     }
+    bool showHelp(ScreenId topic) override {
+        helpTopics.push_back(topic);
+        return show(ScreenId::Help);
+    }
     std::vector<ScreenId> shown;
+    std::vector<ScreenId> helpTopics;  // the topics the help was opened at
     std::vector<ScreenId> missing;  // screens that report themselves as not there
 };
 

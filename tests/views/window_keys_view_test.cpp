@@ -1,0 +1,144 @@
+// The keys every window shares, driven through the real windows: F1 opens the help at the
+// window's own topic, Esc closes a function window but never the calculator, Ctrl+M (and the
+// window's context menu) brings the calculator back; the help's topic list.
+
+#include "views/help_view.h"
+
+#include "screens/help_screen.h"
+#include "screens/help_texts.h"
+#include "tests/views/view_test_support.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+namespace cesuan {
+
+using test::control;
+
+class WindowKeysViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void f1OpensTheWindowsTopic_data();
+    void f1OpensTheWindowsTopic();
+    void escClosesFunctionWindowsOnly();
+    void ctrlMBringsTheCalculatorBack();
+    void topicListAndHelpButton();
+
+private:
+    QWidget* open(ScreenId screen) {
+        if (!program_->screens.show(screen)) return nullptr;
+        QWidget* window = program_->screens.window(screen);
+        return QTest::qWaitForWindowActive(window) ? window : nullptr;
+    }
+    QPlainTextEdit* helpText() const {
+        return control<QPlainTextEdit>(program_->screens.window(ScreenId::Help), "Text1");
+    }
+
+    std::unique_ptr<test::ModalWatchdog> watchdog_;
+    std::unique_ptr<test::Program> program_;
+};
+
+void WindowKeysViewTest::init() {
+    watchdog_ = std::make_unique<test::ModalWatchdog>();
+    program_ = std::make_unique<test::Program>();
+    QVERIFY(open(ScreenId::Main) != nullptr);
+}
+
+void WindowKeysViewTest::cleanup() {
+    program_.reset();
+    QVERIFY2(watchdog_->seen.isEmpty(), qPrintable(watchdog_->seen.join(u'|')));
+    watchdog_.reset();
+}
+
+void WindowKeysViewTest::f1OpensTheWindowsTopic_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("calculator") << int(ScreenId::Main) << texts::help::kCalculatorTitle;
+    QTest::newRow("variables") << int(ScreenId::Variables) << texts::help::kVariablesTitle;
+    QTest::newRow("angles") << int(ScreenId::Angles) << texts::help::kAnglesTitle;
+    QTest::newRow("bases") << int(ScreenId::BaseCalculator) << texts::help::kBasesTitle;
+    QTest::newRow("statistics") << int(ScreenId::Statistics) << texts::help::kStatisticsTitle;
+    QTest::newRow("coordinates") << int(ScreenId::Coordinates) << texts::help::kCoordinatesTitle;
+    QTest::newRow("bearing") << int(ScreenId::Bearing) << texts::help::kBearingTitle;
+    QTest::newRow("attitude") << int(ScreenId::Attitude) << texts::help::kAttitudeTitle;
+    QTest::newRow("number split") << int(ScreenId::NumberSplit) << texts::help::kNumberSplitTitle;
+    QTest::newRow("menu: the overview") << int(ScreenId::ModuleMenu) << texts::help::kOverviewTitle;
+}
+
+void WindowKeysViewTest::f1OpensTheWindowsTopic() {
+    QFETCH(int, screen);
+    QFETCH(QString, title);
+    QWidget* window = open(ScreenId(screen));
+    QVERIFY(window != nullptr);
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window, Qt::Key_F1);
+
+    QWidget* help = program_->screens.window(ScreenId::Help);
+    QVERIFY(help != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    const auto* list = control<QListWidget>(help, "List1");
+    QCOMPARE(list->currentItem()->text(), title);
+    QVERIFY(helpText()->toPlainText().startsWith(title == texts::help::kOverviewTitle ? QStringLiteral("测算 CeSuan 使用帮助\n")
+                                                                                      : title + u'\n'));
+    QVERIFY(window->isVisible());  // the window stays open behind the help
+}
+
+void WindowKeysViewTest::escClosesFunctionWindowsOnly() {
+    for (const ScreenId screen : {ScreenId::Statistics, ScreenId::Angles, ScreenId::Variables, ScreenId::Help}) {
+        QWidget* window = open(screen);
+        QVERIFY(window != nullptr);
+        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : window, Qt::Key_Escape);
+        QTRY_VERIFY(!window->isVisible());
+    }
+    QWidget* main = open(ScreenId::Main);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(50);
+    QVERIFY(main->isVisible());
+}
+
+void WindowKeysViewTest::ctrlMBringsTheCalculatorBack() {
+    QWidget* main = program_->main();
+    main->showMinimized();
+    QWidget* angles = open(ScreenId::Angles);
+    QVERIFY(angles != nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QVERIFY(!main->isMinimized());
+
+    // The same from the context menu of a window without a calculator button of its own.
+    QWidget* split = open(ScreenId::NumberSplit);
+    QVERIFY(split != nullptr);
+    QCOMPARE(split->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(split->actions().size(), 1);
+    QCOMPARE(split->actions().front()->text(), texts::help::kBackToCalculator);
+    split->actions().front()->trigger();
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QVERIFY(main->actions().isEmpty());  // the calculator has no such entry
+}
+
+void WindowKeysViewTest::topicListAndHelpButton() {
+    QTest::mouseClick(control<QPushButton>(program_->main(), "dcButton14"), Qt::LeftButton);
+    QWidget* help = program_->screens.window(ScreenId::Help);
+    QVERIFY(QTest::qWaitForWindowActive(help));
+    auto* list = control<QListWidget>(help, "List1");
+    QCOMPARE(list->currentItem()->text(), texts::help::kCalculatorTitle);
+
+    list->setCurrentRow(HelpScreen::topicOf(ScreenId::Bearing));
+    QVERIFY(helpText()->toPlainText().startsWith(u"距离方位\n"));
+    QVERIFY(helpText()->toPlainText().contains(u"例："));
+    list->setCurrentRow(0);
+    QVERIFY(helpText()->toPlainText().startsWith(u"测算 CeSuan 使用帮助\n"));
+}
+
+}  // namespace cesuan
+
+QTEST_MAIN(cesuan::WindowKeysViewTest)
+#include "window_keys_view_test.moc"
