@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("测算 CeSuan"));
     QApplication::setDesktopFileName(QStringLiteral("cesuan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/cesuan.svg")));  // app/cesuan.qrc
+    cesuan::InstallChineseQtTexts(app);
 
     cesuan::QtMessageBox messages;
     cesuan::QtWebPageOpener web;

@@ -5,6 +5,7 @@
 #include "evaluator/calc_context.h"
 #include "screens/platform.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -12,6 +13,11 @@
 #include <memory>
 
 namespace cesuan {
+
+// Loads Qt's own texts (the context menus' 复制 and 全选, the buttons of dialogs) in Chinese
+// from the translations installed with Qt, and installs them in the application. False when
+// they are not installed: the texts stay English.
+bool InstallChineseQtTexts(QCoreApplication& application);
 
 // An information box titled with the application's name, OK only, over the active window
 // (an error carries the warning icon);

@@ -9,7 +9,9 @@
 #include "tests/views/view_test_support.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -31,6 +33,7 @@ private slots:
     void escClosesFunctionWindowsOnly();
     void ctrlMBringsTheCalculatorBack();
     void topicListAndHelpButton();
+    void qtTextsInChinese();
 
 private:
     QWidget* open(ScreenId screen) {
@@ -136,6 +139,21 @@ void WindowKeysViewTest::topicListAndHelpButton() {
     QVERIFY(helpText()->toPlainText().contains(u"例："));
     list->setCurrentRow(0);
     QVERIFY(helpText()->toPlainText().startsWith(u"测算 CeSuan 使用帮助\n"));
+}
+
+// Qt's own texts, as in the boxes' context menus and the dialogs' buttons, are Chinese.
+void WindowKeysViewTest::qtTextsInChinese() {
+    QVERIFY(InstallChineseQtTexts(*QCoreApplication::instance()));
+    QLineEdit box;
+    box.setText(QStringLiteral("12"));
+    box.selectAll();
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList captions;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator()) captions.append(action->text().section(u'\t', 0, 0));  // without the shortcut
+    QVERIFY2(captions.contains(u"复制(&C)") && captions.contains(u"全选"), qPrintable(captions.join(u'|')));
+    QCOMPARE(QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok).button(QMessageBox::Ok)->text(),
+             u"确定");
 }
 
 }  // namespace cesuan
