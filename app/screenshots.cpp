@@ -2,7 +2,9 @@
 // DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
 // DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png,
 // DIR/attitude_window.png, DIR/base_calculator_window.png, DIR/number_split.png,
-// DIR/module_menu.png and DIR/help_screen.png (DIR defaults to docs/screenshots). Runs
+// DIR/module_menu.png, DIR/help_screen.png, one DIR/help_<topic>.png per help topic and
+// DIR/context_menu.png, the formula box's context menu in Chinese (DIR defaults to
+// docs/screenshots). Runs
 // offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and web pages are only
 // recorded.
 
@@ -16,9 +18,12 @@
 #include <QElapsedTimer>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 
 #include <cstdio>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -67,6 +72,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("测算 CeSuan"));
+    cesuan::InstallChineseQtTexts(app);
     const QStringList arguments = QApplication::arguments();
     const QDir dir(arguments.size() > 1 ? arguments[1] : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(dir.path())) return 1;
@@ -136,6 +142,27 @@ int main(int argc, char* argv[]) {
     // The module menu as the coordinate window's 其它功能 opens it, and the help window.
     ok = save(open(screens, cesuan::ScreenId::ModuleMenu), dir, QStringLiteral("module_menu.png")) && ok;
     ok = save(open(screens, cesuan::ScreenId::Help), dir, QStringLiteral("help_screen.png")) && ok;
+
+    // Each window's help topic, as F1 in that window opens it.
+    const std::pair<cesuan::ScreenId, const char*> topics[] = {
+        {cesuan::ScreenId::Main, "calculator"},       {cesuan::ScreenId::Variables, "variables"},
+        {cesuan::ScreenId::Angles, "angles"},         {cesuan::ScreenId::BaseCalculator, "bases"},
+        {cesuan::ScreenId::Statistics, "statistics"}, {cesuan::ScreenId::Coordinates, "coordinates"},
+        {cesuan::ScreenId::Bearing, "bearing"},       {cesuan::ScreenId::Attitude, "attitude"},
+        {cesuan::ScreenId::NumberSplit, "number_split"},
+    };
+    for (const auto& [screen, name] : topics) {
+        screens.showHelp(screen);
+        ok = save(screens.window(cesuan::ScreenId::Help), dir, QStringLiteral("help_%1.png").arg(QLatin1String(name))) && ok;
+    }
+
+    // The context menu of the formula box with its text selected, in Chinese.
+    auto* formula = main->findChild<QLineEdit*>(QStringLiteral("Text1"));
+    formula->selectAll();
+    const std::unique_ptr<QMenu> menu(formula->createStandardContextMenu());
+    menu->popup(formula->mapToGlobal(QPoint(0, formula->height())));
+    ok = save(menu.get(), dir, QStringLiteral("context_menu.png")) && ok;
+    menu->hide();
 
     return ok ? 0 : 1;
 }
