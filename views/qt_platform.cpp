@@ -9,6 +9,7 @@
 #include "views/main_window_view.h"
 #include "views/module_menu_view.h"
 #include "views/number_split_view.h"
+#include "views/session_keeper.h"
 #include "views/statistics_view.h"
 #include "views/variable_editor_view.h"
 
@@ -65,6 +66,8 @@ ScreenRegistry::ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, 
 
 ScreenRegistry::~ScreenRegistry() = default;
 
+void ScreenRegistry::keepSession(SessionStore& store) { session_ = std::make_unique<SessionKeeper>(*this, store); }
+
 std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     switch (screen) {
     case ScreenId::Main: return std::make_unique<MainWindowView>(settings_, messages_, web_, random_, *this);
@@ -86,7 +89,10 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
 
 bool ScreenRegistry::show(ScreenId screen) {
     std::unique_ptr<QWidget>& window = windows_[screen];
-    if (!window) window = create(screen);
+    if (!window) {
+        window = create(screen);
+        if (window && session_) session_->windowCreated(screen, *window);
+    }
     if (!window) {
         windows_.erase(screen);
         return false;

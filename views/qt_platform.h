@@ -13,6 +13,9 @@
 
 namespace cesuan {
 
+class SessionKeeper;
+class SessionStore;
+
 // An information box titled with the application's name, OK only, over the active window
 // (an error carries the warning icon);
 // the warning with its own title has the buttons cancel, retry and continue, in Chinese.
@@ -62,6 +65,12 @@ public:
     QWidget* window(ScreenId screen) const;
 
     CalcSettings& settings() { return settings_; }
+    const CalcSettings& settings() const { return settings_; }
+
+    // Keeps the calculator settings, the history, and the windows' geometry and input texts
+    // between runs in the store (views/session_keeper.h). Call it before the first show.
+    // Without it nothing is read or written.
+    void keepSession(SessionStore& store);
 
 private:
     std::unique_ptr<QWidget> create(ScreenId screen);
@@ -71,6 +80,7 @@ private:
     WebPageOpener& web_;
     RandomSource& random_;
     std::map<ScreenId, std::unique_ptr<QWidget>> windows_;
+    std::unique_ptr<SessionKeeper> session_;  // ends before the windows it watches
 };
 
 }  // namespace cesuan
