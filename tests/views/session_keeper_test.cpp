@@ -86,6 +86,7 @@ private slots:
     void damagedFilesGiveDefaultsAndNotices();
     void aTooLargeInputTextIsNotKept();
     void freshWritesNothing();
+    void quittingKeepsEverything();  // last: it runs the application's event loop to its end
 
 private:
     // A run on the test's folders whose main window came up.
@@ -276,6 +277,22 @@ void SessionKeeperTest::freshWritesNothing() {
     QCOMPARE(keptFiles(), QStringList());
     runProgram({QStringLiteral("cesuan")});  // the same run without it does keep
     QCOMPARE(keptFiles().size(), 2);
+}
+
+void SessionKeeperTest::quittingKeepsEverything() {
+    {
+        auto run = start();
+        QVERIFY(run);
+        typeText(control<QLineEdit>(run->main(), "Text1"), QStringLiteral("6*7"));
+        click(run->main(), "dcButton9");  // into slot 19, and no window closes
+        // exit() ends the loop without closing the windows first, as quit() would.
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        QCOMPARE(QApplication::exec(), 0);
+    }
+    auto run = start();
+    QVERIFY(run);
+    click(run->main(), "dcButton11");
+    QCOMPARE(control<QLineEdit>(run->main(), "Text1")->text(), u"6*7");
 }
 
 }  // namespace cesuan
