@@ -10,7 +10,7 @@ namespace cesuan::texts::session {
 inline const QString kDataParts = QStringLiteral("历史算式、内存变量和输入框文字");
 inline const QString kSettingsParts = QStringLiteral("小数位数、角度单位和窗口位置");
 
-// Why a file cannot be used.
+// Why a file cannot be used. `offset`: the byte, counted from 1, where the reading stopped.
 inline QString syntaxError(qint64 offset) {
     return QStringLiteral("第 ") + QString::number(offset) + QStringLiteral(" 字节处格式错误");
 }

@@ -90,7 +90,7 @@ TEST_F(SessionStoreTest, ASavedStateComesBackExactly) {
     FormulaHistory history;
     history.formulas[1] = QStringLiteral("2除-3");
     history.formulas[500] = QStringLiteral("sin(30)\t\"引号\"\\");
-    history.formulas[999] = QString(QChar(0)) + QStringLiteral("末");
+    history.formulas[999] = QString(QChar(0)) + QChar(0xD800) + QStringLiteral("末");  // a lone surrogate too
     history.lastStoredSlot = 500;
     history.shownSlot = 3;
     state.history = history;
