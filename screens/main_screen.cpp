@@ -256,4 +256,26 @@ void MainScreen::pressKey(int key) {
     caretPosition = savedSelStart;
 }
 
+FormulaHistory MainScreen::history() const { return {formulaHistory, lastStoredSlot, shownSlot}; }
+
+void MainScreen::resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history,
+                        const QStringList& notes) {
+    settings_.memoryVariables = kept.memoryVariables;
+    setAngleUnit(kept.angleUnit);
+    chooseDecimalPlaces(kept.decimalPlaces);
+    if (history) {
+        formulaHistory = history->formulas;
+        formulaHistory.front().clear();  // slots 0 and 1000 are never stored
+        formulaHistory.back().clear();
+        lastStoredSlot = std::clamp(history->lastStoredSlot, 1, 999);
+        shownSlot = std::clamp(history->shownSlot, 1, 999);
+        slotNumber = QString::number(shownSlot).rightJustified(3, u'0');
+    }
+    if (!notes.isEmpty()) status = notes.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n") + status;
+}
+
+void MainScreen::showNotes(const QStringList& notes) {
+    if (!notes.isEmpty()) status = notes.join(QStringLiteral("\r\n"));
+}
+
 }  // namespace cesuan

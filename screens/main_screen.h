@@ -14,8 +14,11 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 namespace cesuan {
+
+struct FormulaHistory;
 
 struct Rgb {
     int red = 0, green = 0, blue = 0;
@@ -89,6 +92,14 @@ public:
     QString savedSelText;
     QString leftText, rightText;
 
+    // The history as it is kept between runs.
+    FormulaHistory history() const;
+    // After load(): the program goes on from what its last run kept, the calculator settings
+    // and, when kept, the history with the slot it showed; the notes go first in the status box.
+    void resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history, const QStringList& notes);
+    // Notes about the program's own files, shown in the status box.
+    void showNotes(const QStringList& notes);
+
 private:
     void showSlot(bool forward);
     QString randomText();
@@ -98,6 +109,16 @@ private:
     WebPageOpener& web_;
     RandomSource& random_;
     ScreenNavigator& screens_;
+};
+
+// The formula history: slots 1..999 at their own index, the slot stored last and the slot on
+// show.
+struct FormulaHistory {
+    std::array<QString, MainScreen::kSlots> formulas;
+    int lastStoredSlot = 18;
+    int shownSlot = 18;
+
+    friend bool operator==(const FormulaHistory&, const FormulaHistory&) = default;
 };
 
 }  // namespace cesuan

@@ -37,6 +37,15 @@ MainWindowView::MainWindowView(CalcSettings& settings, MessageBoxService& messag
 
 MainWindowView::~MainWindowView() = default;
 
+void MainWindowView::resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history,
+                            const QStringList& notes) {
+    binding_.run([&] { screen_.resume(kept, history, notes); });
+}
+
+void MainWindowView::showNotes(const QStringList& notes) {
+    binding_.run([&] { screen_.showNotes(notes); });
+}
+
 void MainWindowView::setUpTexts() {
     setWindowTitle(t::kWindowTitle);
 

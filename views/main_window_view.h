@@ -26,6 +26,11 @@ public:
                    ScreenNavigator& screens, QWidget* parent = nullptr);
     ~MainWindowView() override;
 
+    // What the program keeps of this window between runs (views/session_keeper.h).
+    FormulaHistory history() const { return screen_.history(); }
+    void resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history, const QStringList& notes);
+    void showNotes(const QStringList& notes);
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

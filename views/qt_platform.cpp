@@ -9,6 +9,7 @@
 #include "views/main_window_view.h"
 #include "views/module_menu_view.h"
 #include "views/number_split_view.h"
+#include "views/session_keeper.h"
 #include "views/statistics_view.h"
 #include "views/variable_editor_view.h"
 
@@ -82,6 +83,8 @@ ScreenRegistry::ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, 
 
 ScreenRegistry::~ScreenRegistry() = default;
 
+void ScreenRegistry::keepSession(SessionStore& store) { session_ = std::make_unique<SessionKeeper>(*this, store); }
+
 std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     switch (screen) {
     case ScreenId::Main: return std::make_unique<MainWindowView>(settings_, messages_, web_, random_, *this);
@@ -120,6 +123,7 @@ bool ScreenRegistry::show(ScreenId screen) {
     if (!window) {
         window = create(screen);
         if (window) addWindowKeys(*window, screen);
+        if (window && session_) session_->windowCreated(screen, *window);
     }
     if (!window) {
         windows_.erase(screen);

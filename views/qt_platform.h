@@ -14,6 +14,9 @@
 
 namespace cesuan {
 
+class SessionKeeper;
+class SessionStore;
+
 // Loads Qt's own texts (the context menus' 复制 and 全选, the buttons of dialogs) in Chinese
 // from the translations installed with Qt, and installs them in the application. False when
 // they are not installed: the texts stay English.
@@ -70,6 +73,12 @@ public:
     QWidget* window(ScreenId screen) const;
 
     CalcSettings& settings() { return settings_; }
+    const CalcSettings& settings() const { return settings_; }
+
+    // Keeps the calculator settings, the history, and the windows' geometry and input texts
+    // between runs in the store (views/session_keeper.h). Call it before the first show.
+    // Without it nothing is read or written.
+    void keepSession(SessionStore& store);
 
 private:
     std::unique_ptr<QWidget> create(ScreenId screen);
@@ -82,6 +91,7 @@ private:
     WebPageOpener& web_;
     RandomSource& random_;
     std::map<ScreenId, std::unique_ptr<QWidget>> windows_;
+    std::unique_ptr<SessionKeeper> session_;  // ends before the windows it watches
 };
 
 }  // namespace cesuan

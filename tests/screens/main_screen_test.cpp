@@ -117,6 +117,39 @@ TEST_F(MainScreenTest, HistoryWrapsAfter999) {
     EXPECT_EQ(screen.slotNumber, u"1");
 }
 
+TEST_F(MainScreenTest, ResumeGoesOnFromWhatTheLastRunKept) {
+    const FormulaHistory started = screen.history();
+    screen.resume(CalcSettings(), std::nullopt, {});  // a first start: nothing changes
+    EXPECT_EQ(screen.history(), started);
+    EXPECT_EQ(screen.slotNumber, u"018");
+    EXPECT_EQ(screen.status, texts::main::kStatusAtStart);
+
+    CalcSettings kept;
+    kept.decimalPlaces = 4;
+    kept.angleUnit = AngleUnit::Dms;
+    kept.memoryVariables[0] = 7;
+    FormulaHistory history;
+    history.formulas[0] = history.formulas[1000] = QStringLiteral("never a slot");
+    history.formulas[5] = QStringLiteral("5*5");
+    history.lastStoredSlot = history.shownSlot = 5;
+    screen.resume(kept, history, {QStringLiteral("甲"), QStringLiteral("乙")});
+
+    EXPECT_EQ(screen.slotNumber, u"005");
+    EXPECT_EQ(screen.status, QStringLiteral("甲\r\n乙\r\n") + texts::main::kStatusAtStart);
+    EXPECT_EQ(screen.placesIndex, 4);
+    EXPECT_EQ(settings.decimalPlaces, 4);
+    EXPECT_EQ(screen.unitCaption, u"度分秒.5959");
+    EXPECT_EQ(settings.angleUnit, AngleUnit::Dms);
+    EXPECT_EQ(settings.memoryVariables[0].text(), u"7");
+    EXPECT_EQ(screen.formulaHistory[0], u"");
+    EXPECT_EQ(screen.formulaHistory[1000], u"");
+    EXPECT_EQ(screen.formulaHistory[18], u"");  // the examples are gone
+    screen.historyBack();
+    EXPECT_EQ(screen.formula, u"5*5");
+    screen.historyForward();  // beyond the newest kept slot: back to 1
+    EXPECT_EQ(screen.slotNumber, u"1");
+}
+
 TEST_F(MainScreenTest, AngleUnitCycles) {
     struct Step { const char16_t* caption; AngleUnit unit; Rgb colour; };
     const Step steps[] = {
