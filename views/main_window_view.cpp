@@ -7,6 +7,7 @@
 #include "engine/line_ends.h"
 #include "ui_main_window_view.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -288,6 +289,9 @@ bool MainWindowView::previewKey(QWidget* receiver, QEvent* event) {
         return true;
     }
     if (isNavigationKey(*key)) return false;
+    // The space bar presses a button reached with Tab.
+    if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier && qobject_cast<QAbstractButton*>(receiver))
+        return false;
 
     binding_.run([this] { screen_.keyDown(); });
     if (receiver == ui_->Text1) return false;

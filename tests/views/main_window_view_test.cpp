@@ -286,6 +286,16 @@ void MainWindowViewTest::tabGoesInReadingOrder() {
     text2_->setFocus();
     QTest::keyClick(text2_, Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), text1_);
+
+    // The space bar presses the key reached; another character still goes to the formula.
+    text1_->clear();
+    auto* seven = control<QPushButton>(window_, "HmBut7");
+    seven->setFocus();
+    QTest::keyClick(seven, Qt::Key_Space);
+    QCOMPARE(text1_->text(), u"7");
+    seven->setFocus();
+    typeText(seven, QStringLiteral("1"));
+    QCOMPARE(text1_->text(), u"71");
 }
 
 void MainWindowViewTest::otherPlacesComputeTheResultAgain() {
