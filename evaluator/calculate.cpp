@@ -8,6 +8,8 @@
 #include "evaluator/wide_evaluate.h"
 #include "evaluator/normalise.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace cesuan {
@@ -53,6 +55,17 @@ QString AlignResultText(const QString& result, bool approximate, int places) {
         if (k > 0) r.append(QString(k, approximate ? u' ' : u'_'));
     }
     return r;
+}
+
+QString CleanResultText(const QString& shown) {
+    const QString trimmed = shown.trimmed();
+    QString number = trimmed.startsWith(texts::kApproximate) ? trimmed.mid(texts::kApproximate.size()) : trimmed;
+    number.remove(u' ');
+    number.remove(u'_');
+    if (number.endsWith(u'.')) number.chop(1);
+    if (number.isEmpty()) return number;
+    static const QRegularExpression kNumber(QStringLiteral("^[-+]?(\\d+(\\.\\d*)?|\\.\\d+)([Ee][-+]?\\d+)?$"));
+    return kNumber.match(number).hasMatch() ? number : trimmed;
 }
 
 }  // namespace cesuan

@@ -45,4 +45,10 @@ CalcOutcome Calculate(CalcContext& context, const QString& typed);
 // approximate). A result in exponent form is not padded.
 QString AlignResultText(const QString& result, bool approximate, int places);
 
+// The number a result box text shows, as copying it gives: the alignment blanks, the "_"
+// padding, the 约数 mark and a lone trailing point left out (nothing when only they are
+// there). A text that reads as no number once they are gone (a message, two values side by
+// side) comes back as shown, without the blanks round it.
+QString CleanResultText(const QString& shown);
+
 }  // namespace cesuan

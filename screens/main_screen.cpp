@@ -64,9 +64,21 @@ void MainScreen::chooseDecimalPlaces(int index) {
 void MainScreen::placesChosenByUser(int index) {
     chooseDecimalPlaces(index);
     status = t::kPlacesStatus;
+    // Only a result still on show for the formula in the box; an error or an edit since
+    // leaves the boxes alone.
+    if (!computedResult_.isEmpty() && result == computedResult_ && formula == computedFormula_) evaluate();
 }
 
 void MainScreen::compute() {
+    evaluate();
+    caretPosition = int(formula.size());
+    savedSelStart = caretPosition;
+    savedSelLength = 0;
+    savedSelText.clear();
+    focus = Control::Formula;
+}
+
+void MainScreen::evaluate() {
     result = t::kComputing;
     status = t::kComputeNotice;
     CalcContext context{settings_, {}};
@@ -84,12 +96,8 @@ void MainScreen::compute() {
     lastErrorCount = outcome.errorCount;
     lastApproximate = outcome.approximate;
     lastReliableDigits = outcome.reliableDigits;
-
-    caretPosition = int(formula.size());
-    savedSelStart = caretPosition;
-    savedSelLength = 0;
-    savedSelText.clear();
-    focus = Control::Formula;
+    computedFormula_ = outcome.errorCount == 0 ? formula : QString();
+    computedResult_ = outcome.errorCount == 0 ? result : QString();
 }
 
 void MainScreen::clear() {
@@ -198,6 +206,10 @@ void MainScreen::showScreen(ScreenId screen) {
 void MainScreen::openCommunityPage() { web_.open(web::kCommunity); }
 void MainScreen::openDownloadPage() { web_.open(web::kDownload); }
 void MainScreen::openMakerPage() { web_.open(web::kHome); }
+
+QString MainScreen::resultToCopy(const QString& selectedText) const {
+    return CleanResultText(selectedText.isEmpty() ? result : selectedText);
+}
 
 namespace {
 

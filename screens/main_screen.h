@@ -61,7 +61,9 @@ public:
     void historyBack();     // "<--"
     void historyForward();  // "-->"
     void chooseDecimalPlaces(int index);
-    void placesChosenByUser(int index);  // an item picked in the list: also explains the list
+    // An item picked in the list: explains the list, and computes the result on show again
+    // with the new places.
+    void placesChosenByUser(int index);
     void cycleAngleUnit();               // the angle-unit button
     void setAngleUnit(AngleUnit unit);   // the unit with the button's caption and colour
     void pressKey(int key);              // keypad key 1..60
@@ -75,6 +77,10 @@ public:
     void openCommunityPage();          // the community button
     void openDownloadPage();           // the download button
     void openMakerPage();              // the version and product labels
+
+    // What copying from the result box gives: the clean number of the selected part, or of
+    // the whole result when nothing is selected (no alignment, padding or 约数 mark).
+    QString resultToCopy(const QString& selectedText) const;
 
     // The 29 items of the decimal-places list: "0 位小数" … "9 位小数", "10位小数" … "28位小数".
     static QStringList decimalPlacesItems();
@@ -101,6 +107,8 @@ public:
     void showNotes(const QStringList& notes);
 
 private:
+    // Computes the formula into the result and status boxes; the caret and the focus stay.
+    void evaluate();
     void showSlot(bool forward);
     QString randomText();
 
@@ -109,6 +117,9 @@ private:
     WebPageOpener& web_;
     RandomSource& random_;
     ScreenNavigator& screens_;
+    // The formula the last faultless computation left and the result box text it showed.
+    QString computedFormula_;
+    QString computedResult_;
 };
 
 // The formula history: slots 1..999 at their own index, the slot stored last and the slot on

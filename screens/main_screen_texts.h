@@ -46,6 +46,10 @@ inline const QString kEditVariables = QStringLiteral("修改变量");
 inline const QString kHelp = QStringLiteral("帮 助");
 inline const QString kEquals = QStringLiteral("=");
 
+// The result box's context menu.
+inline const QString kCopy = QStringLiteral("复制");
+inline const QString kSelectAll = QStringLiteral("全选");
+
 // Compute.
 inline const QString kComputing = QStringLiteral("正在计算，因计算步骤复杂，可能需要一段时间，请稍等。。。。。。");
 inline const QString kComputeNotice = QStringLiteral(

@@ -4,6 +4,7 @@
 
 #include "screens/base_calculator_texts.h"
 #include "views/box_font.h"
+#include "views/command_keys.h"
 #include "engine/line_ends.h"
 #include "ui_base_calculator_view.h"
 
@@ -101,6 +102,8 @@ void BaseCalculatorView::connectControls() {
         button->setToolTip(tip);
         binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
+    clickOnEnter(ui_->Text1, ui_->Command23);
+    clickOnEnter(ui_->Text2, ui_->Command23);
     for (int digit = 0; digit < 16; ++digit) {
         QPushButton* key = digitKeys_[std::size_t(digit)];
         binding_.bind(key, [this, key] { screen_.digitKey(key->text()[0]); });

@@ -7,8 +7,13 @@
 #include "engine/line_ends.h"
 #include "ui_main_window_view.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGridLayout>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QWindow>
 
 namespace cesuan {
@@ -21,6 +26,7 @@ MainWindowView::MainWindowView(CalcSettings& settings, MessageBoxService& messag
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
+    setUpTabOrder();
 
     // Key preview, the formula box's lost focus, the status box's focus and the label clicks.
     installEventFilter(this);
@@ -111,12 +117,29 @@ void MainWindowView::connectControls() {
                 [key](MainScreen& s) { s.pressKey(key); });
 
     connect(ui_->Text1, &QLineEdit::returnPressed, this, [this] { binding_.run([this] { screen_.compute(); }); });
+    ui_->Text2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui_->Text2, &QWidget::customContextMenuRequested, this, &MainWindowView::showResultMenu);
     // A choice of the user (not the item set from the controller) changes the places.
     connect(ui_->Combo1, &QComboBox::activated, this, [this](int index) {
         binding_.run([this, index] {
             screen_.placesChosenByUser(index);
         });
     });
+}
+
+void MainWindowView::setUpTabOrder() {
+    QList<QWidget*> chain = {ui_->Text1, ui_->Text2, ui_->Combo1, ui_->Command5};
+    for (int row = 0; row < 5; ++row)
+        for (QGridLayout* block : {ui_->digitKeys, ui_->operatorKeys, ui_->functionKeys, ui_->variableKeys})
+            for (int column = 0; column < block->columnCount(); ++column)
+                if (QLayoutItem* item = block->itemAtPosition(row, column); item != nullptr && item->widget() != nullptr)
+                    chain.append(item->widget());
+    chain << ui_->dcButton11 << ui_->dcButton12 << ui_->dcButton9 << ui_->dcButton10 << ui_->dcButton13
+          << ui_->dcButton1 << ui_->dcButton2 << ui_->dcButton3 << ui_->dcButton5 << ui_->dcButton6
+          << ui_->dcButton7 << ui_->dcButton14 << ui_->dcButton4 << ui_->dcButton8;
+    for (qsizetype i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+    // The status box hands the focus back at once: Tab passes it by.
+    ui_->Text3->setFocusPolicy(Qt::ClickFocus);
 }
 
 void MainWindowView::copyIn() {
@@ -194,6 +217,68 @@ bool MainWindowView::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
+void MainWindowView::closeEvent(QCloseEvent* event) {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == this || !window->isVisible()) continue;
+        if (!window->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    QWidget::closeEvent(event);
+}
+
+void MainWindowView::copyResult() {
+    QString text;
+    binding_.run([this, &text] { text = screen_.resultToCopy(ui_->Text2->selectedText()); });
+    if (!text.isEmpty()) QGuiApplication::clipboard()->setText(text);
+}
+
+void MainWindowView::showResultMenu(const QPoint& position) {
+    // The menu a read-only box has, its copy giving the clean number.
+    auto* menu = new QMenu(ui_->Text2);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* copy = menu->addAction(t::kCopy, this, &MainWindowView::copyResult);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!screen_.resultToCopy(ui_->Text2->selectedText()).isEmpty());
+    menu->addSeparator();
+    QAction* selectAll = menu->addAction(t::kSelectAll, ui_->Text2, &QLineEdit::selectAll);
+    selectAll->setShortcut(QKeySequence::SelectAll);
+    selectAll->setEnabled(!ui_->Text2->text().isEmpty());
+    menu->popup(ui_->Text2->mapToGlobal(position));
+}
+
+namespace {
+
+// Keys that move the caret, the selection or the focus, and the copy shortcut: they act on the
+// control that has the focus and leave the result on show.
+bool isNavigationKey(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll);
+    }
+}
+
+}  // namespace
+
 bool MainWindowView::previewKey(QWidget* receiver, QEvent* event) {
     if (forwardingKey_) return false;
     // A key goes to the focus widget first, then to its parents when that ignores it: only
@@ -206,6 +291,16 @@ bool MainWindowView::previewKey(QWidget* receiver, QEvent* event) {
         binding_.run([this] { screen_.keyDown(); });
         return false;
     }
+
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (receiver == ui_->Text2 && key->matches(QKeySequence::Copy)) {
+        copyResult();
+        return true;
+    }
+    if (isNavigationKey(*key)) return false;
+    // The space bar presses a button reached with Tab.
+    if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier && qobject_cast<QAbstractButton*>(receiver))
+        return false;
 
     binding_.run([this] { screen_.keyDown(); });
     if (receiver == ui_->Text1) return false;

@@ -34,6 +34,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Closing the calculator ends the program: every other window of it closes too.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Copies the widget texts in, runs the operation and shows what it left.
@@ -41,8 +43,15 @@ private:
     void copyOut();
     void setUpTexts();
     void connectControls();
-    // Key preview: every key pressed in the window goes through keyDown() first.
+    // Formula, result, places, unit, then the keypad row by row across its four blocks, then
+    // the other buttons.
+    void setUpTabOrder();
+    // Key preview: every key pressed in the window goes through keyDown() first, except the
+    // keys that only move the caret, the selection or the focus, and the copy shortcut.
     bool previewKey(QWidget* receiver, QEvent* event);
+    // Ctrl+C and the context menu's copy in the result box: the clean number to the clipboard.
+    void copyResult();
+    void showResultMenu(const QPoint& position);
 
     std::unique_ptr<Ui::MainWindowView> ui_;
     MainScreen screen_;

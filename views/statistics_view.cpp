@@ -2,6 +2,7 @@
 
 #include "screens/statistics_texts.h"
 #include "views/box_font.h"
+#include "views/command_keys.h"
 #include "engine/line_ends.h"
 #include "ui_statistics_view.h"
 
@@ -80,6 +81,7 @@ void StatisticsView::connectControls() {
         button->setToolTip(tip);
         binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
+    clickOnCtrlEnter(this, ui_->Command1);
     // A choice of the user; the items set from the controller do not count.
     connect(ui_->Combo1, &QComboBox::activated, this,
             [this](int index) { binding_.run([this, index] { screen_.chooseLeadingColumns(index); }); });

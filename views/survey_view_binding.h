@@ -3,6 +3,7 @@
 // widgets and their controllers: the same controls, named alike in both.
 
 #include "engine/line_ends.h"
+#include "views/command_keys.h"
 #include "views/widget_texts.h"
 
 #include <QCheckBox>
@@ -45,7 +46,7 @@ void copySurveyTextsOut(const Screen& screen, Ui& ui) {
 }
 
 // The buttons and the check box of a survey window, each running its controller operation
-// through `run` (the view's copy-in, operate, copy-out).
+// through `run` (the view's copy-in, operate, copy-out); Ctrl+Enter computes.
 template <typename Screen, typename Ui, typename Run>
 void connectSurveyControls(QWidget* owner, Screen& screen, Ui& ui, const QString& calculatorCaption,
                            const QString& menuCaption, Run run) {
@@ -63,6 +64,7 @@ void connectSurveyControls(QWidget* owner, Screen& screen, Ui& ui, const QString
     }
     QObject::connect(ui.Check1, &QCheckBox::clicked, owner,
                      [run, s](bool checked) { run([s, checked] { s->serialColumnClicked(checked); }); });
+    clickOnCtrlEnter(owner, ui.Command1);
 }
 
 }  // namespace cesuan

@@ -2,6 +2,7 @@
 
 #include "screens/screen_texts.h"
 #include "views/box_font.h"
+#include "views/command_keys.h"
 #include "ui_variable_editor_view.h"
 
 #include <QShowEvent>
@@ -37,7 +38,10 @@ VariableEditorView::VariableEditorView(CalcSettings& settings, WebPageOpener& we
     QLabel* const labels[] = {ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5, ui_->Label6,
                               ui_->Label7, ui_->Label8, ui_->Label9, ui_->Label10};
     for (std::size_t k = 0; k < 9; ++k) labels[k]->setText(t::kVariableLabels[k]);
-    for (const Box& box : boxes(*ui_)) box.widget->setFont(font);
+    for (const Box& box : boxes(*ui_)) {
+        box.widget->setFont(font);
+        clickOnEnter(box.widget, ui_->Command3);  // saves, the window stays open
+    }
     ui_->Label1->setText(t::kHeading);
     QFont heading = ui_->Label1->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.3);

@@ -110,5 +110,33 @@ TEST(AlignResultText, PadsToThePlacesOnTheDecimalPoint) {
               QStringLiteral("约数") + QString(25, u' ') + QStringLiteral("1.23456789012345 "));
 }
 
+TEST(CleanResultText, GivesBackTheNumberTheAlignmentPadded) {
+    struct Case { const char16_t* result; bool approximate; int places; };
+    const Case cases[] = {
+        {u"7", false, 15},
+        {u"-6", false, 0},
+        {u"-0.5", false, 5},
+        {u"0.3333333333333333333333333333", true, 28},
+        {u"479001558.464642617773159716", true, 15},
+        {u"1.07150860718627E+301", false, 15},
+        {u"1.5E-30", true, 3},
+        {u"123456789012345678901234567890", false, 2},
+        {u"12345678901234567890123456789012", false, 5},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CleanResultText(AlignResultText(q(c.result), c.approximate, c.places)), q(c.result))
+            << q(c.result).toStdString();
+
+    // Texts that are no number stay as shown, only the blanks round them go.
+    EXPECT_EQ(CleanResultText(QStringLiteral(" 1/0   除数为0错误！请修改算式后计算。 ")),
+              QStringLiteral("1/0   除数为0错误！请修改算式后计算。"));
+    EXPECT_EQ(CleanResultText(QStringLiteral("度分秒 -0.1749     百分度 -0.1495")),
+              QStringLiteral("度分秒 -0.1749     百分度 -0.1495"));
+    EXPECT_EQ(CleanResultText(QStringLiteral("Error")), QStringLiteral("Error"));
+    EXPECT_EQ(CleanResultText(QStringLiteral(" ")), QString());
+    // A part of the result picked out.
+    EXPECT_EQ(CleanResultText(QStringLiteral("   3.25__")), QStringLiteral("3.25"));
+}
+
 }  // namespace
 }  // namespace cesuan

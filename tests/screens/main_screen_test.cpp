@@ -330,5 +330,56 @@ TEST_F(MainScreenTest, KeysAndActivationClearTheResult) {
     EXPECT_EQ(screen.placesIndex, 7);
 }
 
+TEST_F(MainScreenTest, OtherPlacesComputeTheShownResultAgain) {
+    screen.formula = QStringLiteral("2/8");
+    screen.compute();
+    const QString formula = screen.formula;
+    const int stored = screen.lastStoredSlot;
+    EXPECT_EQ(unaligned(screen.result), u"0.25");
+    screen.placesChosenByUser(5);
+    EXPECT_EQ(screen.result, QString(29, u' ') + QStringLiteral("0.25___"));
+    EXPECT_EQ(screen.status, texts::main::kComputeNotice);
+    EXPECT_EQ(screen.formula, formula);
+    EXPECT_EQ(screen.lastStoredSlot, stored);  // the history is not touched
+
+    // The caret and the focus stay where the user left them.
+    screen.caretPosition = -1;
+    screen.focus = MainScreen::Control::Places;
+    screen.savedSelStart = 1;
+    screen.placesChosenByUser(1);
+    EXPECT_EQ(screen.result, QString(29, u' ') + QStringLiteral("0.3"));
+    EXPECT_EQ(screen.caretPosition, -1);
+    EXPECT_EQ(screen.focus, MainScreen::Control::Places);
+    EXPECT_EQ(screen.savedSelStart, 1);
+
+    // Nothing more once the result is gone, the formula was changed, or for a failure.
+    screen.keyDown();
+    screen.placesChosenByUser(3);
+    EXPECT_EQ(screen.result, u"");
+    EXPECT_EQ(screen.status, texts::main::kPlacesStatus);
+    screen.compute();
+    screen.formula += QStringLiteral("+1");
+    const QString shown = screen.result;
+    screen.placesChosenByUser(4);
+    EXPECT_EQ(screen.result, shown);
+    screen.formula = QStringLiteral("1/0");
+    screen.compute();
+    const QString failure = screen.result;
+    screen.placesChosenByUser(6);
+    EXPECT_EQ(screen.result, failure);
+    EXPECT_EQ(screen.status, texts::main::kPlacesStatus);
+}
+
+TEST_F(MainScreenTest, CopyingTheResultGivesTheCleanNumber) {
+    screen.formula = QStringLiteral("2-8");
+    screen.compute();
+    EXPECT_EQ(screen.resultToCopy(QString()), u"-6");
+    EXPECT_EQ(screen.resultToCopy(screen.result.mid(27, 5)), u"-6");  // the part picked out: " -6._"
+    EXPECT_EQ(screen.resultToCopy(screen.result.right(4)), u"");     // padding only
+    screen.historyBack();
+    screen.historyBack();  // slot 17 shows an approximate reference
+    EXPECT_EQ(screen.resultToCopy(QString()), u"479001558.464642617773159716");
+}
+
 }  // namespace
 }  // namespace cesuan

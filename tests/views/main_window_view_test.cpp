@@ -6,13 +6,17 @@
 #include "tests/views/view_test_support.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <memory>
+#include <tuple>
 
 namespace cesuan {
 
@@ -30,6 +34,13 @@ private slots:
     void computeShowsTheAlignedResult_data();
     void computeShowsTheAlignedResult();
     void keysTypedAnywhereGoToTheFormulaAndClearTheResult();
+    void navigationKeysKeepTheResult_data();
+    void navigationKeysKeepTheResult();
+    void copyGivesTheCleanNumber_data();
+    void copyGivesTheCleanNumber();
+    void tabGoesInReadingOrder();
+    void otherPlacesComputeTheResultAgain();
+    void closingTheCalculatorClosesEveryWindow();
     void keyInsertsAtTheSavedCaret_data();
     void keyInsertsAtTheSavedCaret();
     void statusBoxGivesTheFocusBack();
@@ -148,8 +159,173 @@ void MainWindowViewTest::keysTypedAnywhereGoToTheFormulaAndClearTheResult() {
 
     click("dcButton10");
     QVERIFY(!text2_->text().isEmpty());
-    QTest::keyClick(text1_, Qt::Key_Left);  // any key, even one that types nothing
+    QTest::keyClick(text1_, Qt::Key_Backspace);  // a key that edits the formula, typing nothing
     QCOMPARE(text2_->text(), u"");
+}
+
+void MainWindowViewTest::navigationKeysKeepTheResult_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    const std::tuple<const char*, Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {"Tab", Qt::Key_Tab, Qt::NoModifier},        {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier},
+        {"Left", Qt::Key_Left, Qt::NoModifier},      {"Right", Qt::Key_Right, Qt::NoModifier},
+        {"Home", Qt::Key_Home, Qt::NoModifier},      {"Shift+End", Qt::Key_End, Qt::ShiftModifier},
+        {"Ctrl+A", Qt::Key_A, Qt::ControlModifier},  {"Ctrl+C", Qt::Key_C, Qt::ControlModifier},
+        {"Shift", Qt::Key_Shift, Qt::ShiftModifier}, {"Ctrl", Qt::Key_Control, Qt::ControlModifier},
+    };
+    for (const char* box : {"Text1", "Text2"})
+        for (const auto& [name, key, modifiers] : keys)
+            QTest::addRow("%s in %s", name, box) << QString::fromLatin1(box) << int(key) << int(modifiers);
+}
+
+void MainWindowViewTest::navigationKeysKeepTheResult() {
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    typeText(text1_, QStringLiteral("2-8"));
+    QTest::keyClick(text1_, Qt::Key_Return);
+    const QString formula = text1_->text();
+    const QString result = text2_->text();
+    QVERIFY(result.contains(u"-6"));
+
+    QWidget* target = control<QWidget>(window_, box.toLatin1().constData());
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(text2_->text(), result);
+    QCOMPARE(text1_->text(), formula);
+
+    // A character typed in the result box still starts over in the formula box.
+    text2_->setFocus();
+    typeText(text2_, QStringLiteral("9"));
+    QCOMPARE(text2_->text(), u"");
+    QCOMPARE(text1_->text().remove(u'9'), formula);  // at the caret the key left
+    QCOMPARE(text1_->text().size(), formula.size() + 1);
+    QCOMPARE(QApplication::focusWidget(), text1_);
+}
+
+void MainWindowViewTest::copyGivesTheCleanNumber_data() {
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<bool>("allPlaces");  // 28 places instead of the 15 at start
+    QTest::addColumn<QString>("copied");
+    QTest::newRow("plain") << QStringLiteral("2.5*3") << false << QStringLiteral("7.5");
+    QTest::newRow("negative") << QStringLiteral("2-8") << false << QStringLiteral("-6");
+    QTest::newRow("28 places") << QStringLiteral("1/3") << true << QStringLiteral("0.3333333333333333333333333333");
+    QTest::newRow("约数") << QStringLiteral("sqrt(2)") << true << QStringLiteral("1.414213562373095048801688724");
+    QTest::newRow("exponent form") << QStringLiteral("2^1000") << false << QStringLiteral("1.07150860718627E+301");
+}
+
+void MainWindowViewTest::copyGivesTheCleanNumber() {
+    QFETCH(QString, formula);
+    QFETCH(bool, allPlaces);
+    QFETCH(QString, copied);
+    if (allPlaces) {
+        auto* places = control<QComboBox>(window_, "Combo1");
+        places->setFocus();
+        QTest::keyClick(places, Qt::Key_End);
+        QCOMPARE(places->currentIndex(), 28);
+        text1_->setFocus();
+    }
+    typeText(text1_, formula);
+    QTest::keyClick(text1_, Qt::Key_Return);
+    QVERIFY(text2_->text() != copied);  // the box shows it aligned, padded or marked
+
+    // Ctrl+C, with nothing selected and with the whole box selected.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    text2_->setFocus();
+    QTest::keyClick(text2_, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), copied);
+    clipboard->clear();
+    QTest::keyClick(text2_, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text2_, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text(), copied);
+
+    // 复制 in the box's context menu.
+    clipboard->clear();
+    text2_->deselect();
+    const QPoint centre = text2_->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, text2_->mapToGlobal(centre));
+    QApplication::sendEvent(text2_, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QAction* copy = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text() == u"复制") copy = action;
+    QVERIFY(copy != nullptr);
+    QVERIFY(copy->isEnabled());
+    copy->trigger();
+    menu->close();
+    QCOMPARE(clipboard->text(), copied);
+    QCOMPARE(text2_->text().isEmpty(), false);  // copying keeps the result
+}
+
+void MainWindowViewTest::tabGoesInReadingOrder() {
+    typeText(text1_, QStringLiteral("1+1"));
+    QTest::keyClick(text1_, Qt::Key_Return);
+    const QString result = text2_->text();
+
+    // Formula, result, places, unit, then the keypad row by row across its four blocks.
+    const QStringList start = {
+        QStringLiteral("Text2"),   QStringLiteral("Combo1"),  QStringLiteral("Command5"), QStringLiteral("HmBut7"),
+        QStringLiteral("HmBut8"),  QStringLiteral("HmBut9"),  QStringLiteral("HmBut14"),  QStringLiteral("HmBut15"),
+        QStringLiteral("HmBut20"), QStringLiteral("HmBut31"), QStringLiteral("HmBut32"),  QStringLiteral("HmBut33"),
+        QStringLiteral("HmBut34"), QStringLiteral("HmBut51"), QStringLiteral("HmBut52"),  QStringLiteral("HmBut4"),
+    };
+    QStringList visited;
+    for (int i = 0; i < 90; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(visited.mid(0, start.size()), start);
+    QCOMPARE(visited.indexOf(QStringLiteral("HmBut39")), 3 + 59);  // the keypad's last key
+    QVERIFY(!visited.contains(QStringLiteral("Text3")));
+    QVERIFY(!visited.contains(QStringLiteral("Text4")));
+    QVERIFY(visited.contains(QStringLiteral("Text1")));  // round again
+    QCOMPARE(text2_->text(), result);
+
+    text2_->setFocus();
+    QTest::keyClick(text2_, Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), text1_);
+
+    // The space bar presses the key reached; another character still goes to the formula.
+    text1_->clear();
+    auto* seven = control<QPushButton>(window_, "HmBut7");
+    seven->setFocus();
+    QTest::keyClick(seven, Qt::Key_Space);
+    QCOMPARE(text1_->text(), u"7");
+    seven->setFocus();
+    typeText(seven, QStringLiteral("1"));
+    QCOMPARE(text1_->text(), u"71");
+}
+
+void MainWindowViewTest::otherPlacesComputeTheResultAgain() {
+    typeText(text1_, QStringLiteral("2/8"));
+    QTest::keyClick(text1_, Qt::Key_Return);
+    QCOMPARE(text2_->text(), QString(29, u' ') + QStringLiteral("0.25") + QString(13, u'_'));
+    auto* places = control<QComboBox>(window_, "Combo1");
+    places->setFocus();
+    QTest::keyClick(places, Qt::Key_Up);
+    QCOMPARE(places->currentIndex(), 14);
+    QCOMPARE(text2_->text(), QString(29, u' ') + QStringLiteral("0.25") + QString(12, u'_'));
+    QCOMPARE(QApplication::focusWidget(), places);  // the next key still picks in the list
+    QTest::keyClick(places, Qt::Key_Home);
+    QCOMPARE(text2_->text(), QString(29, u' ') + QStringLiteral("0."));
+    QCOMPARE(control<QLineEdit>(window_, "Text4")->text(), u"018");  // the history is not touched
+}
+
+void MainWindowViewTest::closingTheCalculatorClosesEveryWindow() {
+    for (const ScreenId screen : {ScreenId::Angles, ScreenId::Statistics, ScreenId::Help})
+        QVERIFY(program_->screens.show(screen));
+    QVERIFY(window_->close());
+    for (const ScreenId screen : {ScreenId::Main, ScreenId::Angles, ScreenId::Statistics, ScreenId::Help})
+        QVERIFY(!program_->screens.window(screen)->isVisible());
+    const auto visible = [] {
+        int count = 0;
+        for (const QWidget* widget : QApplication::topLevelWidgets()) count += widget->isVisible() ? 1 : 0;
+        return count;
+    };
+    QCOMPARE(visible(), 0);  // the last window closed: the program ends
 }
 
 void MainWindowViewTest::keyInsertsAtTheSavedCaret_data() {

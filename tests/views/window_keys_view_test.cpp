@@ -1,6 +1,7 @@
 // The keys every window shares, driven through the real windows: F1 opens the help at the
 // window's own topic, Esc closes a function window but never the calculator, Ctrl+M (and the
-// window's context menu) brings the calculator back; the help's topic list.
+// window's context menu) brings the calculator back, Enter (Ctrl+Enter where the boxes take
+// several lines) runs a window's main command; the help's topic list.
 
 #include "views/help_view.h"
 
@@ -9,11 +10,13 @@
 #include "tests/views/view_test_support.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 #include <memory>
 
@@ -34,6 +37,10 @@ private slots:
     void ctrlMBringsTheCalculatorBack();
     void topicListAndHelpButton();
     void qtTextsInChinese();
+    void enterRunsTheMainCommand_data();
+    void enterRunsTheMainCommand();
+    void resultBoxesCopyAsShown_data();
+    void resultBoxesCopyAsShown();
 
 private:
     QWidget* open(ScreenId screen) {
@@ -154,6 +161,100 @@ void WindowKeysViewTest::qtTextsInChinese() {
     QVERIFY2(captions.contains(u"复制(&C)") && captions.contains(u"全选"), qPrintable(captions.join(u'|')));
     QCOMPARE(QMessageBox(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok).button(QMessageBox::Ok)->text(),
              u"确定");
+}
+
+void WindowKeysViewTest::enterRunsTheMainCommand_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("runs");
+
+    const int enter = Qt::Key_Return, keypadEnter = Qt::Key_Enter;
+    const int none = Qt::NoModifier, ctrl = Qt::ControlModifier, keypad = Qt::KeypadModifier;
+    const auto row = [](const char* name, ScreenId screen, const char* box, int key, int modifiers, const char* command,
+                        bool runs) {
+        QTest::newRow(name) << int(screen) << QString::fromLatin1(box) << key << modifiers << QString::fromLatin1(command)
+                            << runs;
+    };
+    // One-line boxes: Enter.
+    row("number split", ScreenId::NumberSplit, "Text1", enter, none, "Command1", true);
+    row("bases, data 1", ScreenId::BaseCalculator, "Text1", enter, none, "Command23", true);
+    row("bases, data 2, keypad", ScreenId::BaseCalculator, "Text2", keypadEnter, keypad, "Command23", true);
+    row("variables: save", ScreenId::Variables, "Text5", enter, none, "Command3", true);
+    row("variables: not save and close", ScreenId::Variables, "Text5", enter, none, "Command4", false);
+    // Boxes of several lines: Ctrl+Enter; Enter only starts a new line.
+    row("statistics", ScreenId::Statistics, "Text1", enter, ctrl, "Command1", true);
+    row("statistics, keypad", ScreenId::Statistics, "Text1", keypadEnter, ctrl | keypad, "Command1", true);
+    row("statistics, Enter", ScreenId::Statistics, "Text1", enter, none, "Command1", false);
+    row("bearing", ScreenId::Bearing, "Text1", enter, ctrl, "Command1", true);
+    row("bearing, from a button", ScreenId::Bearing, "Command2", enter, ctrl, "Command1", true);
+    row("bearing, Enter", ScreenId::Bearing, "Text1", enter, none, "Command1", false);
+    row("attitude", ScreenId::Attitude, "Text1", enter, ctrl, "Command1", true);
+    // Six conversions: no key picks one.
+    for (const char* command : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
+        QTest::addRow("angles: not %s", command) << int(ScreenId::Angles) << QStringLiteral("Text1") << enter << none
+                                                 << QString::fromLatin1(command) << false;
+}
+
+void WindowKeysViewTest::enterRunsTheMainCommand() {
+    QFETCH(int, screen);
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, command);
+    QFETCH(bool, runs);
+    QWidget* window = open(ScreenId(screen));
+    QVERIFY(window != nullptr);
+    auto* target = control<QWidget>(window, box.toLatin1().constData());
+    const QSignalSpy clicked(control<QPushButton>(window, command.toLatin1().constData()), &QPushButton::clicked);
+    auto* lines = qobject_cast<QPlainTextEdit*>(target);
+    const qsizetype lineCount = lines != nullptr ? lines->toPlainText().count(u'\n') : 0;
+
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(clicked.count(), runs ? 1 : 0);
+    if (lines != nullptr && !runs) QCOMPARE(lines->toPlainText().count(u'\n'), lineCount + 1);
+    QVERIFY(window->isVisible());
+}
+
+void WindowKeysViewTest::resultBoxesCopyAsShown_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("number split") << int(ScreenId::NumberSplit) << QStringLiteral("-12.75") << QStringLiteral("Command1")
+                                  << QStringLiteral("Text3");
+    QTest::newRow("angles") << int(ScreenId::Angles) << QStringLiteral("1") << QStringLiteral("Command1")
+                            << QStringLiteral("Text2");
+    QTest::newRow("bases") << int(ScreenId::BaseCalculator) << QStringLiteral("101") << QStringLiteral("Command23")
+                           << QStringLiteral("Text3");
+    QTest::newRow("statistics") << int(ScreenId::Statistics) << QString() << QStringLiteral("Command1")
+                                << QStringLiteral("Text3");
+}
+
+void WindowKeysViewTest::resultBoxesCopyAsShown() {
+    QFETCH(int, screen);
+    QFETCH(QString, input);
+    QFETCH(QString, command);
+    QFETCH(QString, result);
+    QWidget* window = open(ScreenId(screen));
+    QVERIFY(window != nullptr);
+    if (!input.isEmpty()) {
+        auto* box = control<QLineEdit>(window, "Text1");
+        box->setFocus();
+        test::typeText(box, input);
+    }
+    QTest::mouseClick(control<QPushButton>(window, command.toLatin1().constData()), Qt::LeftButton);
+    auto* shown = control<QLineEdit>(window, result.toLatin1().constData());
+    QVERIFY(!shown->text().isEmpty());
+
+    QGuiApplication::clipboard()->clear();
+    shown->setFocus();
+    QTest::keyClick(shown, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(shown, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown->text());
 }
 
 }  // namespace cesuan
