@@ -292,7 +292,8 @@ int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
 
     StreamMessageBox messages(err);
     NoPrinter printer;
-    StatisticsScreen screen(messages, printer);
+    NoFileDialogs dialogs;
+    StatisticsScreen screen(messages, printer, dialogs);
     screen.chooseLeadingColumns(leading);
     screen.chooseSeparator(int(entry));
     screen.data = *input;
@@ -351,9 +352,10 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
 
     StreamMessageBox messages(err);
     NoPrinter printer;
+    NoFileDialogs dialogs;
     NoWebPages web;
     NoScreens screens;
-    CoordinateScreen screen(messages, printer, web, screens);
+    CoordinateScreen screen(messages, printer, web, screens, dialogs);
     screen.pointLimit = pointLimit;
     screen.ellipsoidIndex = int(ellipsoidIndex);
     screen.separatorIndex = int(separatorIndex);
@@ -389,6 +391,7 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
 
     StreamMessageBox messages(err);
     NoPrinter printer;
+    NoFileDialogs dialogs;
     NoScreens screens;
     QString result;
     bool failed = false;
@@ -404,7 +407,7 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
             failed = true;
         }
     } else if (command == u"bearing") {
-        BearingScreen screen(messages, printer, screens);
+        BearingScreen screen(messages, printer, screens, dialogs);
         screen.serialColumnClicked(!parser.isSet(noSerial));
         screen.pointText = *input;
         screen.chosenSerial = parser.value(origin);
@@ -412,7 +415,7 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
         result = screen.resultText;
         failed = screen.failed;
     } else {
-        AttitudeScreen screen(messages, printer, screens);
+        AttitudeScreen screen(messages, printer, screens, dialogs);
         screen.pointText = *input;
         screen.chosenSerial = parser.value(first);
         screen.compute();

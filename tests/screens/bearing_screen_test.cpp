@@ -13,8 +13,9 @@ class BearingScreenTest : public JournalTest {
 protected:
     RecordingMessageBox box;
     RecordingPrinter printer;
+    RecordingFileChooser files;
     RecordingNavigator navigator;
-    BearingScreen screen{box, printer, navigator};
+    BearingScreen screen{box, printer, navigator, files};
 
     // The rows of Text2, split at " ," and trimmed.
     std::vector<QStringList> rows() const {
@@ -192,7 +193,7 @@ TEST_F(BearingScreenTest, ANonNumberFailsWithOneBoxThatNamesIt) {
     }
     // The start data read as a list without serials: "A001" is no number.
     box.shown.clear();
-    screen.pointText = BearingScreen(box, printer, navigator).pointText;
+    screen.pointText = BearingScreen(box, printer, navigator, files).pointText;
     screen.serialColumnClicked(false);
     screen.compute();
     ASSERT_EQ(box.shown.size(), 1);
@@ -284,7 +285,7 @@ TEST_F(BearingScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
                     .arg(40400348.322 + offset(rng), 0, 'f', 3)
                     .arg(offset(rng) / 100, 0, 'f', 3);
     const auto measure = [&](const QString& points, std::size_t threads) {
-        BearingScreen s{box, printer, navigator};
+        BearingScreen s{box, printer, navigator, files};
         s.threads = threads;
         s.pointText = points;
         s.chosenSerial = q(u"P17");

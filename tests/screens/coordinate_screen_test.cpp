@@ -13,9 +13,10 @@ protected:
 
     RecordingMessageBox messages;
     RecordingPrinter printer;
+    RecordingFileChooser files;
     RecordingWebPageOpener web;
     RecordingNavigator navigator;
-    CoordinateScreen screen{messages, printer, web, navigator};
+    CoordinateScreen screen{messages, printer, web, navigator, files};
 };
 
 TEST_F(CoordinateScreenTest, StartTextToSixDegreeZones) {
@@ -207,7 +208,7 @@ TEST_F(CoordinateScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
                     .arg(random() % 900);
     using Conversion = void (CoordinateScreen::*)();
     const auto run = [&](const QString& input, Conversion conversion, std::size_t threads, bool yxz) {
-        CoordinateScreen s{messages, printer, web, navigator};
+        CoordinateScreen s{messages, printer, web, navigator, files};
         s.threads = threads;
         s.pointLimit = 1000000;
         if (yxz) s.toggleDataOrder();

@@ -15,7 +15,8 @@ protected:
     }
     RecordingMessageBox messages;
     RecordingPrinter printer;
-    StatisticsScreen screen{messages, printer};
+    RecordingFileChooser files;
+    StatisticsScreen screen{messages, printer, files};
 };
 
 TEST_F(StatisticsScreenTest, TheStartExample) {

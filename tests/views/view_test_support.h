@@ -16,13 +16,14 @@
 
 namespace cesuan::test {
 
-// The program's screens with recorders for message boxes and web pages; the main window
-// comes up active, as at program start.
+// The program's screens with recorders for message boxes, web pages and file dialogs; the
+// main window comes up active, as at program start.
 struct Program {
     RecordingMessageBox messages;
     RecordingWebPageOpener web;
     FixedRandomSource random{{0.25f}};
-    ScreenRegistry screens{messages, web, random};
+    RecordingFileChooser files;
+    ScreenRegistry screens{messages, web, random, files};
 
     QWidget* main() const { return screens.window(ScreenId::Main); }
 };
