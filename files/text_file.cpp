@@ -1,5 +1,7 @@
 #include "files/text_file.h"
 
+#include "engine/line_ends.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -112,6 +114,12 @@ TextFileContent ReadTextFile(const QString& path, const ReadProgress& progress) 
     }
     if (progress) progress(bytes.size(), std::max(total, qint64(bytes.size())));
     return DecodeTextBytes(bytes);
+}
+
+TextFileContent ReadTextFileWithCrLf(const QString& path, const ReadProgress& progress) {
+    TextFileContent content = ReadTextFile(path, progress);
+    content.text = WithCrLfLineEnds(content.text);
+    return content;
 }
 
 FileProblem WriteTextFile(const QString& path, const QString& text, QString* detail) {

@@ -49,6 +49,8 @@ using ReadProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // Reads and decodes a whole file; a long file is read a piece at a time, each piece reported.
 TextFileContent ReadTextFile(const QString& path, const ReadProgress& progress = {});
+// The same with every line end (CR LF, a lone CR or LF) made CR LF.
+TextFileContent ReadTextFileWithCrLf(const QString& path, const ReadProgress& progress = {});
 
 // The text as UTF-8 with a byte-order mark (spreadsheets then read it as UTF-8), written
 // through a temporary file that replaces `path` once it is complete. Returns None or

@@ -1,6 +1,5 @@
 #include "screens/file_actions.h"
 
-#include "engine/line_ends.h"
 #include "screens/platform_texts.h"
 
 #include <QFileInfo>
@@ -26,8 +25,7 @@ std::optional<OpenedTextFile> OpenTextFile(FileChooser& files, MessageBoxService
     }
     OpenedTextFile opened;
     opened.path = path;
-    opened.text = WithCrLfLineEnds(content.text);
-    content.text = QString();
+    opened.text = std::move(content.text);
     opened.encoding = content.encoding;
     return opened;
 }

@@ -58,9 +58,9 @@ public:
     virtual QString openPath(const QString& title, const QString& filter) = 0;
     // The file chosen to save to (`suggestedName` offered); empty when cancelled.
     virtual QString savePath(const QString& title, const QString& filter, const QString& suggestedName) = 0;
-    // Reads a chosen text file; the window reads a long one on a worker thread behind a
-    // progress dialog whose cancel button stops it (problem Cancelled).
-    virtual TextFileContent readText(const QString& path) { return ReadTextFile(path); }
+    // Reads a chosen text file, its line ends made CR LF; the window reads a long one on a
+    // worker thread behind a progress dialog whose cancel button stops it (problem Cancelled).
+    virtual TextFileContent readText(const QString& path) { return ReadTextFileWithCrLf(path); }
 };
 
 // The screens of the program. Each exists once; showing it again brings it forward.

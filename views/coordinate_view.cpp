@@ -151,8 +151,8 @@ void CoordinateView::copyIn() {
 }
 
 void CoordinateView::copyOut() {
-    setLongTextIfChanged(ui_->Text1, WithLfLineEnds(screen_.input));
-    setLongTextIfChanged(ui_->Text2, WithLfLineEnds(screen_.output));
+    setLongTextIfChanged(ui_->Text1, screen_.input);
+    setLongTextIfChanged(ui_->Text2, screen_.output);
     if (ui_->Combo3->currentIndex() != screen_.meridianIndex) ui_->Combo3->setCurrentIndex(screen_.meridianIndex);
     if (ui_->Combo3->currentText() != screen_.meridianText) ui_->Combo3->setEditText(screen_.meridianText);
     if (ui_->Combo4->currentIndex() != screen_.ellipsoidIndex) ui_->Combo4->setCurrentIndex(screen_.ellipsoidIndex);

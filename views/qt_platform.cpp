@@ -110,14 +110,15 @@ QString QtFileChooser::savePath(const QString& title, const QString& filter, con
 }
 
 TextFileContent QtFileChooser::readText(const QString& path) {
-    // The worker reads (90 %) and decodes; this thread turns the event loop meanwhile.
+    // The worker reads (90 %), decodes and makes the line ends CR LF; this thread turns the
+    // event loop meanwhile.
     std::atomic<bool> stop{false};
     std::atomic<int> percent{0};
     QFutureWatcher<TextFileContent> watcher;
     QEventLoop loop;
     QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
     watcher.setFuture(QtConcurrent::run([path, &stop, &percent] {
-        return ReadTextFile(path, [&stop, &percent](qint64 done, qint64 total) {
+        return ReadTextFileWithCrLf(path, [&stop, &percent](qint64 done, qint64 total) {
             percent = total > 0 ? int(done * 90 / total) : 0;
             return !stop.load();
         });

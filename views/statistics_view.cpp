@@ -105,7 +105,7 @@ void StatisticsView::connectControls() {
 void StatisticsView::copyIn() { screen_.data = WithCrLfLineEnds(ui_->Text1->toPlainText()); }
 
 void StatisticsView::copyOut() {
-    setLongTextIfChanged(ui_->Text1, WithLfLineEnds(screen_.data));
+    setLongTextIfChanged(ui_->Text1, screen_.data);
     if (ui_->Combo1->currentIndex() != screen_.leadingColumnsIndex) ui_->Combo1->setCurrentIndex(screen_.leadingColumnsIndex);
     if (ui_->Combo2->currentIndex() != screen_.separatorIndex) ui_->Combo2->setCurrentIndex(screen_.separatorIndex);
     ui_->Label14->setText(screen_.placesNote);

@@ -29,8 +29,8 @@ void copySurveyTextsIn(Screen& screen, const Ui& ui) {
 
 template <typename Screen, typename Ui>
 void copySurveyTextsOut(const Screen& screen, Ui& ui) {
-    setLongTextIfChanged(ui.Text1, WithLfLineEnds(screen.pointText));
-    setLongTextIfChanged(ui.Text2, WithLfLineEnds(screen.resultText));
+    setLongTextIfChanged(ui.Text1, screen.pointText);
+    setLongTextIfChanged(ui.Text2, screen.resultText);
     QStringList items;
     for (int i = 0; i < ui.Combo2->count(); ++i) items.append(ui.Combo2->itemText(i));
     if (items != screen.serialChoices) {
