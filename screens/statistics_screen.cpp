@@ -119,10 +119,10 @@ QString StatisticsScreen::dataOfCsv(const QString& csv, QChar& separator) {
     if (!csv.contains(u'"')) {
         // No quoted cell: the rows are the lines, a comma between each two cells.
         QString text = csv;
-        qsizetype grid = text.startsWith(headerLine) ? 0 : text.indexOf(QStringLiteral("\r\n") + headerLine);
-        if (grid > 0) grid += 2;
-        if (grid >= 0) {
-            text.truncate(grid);
+        qsizetype measures = text.startsWith(headerLine) ? 0 : text.indexOf(QStringLiteral("\r\n") + headerLine);
+        if (measures > 0) measures += 2;
+        if (measures >= 0) {
+            text.truncate(measures);
             if (text.endsWith(QStringLiteral("\r\n\r\n"))) text.chop(2);  // the empty row before the grid
             else if (text == u"\r\n") text.clear();
         }

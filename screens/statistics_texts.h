@@ -54,9 +54,9 @@ inline const QString kTipPrint = QStringLiteral("打印当前屏幕的所有内�
 inline const QString kLearn = QStringLiteral("学 习");
 inline const QString kTipLearn = QStringLiteral("==>学习统计知识的页面");
 inline const QString kSave = QStringLiteral("保 存");
-inline const QString kTipSave = QStringLiteral("把数据表和统计结果保存为 CSV 文件（电子表格可直接打开）");
+inline const QString kTipSave = QStringLiteral("把当前数据保存为文本文件");
 inline const QString kImport = QStringLiteral("导 入");
-inline const QString kTipImport = QStringLiteral("从文本文件或 CSV 文件把数据调入到当前文本框");
+inline const QString kTipImport = QStringLiteral("从文本文件数据调入到当前文本框");
 // The corner of the grid in a saved CSV file, above the row labels.
 inline const QString kResultCorner = QStringLiteral("统计结果");
 
