@@ -32,7 +32,8 @@ void BM_StatisticsCommand(benchmark::State& state) {
     const QString data = table(int(state.range(0)));
     NoMessageBoxes messages;
     NoPrinter printer;
-    StatisticsScreen screen(messages, printer);
+    NoFileDialogs files;
+    StatisticsScreen screen(messages, printer, files);
     for (auto _ : state) {
         screen.data = data;
         screen.computeStatistics();

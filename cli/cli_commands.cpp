@@ -5,6 +5,7 @@
 #include "engine/journal.h"
 #include "engine/line_ends.h"
 #include "evaluator/calc_context.h"
+#include "files/text_file.h"
 #include "evaluator/text_to_number.h"
 #include "radix/radix.h"
 #include "radix/radix_arithmetic.h"
@@ -71,7 +72,9 @@ const char kUsage[] =
     "base      computes A op B as the base calculator does and prints data 1, data 2, the result\n"
     "          and, when shown, the too-long-result warning, one per line (not: B alone is enough).\n"
     "split     splits NUMBER as the number split screen does and prints its integer part and its\n"
-    "          fractional digits, one per line (NUMBER may begin with \"-\").\n";
+    "          fractional digits, one per line (NUMBER may begin with \"-\").\n"
+    "\n"
+    "A FILE or standard input is read as UTF-8 (with or without its mark) or as GBK.\n";
 
 void write(std::FILE* f, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -252,7 +255,8 @@ int split(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
-// The input of a command: FILE, or standard input without one; any line ends become CR LF.
+// The input of a command: FILE, or standard input without one, in UTF-8 (with or without its
+// mark) or GBK; any line ends become CR LF.
 std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::FILE* err) {
     QByteArray bytes;
     if (files.isEmpty()) {
@@ -265,7 +269,20 @@ std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::F
         }
         bytes = file.readAll();
     }
-    return DecodeUtf8Lines(bytes, LineEnds{LineEnds::Read::Any, u"\r\n", true});
+    const LineEnds lines{LineEnds::Read::Any, u"\r\n", true};
+    QString text = DecodeUtf8Lines(bytes, lines);
+    // A replacement character that the bytes do not hold marks bytes that are no UTF-8: GBK then.
+    if (text.contains(QChar::ReplacementCharacter) && !bytes.contains("\xEF\xBF\xBD")) {
+        const TextFileContent content = DecodeTextBytes(bytes);
+        if (!content.ok()) {
+            write(err, QStringLiteral("cesuan-cli: ") + (files.isEmpty() ? QStringLiteral("standard input") : files.first()) +
+                           QStringLiteral(" is no text in UTF-8 or GBK\n"));
+            return std::nullopt;
+        }
+        text = ConvertLineEnds(content.text, lines);
+    }
+    if (text.startsWith(QChar::ByteOrderMark)) text.remove(0, 1);
+    return text;
 }
 
 int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
@@ -292,7 +309,8 @@ int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
 
     StreamMessageBox messages(err);
     NoPrinter printer;
-    StatisticsScreen screen(messages, printer);
+    NoFileDialogs dialogs;
+    StatisticsScreen screen(messages, printer, dialogs);
     screen.chooseLeadingColumns(leading);
     screen.chooseSeparator(int(entry));
     screen.data = *input;
@@ -351,9 +369,10 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
 
     StreamMessageBox messages(err);
     NoPrinter printer;
+    NoFileDialogs dialogs;
     NoWebPages web;
     NoScreens screens;
-    CoordinateScreen screen(messages, printer, web, screens);
+    CoordinateScreen screen(messages, printer, web, screens, dialogs);
     screen.pointLimit = pointLimit;
     screen.ellipsoidIndex = int(ellipsoidIndex);
     screen.separatorIndex = int(separatorIndex);
@@ -389,6 +408,7 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
 
     StreamMessageBox messages(err);
     NoPrinter printer;
+    NoFileDialogs dialogs;
     NoScreens screens;
     QString result;
     bool failed = false;
@@ -404,7 +424,7 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
             failed = true;
         }
     } else if (command == u"bearing") {
-        BearingScreen screen(messages, printer, screens);
+        BearingScreen screen(messages, printer, screens, dialogs);
         screen.serialColumnClicked(!parser.isSet(noSerial));
         screen.pointText = *input;
         screen.chosenSerial = parser.value(origin);
@@ -412,7 +432,7 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
         result = screen.resultText;
         failed = screen.failed;
     } else {
-        AttitudeScreen screen(messages, printer, screens);
+        AttitudeScreen screen(messages, printer, screens, dialogs);
         screen.pointText = *input;
         screen.chosenSerial = parser.value(first);
         screen.compute();

@@ -20,7 +20,14 @@ public:
 
 class NoPrinter : public WindowPrinter {
 public:
-    void printWindow() override {}
+    PrintOutcome printWindow() override { return {PrintOutcome::Kind::NoPrinter, QString()}; }
+};
+
+// Every dialog is cancelled.
+class NoFileDialogs : public FileChooser {
+public:
+    QString openPath(const QString&, const QString&) override { return QString(); }
+    QString savePath(const QString&, const QString&, const QString&) override { return QString(); }
 };
 
 class NoScreens : public ScreenNavigator {

@@ -21,9 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int variant = input.variant % 80;
     CountingMessageBox messages;
     NoPrinter printer;
+    NoFileDialogs files;
     NoWebPages web;
     NoScreens screens;
-    CoordinateScreen screen(messages, printer, web, screens);
+    CoordinateScreen screen(messages, printer, web, screens, files);
     screen.load();
     screen.ellipsoidIndex = variant / 10 % int(EllipsoidChoices().size());
     if (variant >= 40) screen.toggleDataOrder();

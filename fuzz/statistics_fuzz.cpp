@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const FuzzInput input = Decode(data, size);
     CountingMessageBox messages;
     NoPrinter printer;
-    StatisticsScreen screen(messages, printer);
+    NoFileDialogs files;
+    StatisticsScreen screen(messages, printer, files);
     screen.load();
     screen.chooseLeadingColumns(input.variant % 4);
     screen.chooseSeparator(int(input.variant / 4 % texts::statistics::kSeparators.size()));

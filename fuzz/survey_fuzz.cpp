@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString serial = serialLine, points = pointLines;  // lambdas cannot capture bindings
     CountingMessageBox messages;
     NoPrinter printer;
+    NoFileDialogs files;
     NoScreens screens;
     switch (input.variant % 4) {
     case 0:
@@ -48,12 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         };
         if (input.variant % 4 == 2) {
-            BearingScreen screen(messages, printer, screens);
+            BearingScreen screen(messages, printer, screens, files);
             screen.load();
             screen.serialColumnClicked(input.variant / 4 % 2 == 0);
             run(screen);
         } else {
-            AttitudeScreen screen(messages, printer, screens);
+            AttitudeScreen screen(messages, printer, screens, files);
             screen.load();
             run(screen);
         }

@@ -5,16 +5,18 @@
 #include "engine/journal.h"
 #include "screens/attitude_texts.h"
 #include "screens/message_box.h"
+#include "screens/platform_texts.h"
 
 namespace cesuan {
 
 namespace t = texts::attitude;
 
-AttitudeScreen::AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
-    : SurveyScreen(messages, printer, screens,
+AttitudeScreen::AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
+                             FileChooser& files)
+    : SurveyScreen(messages, printer, screens, files,
                    {t::kWindowTitle, t::kStartPoints, t::kSerialColumn, t::kCompute, t::kPrint, t::kTipPrint,
                     t::kHeading, t::kFormatNote, t::kZeroDirections, t::kUsePoint, t::kNextThreePoints, t::kAttitude,
-                    t::kOrigin, t::kCalculator, t::kMenu},
+                    t::kOrigin, t::kCalculator, t::kMenu, texts::files::kAttitudeFileName},
                    true) {}
 
 void AttitudeScreen::serialColumnClicked(bool checked) {

@@ -11,7 +11,7 @@ namespace cesuan {
 class AttitudeScreen : public SurveyScreen {
 public:
     // The list is always read with serials; the check box only shows its caption.
-    AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens);
+    AttitudeScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens, FileChooser& files);
 
     // --- Operations, one per event (and those of SurveyScreen) ---
     void serialColumnClicked(bool checked);  // the serial check box: its caption stays

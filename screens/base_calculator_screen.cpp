@@ -2,6 +2,7 @@
 
 #include "radix/radix.h"
 #include "radix/radix_arithmetic.h"
+#include "screens/file_actions.h"
 #include "screens/message_box.h"
 #include "screens/base_calculator_texts.h"
 #include "screens/main_screen_texts.h"
@@ -247,7 +248,7 @@ void BaseCalculatorScreen::showMenu() {
     statusLine = screens_.show(ScreenId::ModuleMenu) ? QString() : texts::main::moduleComing(t::kMenu);
 }
 
-void BaseCalculatorScreen::printScreen() { printer_.printWindow(); }
+void BaseCalculatorScreen::printScreen() { statusLine = ReportPrint(messages_, printer_.printWindow()); }
 
 void BaseCalculatorScreen::openHomePage() { web_.open(web::kHome); }
 

@@ -33,7 +33,7 @@ public:
     bool data1Visible = true;  // hidden for 非
     bool longResultVisible = false;
     QString longResultNote;  // the too-long-result warning
-    QString statusLine;      // what a button says when its screen is not there yet
+    QString statusLine;      // what a button or the printer says happened
     // Enabled states of the digit keys "0".."9", "A".."F" (indexed by the digit's value);
     // the sign and point keys are always enabled.
     std::array<bool, 16> digitKeyEnabled{};

@@ -4,6 +4,7 @@
 #include "geodesy/bearing.h"
 #include "screens/bearing_texts.h"
 #include "screens/message_box.h"
+#include "screens/platform_texts.h"
 
 #include <algorithm>
 #include <array>
@@ -20,11 +21,12 @@ constexpr std::size_t kPointsPerChunk = 2048;
 
 }  // namespace
 
-BearingScreen::BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens)
-    : SurveyScreen(messages, printer, screens,
+BearingScreen::BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
+                             FileChooser& files)
+    : SurveyScreen(messages, printer, screens, files,
                    {t::kWindowTitle, t::kStartPoints, t::kSerialColumn, t::kCompute, t::kPrint, t::kTipPrint,
                     t::kHeading, t::kFormatNote, t::kZeroDirections, t::kUsePoint, t::kAsOrigin, t::kColumnHeading,
-                    t::kNoOrigin, t::kCalculator, t::kMenu},
+                    t::kNoOrigin, t::kCalculator, t::kMenu, texts::files::kBearingFileName},
                    false) {}
 
 void BearingScreen::serialColumnClicked(bool checked) {

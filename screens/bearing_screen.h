@@ -12,7 +12,7 @@ namespace cesuan {
 
 class BearingScreen : public SurveyScreen {
 public:
-    BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens);
+    BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens, FileChooser& files);
 
     // Threads that measure a long list; 0: one a core.
     std::size_t threads = 0;

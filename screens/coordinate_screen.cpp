@@ -6,7 +6,9 @@
 #include "geodesy/geodesy_texts.h"
 #include "geodesy/projection.h"
 #include "screens/coordinate_texts.h"
+#include "screens/file_actions.h"
 #include "screens/main_screen_texts.h"
+#include "screens/platform_texts.h"
 #include "statistics/data_text.h"
 
 #include <algorithm>
@@ -42,8 +44,8 @@ bool divides(double x, double m) {
 }  // namespace
 
 CoordinateScreen::CoordinateScreen(MessageBoxService& messages, WindowPrinter& printer, WebPageOpener& web,
-                                   ScreenNavigator& screens)
-    : messages_(messages), printer_(printer), web_(web), screens_(screens) {
+                                   ScreenNavigator& screens, FileChooser& files)
+    : messages_(messages), printer_(printer), web_(web), screens_(screens), files_(files) {
     load();
 }
 
@@ -186,7 +188,25 @@ void CoordinateScreen::showHelp() {
     if (!shown) output = TrimBlanks(output).isEmpty() ? savedExplanation : output + QStringLiteral("\r\n") + savedExplanation;
 }
 
-void CoordinateScreen::printScreen() { printer_.printWindow(); }
+void CoordinateScreen::printScreen() { statusLine = ReportPrint(messages_, printer_.printWindow()); }
+
+void CoordinateScreen::openPoints() {
+    std::optional<OpenedTextFile> file =
+        OpenTextFile(files_, messages_, texts::files::kOpenPointsTitle, texts::files::kOpenFilter);
+    if (!file) return;
+    statusLine = OpenedNote(*file);
+    input = std::move(file->text);
+}
+
+void CoordinateScreen::saveResult() {
+    if (output.trimmed().isEmpty()) {
+        messages_.show(texts::files::kNothingToSave);
+        return;
+    }
+    const QString path = SaveTextFile(files_, messages_, texts::files::kSaveResultTitle, texts::files::kTextFilter,
+                                      texts::files::kCoordinatesFileName, output);
+    if (!path.isEmpty()) statusLine = texts::files::saved(path);
+}
 void CoordinateScreen::openHomePage() { web_.open(web::kHome); }
 void CoordinateScreen::openCommunityPage() { web_.open(web::kCommunity); }
 

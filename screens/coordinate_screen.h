@@ -14,7 +14,7 @@ namespace cesuan {
 class CoordinateScreen {
 public:
     CoordinateScreen(MessageBoxService& messages, WindowPrinter& printer, WebPageOpener& web,
-                     ScreenNavigator& screens);
+                     ScreenNavigator& screens, FileChooser& files);
 
     // --- The window's texts and choices ---
     QString input;                    // the points to convert (CR LF)
@@ -29,7 +29,7 @@ public:
     bool serialOutputChecked = true;  // 带序号输出
     QString serialOutputCaption;
     QString zoneLabel;                // the zone numbers of the central meridian
-    QString statusLine;               // what a button says when its screen is not there yet
+    QString statusLine;               // what a button, a file or the printer says happened
 
     // --- State read before every conversion ---
     bool serialOutput = true;
@@ -68,6 +68,8 @@ public:
     void showMenu();                   // 其它功能: the module menu
     void showHelp();                   // the help window
     void printScreen();                // the print button
+    void openPoints();                 // Ctrl+O: a text or CSV file into the input
+    void saveResult();                 // Ctrl+S: the output into a text file
     void gps() {}                      // GPS坐标转换: no action
     void singleColumn() {}             // 单列: no action
     void openHomePage();              // web buttons
@@ -89,6 +91,7 @@ private:
     WindowPrinter& printer_;
     WebPageOpener& web_;
     ScreenNavigator& screens_;
+    FileChooser& files_;
 };
 
 }  // namespace cesuan

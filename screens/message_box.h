@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes that a screen shows and then goes on (a warning with an OK button, or with
-// cancel, try again and continue, whose answer is not used). The window gives real boxes;
-// tests and the command line pass recorders (tests/support, cli/).
+// cancel, try again and continue, whose answer is not used), and questions with two buttons.
+// The window gives real boxes; tests and the command line pass recorders (tests/support, cli/).
 
 #include "engine/notice.h"
 
@@ -21,6 +21,14 @@ public:
     virtual void showCancelTryContinue(const QString& text, const QString& title) {
         (void)title;
         show(text);
+    }
+    // A question with two buttons: true when the user chose `accept` (by default the text is
+    // shown and the answer is no).
+    virtual bool ask(const QString& text, const QString& accept, const QString& reject) {
+        (void)accept;
+        (void)reject;
+        show(text);
+        return false;
     }
     // A notice as the box its kind and buttons ask for.
     void show(const Notice& notice) {

@@ -1,16 +1,19 @@
 #pragma once
 // What a screen asks of the platform: message boxes (screens/message_box.h), web pages,
-// random numbers, printing its own window, and showing the other screens. The window
+// random numbers, printing its own window, files to open and save, and showing the other
+// screens. The window
 // passes Qt implementations (views/qt_platform.h); the command line and the tools pass
 // offline stand-ins (cli/offline_platform.h), tests pass recorders (tests/support).
 
+#include "files/text_file.h"
 #include "screens/message_box.h"
 
 #include <QString>
 
 namespace cesuan {
 
-// Opens a page in the system browser; failures are ignored.
+// Opens a page in the system browser; where there is none, the window shows the address to
+// copy.
 class WebPageOpener {
 public:
     virtual ~WebPageOpener() = default;
@@ -24,11 +27,40 @@ public:
     virtual float next() = 0;
 };
 
-// Prints the image of the screen's own window on the default printer; failures are ignored.
+// What became of a print request.
+struct PrintOutcome {
+    enum class Kind {
+        Printed,     // sent to the printer `where`
+        SavedAsPdf,  // no printer: the page was saved as the PDF file `where`
+        Cancelled,   // the user cancelled a dialog
+        NoPrinter,   // no printer, and nothing was saved
+        PrintFailed, // the printer `where` could not print
+        PdfFailed,   // the PDF file `where` could not be written
+    };
+    Kind kind = Kind::Printed;
+    QString where;
+};
+
+// Prints the image of the screen's own window: the print dialog where there is a printer,
+// otherwise an offer to save the page as a PDF file.
 class WindowPrinter {
 public:
     virtual ~WindowPrinter() = default;
-    virtual void printWindow() = 0;
+    virtual PrintOutcome printWindow() = 0;
+};
+
+// The files the user opens and saves: the system's file dialogs in the window. A filter is
+// in the dialogs' form, "文本文件 (*.txt);;所有文件 (*)".
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The file chosen to open; empty when the dialog was cancelled.
+    virtual QString openPath(const QString& title, const QString& filter) = 0;
+    // The file chosen to save to (`suggestedName` offered); empty when cancelled.
+    virtual QString savePath(const QString& title, const QString& filter, const QString& suggestedName) = 0;
+    // Reads a chosen text file, its line ends made CR LF; the window reads a long one on a
+    // worker thread behind a progress dialog whose cancel button stops it (problem Cancelled).
+    virtual TextFileContent readText(const QString& path) { return ReadTextFileWithCrLf(path); }
 };
 
 // The screens of the program. Each exists once; showing it again brings it forward.

@@ -4,15 +4,20 @@
 #include "engine/journal.h"
 #include "screens/message_box.h"
 #include "engine/rounding.h"
+#include "files/csv.h"
+#include "screens/file_actions.h"
+#include "screens/platform_texts.h"
 #include "screens/statistics_texts.h"
 #include "statistics/measures.h"
+
+#include <QFileInfo>
 
 namespace cesuan {
 
 namespace t = texts::statistics;
 
-StatisticsScreen::StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer)
-    : messages_(messages), printer_(printer) {
+StatisticsScreen::StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer, FileChooser& files)
+    : messages_(messages), printer_(printer), files_(files) {
     load();
 }
 
@@ -76,6 +81,101 @@ void StatisticsScreen::computeStatistics() {
     }
 }
 
-void StatisticsScreen::printScreen() { printer_.printWindow(); }
+void StatisticsScreen::printScreen() { ReportPrint(messages_, printer_.printWindow()); }
+
+namespace {
+
+// The header row of the grid in a CSV file.
+QStringList gridHeader() {
+    QStringList header{t::kResultCorner};
+    for (const QString& column : t::kColumnHeaders) header.append(column);
+    return header;
+}
+
+}  // namespace
+
+QString StatisticsScreen::resultCsv() const {
+    QString csv;
+    csv.reserve(data.size() + 2048);
+    for (QStringView line : QStringView(data).split(u"\r\n")) {
+        if (line.isEmpty()) continue;
+        QStringList cells;
+        for (QStringView cell : line.split(dataSeparator)) cells.append(cell.trimmed().toString());
+        csv += CsvRow(cells);
+    }
+    csv += CsvRow({});
+    csv += CsvRow(gridHeader());
+    for (std::size_t r = 0; r < grid.size(); ++r) {
+        QStringList cells{t::kRowLabels[r].trimmed()};
+        for (const QString& box : grid[r]) cells.append(box.trimmed());
+        csv += CsvRow(cells);
+    }
+    return csv;
+}
+
+QString StatisticsScreen::dataOfCsv(const QString& csv, QChar& separator) {
+    separator = u',';
+    const QString headerLine = CsvRow(gridHeader());
+    if (!csv.contains(u'"')) {
+        // No quoted cell: the rows are the lines, a comma between each two cells.
+        QString text = csv;
+        qsizetype measures = text.startsWith(headerLine) ? 0 : text.indexOf(QStringLiteral("\r\n") + headerLine);
+        if (measures > 0) measures += 2;
+        if (measures >= 0) {
+            text.truncate(measures);
+            if (text.endsWith(QStringLiteral("\r\n\r\n"))) text.chop(2);  // the empty row before the grid
+            else if (text == u"\r\n") text.clear();
+        }
+        return text;
+    }
+    QList<QStringList> rows = ParseCsv(csv);
+    const QStringList header = gridHeader();
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        if (rows[r] != header) continue;
+        rows.resize(r > 0 && rows[r - 1] == QStringList{QString()} ? r - 1 : r);
+        break;
+    }
+    const auto held = [&rows](QChar c) {
+        for (const QStringList& row : rows)
+            for (const QString& cell : row)
+                if (cell.contains(c)) return true;
+        return false;
+    };
+    if (held(separator)) {
+        for (const QString& entry : t::kSeparators) {
+            const QChar candidate = entry == u"Tab" ? QChar(u'\t') : entry[0];
+            if (entry == u" " || held(candidate)) continue;
+            separator = candidate;
+            break;
+        }
+    }
+    QString text;
+    for (const QStringList& row : rows) text += row.join(separator) + QStringLiteral("\r\n");
+    return text;
+}
+
+void StatisticsScreen::save() {
+    const QString path = files_.savePath(texts::files::kSaveStatisticsTitle, texts::files::kCsvFilter,
+                                         texts::files::kStatisticsFileName);
+    if (path.isEmpty()) return;
+    computeStatistics();
+    WriteChosenFile(messages_, path, resultCsv());
+}
+
+void StatisticsScreen::import() {
+    std::optional<OpenedTextFile> file =
+        OpenTextFile(files_, messages_, texts::files::kOpenDataTitle, texts::files::kOpenFilter);
+    if (!file) return;
+    if (QFileInfo(file->path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0) {
+        QChar separator;
+        data = dataOfCsv(file->text, separator);
+        const qsizetype entry = t::kSeparators.indexOf(separator == u'\t' ? QStringLiteral("Tab") : QString(separator));
+        separatorIndex = int(entry);
+        dataSeparator = separator;
+    } else {
+        data = std::move(file->text);
+    }
+    for (auto& row : grid) row.fill(QString());
+}
 
 }  // namespace cesuan

@@ -16,7 +16,7 @@ namespace cesuan {
 
 class StatisticsScreen {
 public:
-    StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer);
+    StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer, FileChooser& files);
 
     // --- The window's texts ---
     QString data;                 // the data table (CR LF line ends)
@@ -36,8 +36,19 @@ public:
     void computeStatistics();  // "统 计"
     void printScreen();        // "打屏幕"
     void learn() {}                      // "学 习": no action
-    void save() {}                       // "保 存": no action
-    void import() {}                     // "导 入": no action
+    // "保 存": computes the measures, then writes the table and the grid to a CSV file.
+    void save();
+    // "导 入": a text or CSV file into the data box; a CSV file's cells are separated by ","
+    // (or, where a cell holds a comma, by the first separator no cell holds).
+    void import();
+
+    // The aligned table, one cell a column, then after an empty row the grid under its
+    // column headers, each row after its label: the CSV file that 保存 writes.
+    QString resultCsv() const;
+    // The data box's text of a CSV file: its rows up to the grid that 保存 put after them,
+    // the cells joined by `separator`, which becomes the first entry of the separator list
+    // that no cell holds (",", when none holds a comma).
+    static QString dataOfCsv(const QString& csv, QChar& separator);
 
     QChar dataSeparator = u'*';
     int decimalPlaces = 15;
@@ -53,6 +64,7 @@ public:
 private:
     MessageBoxService& messages_;
     WindowPrinter& printer_;
+    FileChooser& files_;
     CalcErrorJournal journal_;
 };
 

@@ -57,6 +57,8 @@ inline const QString kSave = QStringLiteral("保 存");
 inline const QString kTipSave = QStringLiteral("把当前数据保存为文本文件");
 inline const QString kImport = QStringLiteral("导 入");
 inline const QString kTipImport = QStringLiteral("从文本文件数据调入到当前文本框");
+// The corner of the grid in a saved CSV file, above the row labels.
+inline const QString kResultCorner = QStringLiteral("统计结果");
 
 // The separator list: "Tab" stands for the tab character, the last entry is one blank.
 inline const QStringList kSeparators = {

@@ -1,13 +1,20 @@
 #include "screens/survey_screen.h"
 
+#include "screens/file_actions.h"
 #include "screens/main_screen_texts.h"
 #include "screens/message_box.h"
+#include "screens/platform_texts.h"
 
 namespace cesuan {
 
 SurveyScreen::SurveyScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
-                           const SurveyTexts& texts, bool serialsAlwaysRead)
-    : messages_(messages), printer_(printer), screens_(screens), texts_(texts), serialsAlwaysRead_(serialsAlwaysRead) {
+                           FileChooser& files, const SurveyTexts& texts, bool serialsAlwaysRead)
+    : messages_(messages),
+      printer_(printer),
+      screens_(screens),
+      files_(files),
+      texts_(texts),
+      serialsAlwaysRead_(serialsAlwaysRead) {
     windowTitle = texts.windowTitle;
     pointText = texts.startPoints;
     serialColumnCaption = texts.serialColumnCaption;
@@ -55,7 +62,25 @@ void SurveyScreen::serialChoicesOpened() {
     chosenSerial = kept;
 }
 
-void SurveyScreen::printScreen() { printer_.printWindow(); }
+void SurveyScreen::printScreen() { statusLine = ReportPrint(messages_, printer_.printWindow()); }
+
+void SurveyScreen::openPoints() {
+    std::optional<OpenedTextFile> file =
+        OpenTextFile(files_, messages_, texts::files::kOpenPointsTitle, texts::files::kOpenFilter);
+    if (!file) return;
+    statusLine = OpenedNote(*file);
+    pointText = std::move(file->text);
+}
+
+void SurveyScreen::saveResult() {
+    if (resultText.trimmed().isEmpty()) {
+        messages_.show(texts::files::kNothingToSave);
+        return;
+    }
+    const QString path = SaveTextFile(files_, messages_, texts::files::kSaveResultTitle, texts::files::kTextFilter,
+                                      texts_.resultFileName, resultText);
+    if (!path.isEmpty()) statusLine = texts::files::saved(path);
+}
 
 void SurveyScreen::showCalculator() {
     statusLine = screens_.show(ScreenId::Main) ? QString() : texts::main::moduleComing(texts_.calculator);

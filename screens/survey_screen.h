@@ -19,6 +19,7 @@ struct SurveyTexts {
     QString heading, formatNote, directionNote, choiceLabel, choiceNote, resultHeading;
     QString firstChoice;           // the first item of the point list: "0", the point 0, 0, 0
     QString calculator, menu;      // the names of the screens the buttons open
+    QString resultFileName;        // the name the save dialog offers for the result
 };
 
 class SurveyScreen {
@@ -33,7 +34,7 @@ public:
     QString chosenSerial;       // may be typed
     QString computeCaption, printCaption, printTooltip;
     QString heading, formatNote, directionNote, choiceLabel, choiceNote, resultHeading;
-    QString statusLine;         // what a button says when its screen is not there yet
+    QString statusLine;         // what a button, a file or the printer says happened
 
     // The points of the last parse.
     PointList points;
@@ -44,6 +45,8 @@ public:
     void load();                 // the choice back to the first item
     void serialChoicesOpened();  // the point list gets the focus: its items from the serials
     void printScreen();          // the print button
+    void openPoints();           // Ctrl+O: a text or CSV file into the point list
+    void saveResult();           // Ctrl+S: the result into a text file
     void showCalculator();       // to the main window
     void showMenu();             // to the module menu
 
@@ -52,7 +55,7 @@ public:
 
 protected:
     // serialsAlwaysRead: the list is read with serials whatever the check box says.
-    SurveyScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
+    SurveyScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens, FileChooser& files,
                  const SurveyTexts& texts, bool serialsAlwaysRead);
 
     // Parses the point text into `points` (its notices shown) and returns the aligned text.
@@ -68,6 +71,7 @@ protected:
 private:
     WindowPrinter& printer_;
     ScreenNavigator& screens_;
+    FileChooser& files_;
     SurveyTexts texts_;
     bool serialsAlwaysRead_;
 };

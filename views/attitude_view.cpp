@@ -17,11 +17,11 @@ namespace cesuan {
 
 namespace t = texts::attitude;
 
-AttitudeView::AttitudeView(MessageBoxService& messages, ScreenNavigator& screens, QWidget* parent)
+AttitudeView::AttitudeView(MessageBoxService& messages, ScreenNavigator& screens, FileChooser& files, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::AttitudeView>()),
-      printer_(*this),
-      screen_(messages, printer_, screens) {
+      printer_(*this, messages, files),
+      screen_(messages, printer_, screens, files) {
     ui_->setupUi(this);
     setUpTexts();
     connectControls();

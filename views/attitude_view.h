@@ -23,7 +23,7 @@ class AttitudeView : public QWidget {
     Q_OBJECT
 
 public:
-    AttitudeView(MessageBoxService& messages, ScreenNavigator& screens, QWidget* parent = nullptr);
+    AttitudeView(MessageBoxService& messages, ScreenNavigator& screens, FileChooser& files, QWidget* parent = nullptr);
     ~AttitudeView() override;
 
 protected:

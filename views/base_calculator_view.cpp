@@ -17,10 +17,10 @@ namespace cesuan {
 namespace t = texts::base_calculator;
 
 BaseCalculatorView::BaseCalculatorView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens,
-                                       QWidget* parent)
+                                       FileChooser& files, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::BaseCalculatorView>()),
-      printer_(*this),
+      printer_(*this, messages, files),
       screen_(messages, printer_, web, screens) {
     ui_->setupUi(this);
     // No key button carries the number 14: "D" .. "F" are Command15 .. Command17.

@@ -28,7 +28,7 @@ class BaseCalculatorView : public QWidget {
     Q_OBJECT
 
 public:
-    BaseCalculatorView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens,
+    BaseCalculatorView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens, FileChooser& files,
                        QWidget* parent = nullptr);
     ~BaseCalculatorView() override;
 

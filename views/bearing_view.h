@@ -23,7 +23,7 @@ class BearingView : public QWidget {
     Q_OBJECT
 
 public:
-    BearingView(MessageBoxService& messages, ScreenNavigator& screens, QWidget* parent = nullptr);
+    BearingView(MessageBoxService& messages, ScreenNavigator& screens, FileChooser& files, QWidget* parent = nullptr);
     ~BearingView() override;
 
 protected:

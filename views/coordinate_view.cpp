@@ -6,11 +6,13 @@
 
 #include "screens/coordinate_texts.h"
 #include "views/box_font.h"
+#include "views/long_text.h"
 #include "engine/line_ends.h"
 #include "ui_coordinate_view.h"
 
 #include <QFocusEvent>
 #include <QResizeEvent>
+#include <QShortcut>
 
 #include <algorithm>
 #include <tuple>
@@ -20,11 +22,11 @@ namespace cesuan {
 namespace t = texts::coordinates;
 
 CoordinateView::CoordinateView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens,
-                               QWidget* parent)
+                               FileChooser& files, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::CoordinateView>()),
-      printer_(*this),
-      screen_(messages, printer_, web, screens) {
+      printer_(*this, messages, files),
+      screen_(messages, printer_, web, screens, files) {
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
@@ -118,6 +120,15 @@ void CoordinateView::connectControls() {
         binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
 
+    // Ctrl+O opens a point list into the input, Ctrl+S saves the output.
+    const std::pair<QKeySequence::StandardKey, void (CoordinateScreen::*)()> keys[] = {
+        {QKeySequence::Open, &CoordinateScreen::openPoints},
+        {QKeySequence::Save, &CoordinateScreen::saveResult},
+    };
+    for (const auto& [key, command] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [this, command] { binding_.run([this, command] { (screen_.*command)(); }); });
+
     // The order button acts when it goes down, the check box when it comes up.
     connect(ui_->Option1, &QPushButton::pressed, this, [this] { binding_.run([this] { screen_.toggleDataOrder(); }); });
     connect(ui_->Check1, &QCheckBox::clicked, this,
@@ -140,8 +151,8 @@ void CoordinateView::copyIn() {
 }
 
 void CoordinateView::copyOut() {
-    setTextIfChanged(ui_->Text1, WithLfLineEnds(screen_.input));
-    setTextIfChanged(ui_->Text2, WithLfLineEnds(screen_.output));
+    setLongTextIfChanged(ui_->Text1, screen_.input);
+    setLongTextIfChanged(ui_->Text2, screen_.output);
     if (ui_->Combo3->currentIndex() != screen_.meridianIndex) ui_->Combo3->setCurrentIndex(screen_.meridianIndex);
     if (ui_->Combo3->currentText() != screen_.meridianText) ui_->Combo3->setEditText(screen_.meridianText);
     if (ui_->Combo4->currentIndex() != screen_.ellipsoidIndex) ui_->Combo4->setCurrentIndex(screen_.ellipsoidIndex);

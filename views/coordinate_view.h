@@ -23,7 +23,7 @@ class CoordinateView : public QWidget {
     Q_OBJECT
 
 public:
-    CoordinateView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens,
+    CoordinateView(MessageBoxService& messages, WebPageOpener& web, ScreenNavigator& screens, FileChooser& files,
                    QWidget* parent = nullptr);
     ~CoordinateView() override;
 

@@ -14,20 +14,36 @@
 #include "views/variable_editor_view.h"
 
 #include "screens/help_texts.h"
+#include "screens/platform_texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFutureWatcher>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QShortcut>
 #include <QTranslator>
 #include <QUrl>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <atomic>
 
 namespace cesuan {
 
@@ -59,27 +75,146 @@ void QtMessageBox::showCancelTryContinue(const QString& text, const QString& tit
     box.exec();  // whichever button closes it, the caller goes on the same way
 }
 
-void QtWebPageOpener::open(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+bool QtMessageBox::ask(const QString& text, const QString& accept, const QString& reject) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* yes = box.addButton(accept, QMessageBox::AcceptRole);
+    QPushButton* no = box.addButton(reject, QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+QtWebPageOpener::QtWebPageOpener() : openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+
+void QtWebPageOpener::open(const QString& address) {
+    if (openUrl(QUrl(address))) return;
+    namespace t = texts::web;
+    QMessageBox box(QMessageBox::Information, QApplication::applicationName(), t::kNoBrowser, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    box.setInformativeText(address);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QPushButton* copy = box.addButton(t::kCopyAddress, QMessageBox::ActionRole);
+    box.setEscapeButton(box.addButton(t::kClose, QMessageBox::RejectRole));
+    box.setDefaultButton(copy);
+    box.exec();
+    if (box.clickedButton() == copy) QGuiApplication::clipboard()->setText(address);
+}
+
+namespace {
+
+// The folder a file dialog starts in.
+QString startFolder(const QString& last) {
+    return last.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : last;
+}
+
+}  // namespace
+
+QString QtFileChooser::openPath(const QString& title, const QString& filter) {
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), title, startFolder(folder_), filter);
+    if (!path.isEmpty()) folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+QString QtFileChooser::savePath(const QString& title, const QString& filter, const QString& suggestedName) {
+    QFileDialog dialog(QApplication::activeWindow(), title, QDir(startFolder(folder_)).filePath(suggestedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());  // a name typed without one gets it
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    const QString path = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+TextFileContent QtFileChooser::readText(const QString& path) {
+    // The worker reads (90 %), decodes and makes the line ends CR LF; this thread turns the
+    // event loop meanwhile.
+    std::atomic<bool> stop{false};
+    std::atomic<int> percent{0};
+    QFutureWatcher<TextFileContent> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([path, &stop, &percent] {
+        return ReadTextFileWithCrLf(path, [&stop, &percent](qint64 done, qint64 total) {
+            percent = total > 0 ? int(done * 90 / total) : 0;
+            return !stop.load();
+        });
+    }));
+    if (!watcher.isFinished()) {
+        QProgressDialog progress(texts::files::reading(QFileInfo(path).fileName()), texts::files::kCancel, 0, 100,
+                                 QApplication::activeWindow());
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.setMinimumDuration(300);
+        progress.setAutoClose(false);
+        progress.setAutoReset(false);
+        QObject::connect(&progress, &QProgressDialog::canceled, &loop, [&stop] { stop = true; });
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &progress, [&progress, &percent] { progress.setValue(percent); });
+        tick.start(50);
+        progress.setValue(0);
+        if (!watcher.isFinished()) loop.exec();
+    }
+    TextFileContent content = watcher.result();
+    if (stop) {
+        content = TextFileContent();
+        content.problem = FileProblem::Cancelled;
+    }
+    return content;
+}
 
 float QtRandomSource::next() {
     constexpr int kBits = 24;  // a float's mantissa: k / 2^24 is exact and below 1
     return float(QRandomGenerator::global()->bounded(1 << kBits)) / float(1 << kBits);
 }
 
-void QtWindowPrinter::printWindow() {
-    if (window_.isNull()) return;
-    const QPixmap image = window_->grab();
-    QPrinter printer(QPrinter::HighResolution);
+QtWindowPrinter::QtWindowPrinter(QWidget& window, MessageBoxService& messages, FileChooser& files)
+    : printerNames([] { return QPrinterInfo::availablePrinterNames(); }),
+      window_(&window),
+      messages_(messages),
+      files_(files) {}
+
+bool QtWindowPrinter::paint(QPrinter& printer, const QPixmap& image) {
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
     painter.drawPixmap(QRect(page.topLeft(), size), image);
-    painter.end();
+    return painter.end();
 }
 
+PrintOutcome QtWindowPrinter::printWindow() {
+    using Kind = PrintOutcome::Kind;
+    if (window_.isNull()) return {Kind::Cancelled, QString()};
+    const QPixmap image = window_->grab();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+
+    if (!printerNames().isEmpty()) {
+        QPrintDialog dialog(&printer, window_);
+        if (dialog.exec() != QDialog::Accepted) return {Kind::Cancelled, QString()};
+        // The dialog may print to a PDF file instead.
+        const bool toFile = !printer.outputFileName().isEmpty();
+        const QString where = toFile ? printer.outputFileName() : printer.printerName();
+        if (!paint(printer, image)) return {toFile ? Kind::PdfFailed : Kind::PrintFailed, where};
+        return {toFile ? Kind::SavedAsPdf : Kind::Printed, where};
+    }
+
+    namespace t = texts::printing;
+    if (!messages_.ask(t::kNoPrinter, t::kSavePdf, t::kCancel)) return {Kind::NoPrinter, QString()};
+    const QString path = files_.savePath(texts::files::kSavePdfTitle, texts::files::kPdfFilter, texts::files::kPdfFileName);
+    if (path.isEmpty()) return {Kind::Cancelled, QString()};
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!paint(printer, image)) return {Kind::PdfFailed, path};
+    return {Kind::SavedAsPdf, path};
+}
+
+ScreenRegistry::ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random, FileChooser& files)
+    : messages_(messages), web_(web), random_(random), files_(files) {}
+
 ScreenRegistry::ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random)
-    : messages_(messages), web_(web), random_(random) {}
+    : messages_(messages), web_(web), random_(random), ownFiles_(std::make_unique<QtFileChooser>()), files_(*ownFiles_) {}
 
 ScreenRegistry::~ScreenRegistry() = default;
 
@@ -90,11 +225,11 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Main: return std::make_unique<MainWindowView>(settings_, messages_, web_, random_, *this);
     case ScreenId::Variables: return std::make_unique<VariableEditorView>(settings_, web_);
     case ScreenId::Angles: return std::make_unique<AngleScreenView>(messages_);
-    case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_);
-    case ScreenId::Coordinates: return std::make_unique<CoordinateView>(messages_, web_, *this);
-    case ScreenId::Bearing: return std::make_unique<BearingView>(messages_, *this);
-    case ScreenId::Attitude: return std::make_unique<AttitudeView>(messages_, *this);
-    case ScreenId::BaseCalculator: return std::make_unique<BaseCalculatorView>(messages_, web_, *this);
+    case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_, files_);
+    case ScreenId::Coordinates: return std::make_unique<CoordinateView>(messages_, web_, *this, files_);
+    case ScreenId::Bearing: return std::make_unique<BearingView>(messages_, *this, files_);
+    case ScreenId::Attitude: return std::make_unique<AttitudeView>(messages_, *this, files_);
+    case ScreenId::BaseCalculator: return std::make_unique<BaseCalculatorView>(messages_, web_, *this, files_);
     case ScreenId::NumberSplit: return std::make_unique<NumberSplitView>();
     case ScreenId::ModuleMenu: return std::make_unique<ModuleMenuView>(web_, *this);
     case ScreenId::Help: return std::make_unique<HelpView>(web_, *this);

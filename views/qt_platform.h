@@ -7,10 +7,15 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QStringList>
+#include <QUrl>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
+
+class QPrinter;
 
 namespace cesuan {
 
@@ -24,18 +29,37 @@ bool InstallChineseQtTexts(QCoreApplication& application);
 
 // An information box titled with the application's name, OK only, over the active window
 // (an error carries the warning icon);
-// the warning with its own title has the buttons cancel, retry and continue, in Chinese.
+// the warning with its own title has the buttons cancel, retry and continue, in Chinese; a
+// question has the two buttons it names.
 class QtMessageBox : public MessageBoxService {
 public:
     void show(const QString& text) override;
     void showError(const QString& text) override;
     void showCancelTryContinue(const QString& text, const QString& title) override;
+    bool ask(const QString& text, const QString& accept, const QString& reject) override;
 };
 
-// The system browser; a page that cannot be opened is ignored.
+// The system browser. Where no browser opens the page, a box shows its address, selectable,
+// with a button that copies it to the clipboard.
 class QtWebPageOpener : public WebPageOpener {
 public:
     void open(const QString& address) override;
+    // Hands the address to the system; false when nothing opened it.
+    std::function<bool(const QUrl&)> openUrl;
+    QtWebPageOpener();
+};
+
+// The system's file dialogs, starting in the folder of the last file chosen (at first the
+// documents folder). A file is read on a worker thread; a long one shows a progress dialog
+// whose cancel button stops the reading, and the windows keep drawing meanwhile.
+class QtFileChooser : public FileChooser {
+public:
+    QString openPath(const QString& title, const QString& filter) override;
+    QString savePath(const QString& title, const QString& filter, const QString& suggestedName) override;
+    TextFileContent readText(const QString& path) override;
+
+private:
+    QString folder_;
 };
 
 // QRandomGenerator's global generator (seeded by the system), 24 random bits per draw so
@@ -45,15 +69,24 @@ public:
     float next() override;
 };
 
-// Prints the window's image on the default printer, scaled to the page; without a printer
-// nothing happens.
+// Prints the window's image, scaled to the page: through the print dialog where there is a
+// printer; otherwise a box says there is none and offers to save the page as a PDF file
+// chosen in a file dialog.
 class QtWindowPrinter : public WindowPrinter {
 public:
-    explicit QtWindowPrinter(QWidget& window) : window_(&window) {}
-    void printWindow() override;
+    QtWindowPrinter(QWidget& window, MessageBoxService& messages, FileChooser& files);
+    PrintOutcome printWindow() override;
+
+    // The names of the printers there are.
+    std::function<QStringList()> printerNames;
 
 private:
+    // Draws the image on the page; false when the printer or file cannot be written.
+    static bool paint(QPrinter& printer, const QPixmap& image);
+
     QPointer<QWidget> window_;
+    MessageBoxService& messages_;
+    FileChooser& files_;
 };
 
 // The screens of the program. A screen's window is created the first time it is shown and
@@ -62,6 +95,8 @@ private:
 // calculator settings the windows share (places, angle unit, memory variables).
 class ScreenRegistry : public ScreenNavigator {
 public:
+    ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random, FileChooser& files);
+    // With the system's file dialogs.
     ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random);
     ~ScreenRegistry() override;
 
@@ -90,6 +125,8 @@ private:
     MessageBoxService& messages_;
     WebPageOpener& web_;
     RandomSource& random_;
+    std::unique_ptr<QtFileChooser> ownFiles_;  // when no file chooser was given
+    FileChooser& files_;
     std::map<ScreenId, std::unique_ptr<QWidget>> windows_;
     std::unique_ptr<SessionKeeper> session_;  // ends before the windows it watches
 };

@@ -3,17 +3,24 @@
 #include "screens/statistics_texts.h"
 #include "views/box_font.h"
 #include "views/command_keys.h"
+#include "views/long_text.h"
 #include "engine/line_ends.h"
 #include "ui_statistics_view.h"
 
+#include <QShortcut>
+
 #include <tuple>
+#include <utility>
 
 namespace cesuan {
 
 namespace t = texts::statistics;
 
-StatisticsView::StatisticsView(MessageBoxService& messages, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::StatisticsView>()), printer_(*this), screen_(messages, printer_) {
+StatisticsView::StatisticsView(MessageBoxService& messages, FileChooser& files, QWidget* parent)
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::StatisticsView>()),
+      printer_(*this, messages, files),
+      screen_(messages, printer_, files) {
     ui_->setupUi(this);
     for (std::size_t r = 0; r < grid_.size(); ++r)
         for (std::size_t c = 0; c < 5; ++c)
@@ -82,6 +89,14 @@ void StatisticsView::connectControls() {
         binding_.bind(button, [this, command] { (screen_.*command)(); });
     }
     clickOnCtrlEnter(this, ui_->Command1);
+    // The keys of opening and saving files do what 导 入 and 保 存 do.
+    const std::pair<QKeySequence::StandardKey, void (StatisticsScreen::*)()> keys[] = {
+        {QKeySequence::Open, &StatisticsScreen::import},
+        {QKeySequence::Save, &StatisticsScreen::save},
+    };
+    for (const auto& [key, command] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this,
+                [this, command] { binding_.run([this, command] { (screen_.*command)(); }); });
     // A choice of the user; the items set from the controller do not count.
     connect(ui_->Combo1, &QComboBox::activated, this,
             [this](int index) { binding_.run([this, index] { screen_.chooseLeadingColumns(index); }); });
@@ -92,8 +107,7 @@ void StatisticsView::connectControls() {
 void StatisticsView::copyIn() { screen_.data = WithCrLfLineEnds(ui_->Text1->toPlainText()); }
 
 void StatisticsView::copyOut() {
-    const QString data = WithLfLineEnds(screen_.data);
-    if (ui_->Text1->toPlainText() != data) ui_->Text1->setPlainText(data);
+    setLongTextIfChanged(ui_->Text1, screen_.data);
     if (ui_->Combo1->currentIndex() != screen_.leadingColumnsIndex) ui_->Combo1->setCurrentIndex(screen_.leadingColumnsIndex);
     if (ui_->Combo2->currentIndex() != screen_.separatorIndex) ui_->Combo2->setCurrentIndex(screen_.separatorIndex);
     ui_->Label14->setText(screen_.placesNote);

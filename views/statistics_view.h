@@ -25,7 +25,7 @@ class StatisticsView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit StatisticsView(MessageBoxService& messages, QWidget* parent = nullptr);
+    StatisticsView(MessageBoxService& messages, FileChooser& files, QWidget* parent = nullptr);
     ~StatisticsView() override;
 
 private:

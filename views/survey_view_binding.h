@@ -4,6 +4,7 @@
 
 #include "engine/line_ends.h"
 #include "views/command_keys.h"
+#include "views/long_text.h"
 #include "views/widget_texts.h"
 
 #include <QCheckBox>
@@ -11,9 +12,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QStringList>
 
 #include <tuple>
+#include <utility>
 
 namespace cesuan {
 
@@ -27,8 +30,8 @@ void copySurveyTextsIn(Screen& screen, const Ui& ui) {
 
 template <typename Screen, typename Ui>
 void copySurveyTextsOut(const Screen& screen, Ui& ui) {
-    setTextIfChanged(ui.Text1, WithLfLineEnds(screen.pointText));
-    setTextIfChanged(ui.Text2, WithLfLineEnds(screen.resultText));
+    setLongTextIfChanged(ui.Text1, screen.pointText);
+    setLongTextIfChanged(ui.Text2, screen.resultText);
     QStringList items;
     for (int i = 0; i < ui.Combo2->count(); ++i) items.append(ui.Combo2->itemText(i));
     if (items != screen.serialChoices) {
@@ -45,8 +48,9 @@ void copySurveyTextsOut(const Screen& screen, Ui& ui) {
     ui.StatusLine->setText(screen.statusLine);
 }
 
-// The buttons and the check box of a survey window, each running its controller operation
-// through `run` (the view's copy-in, operate, copy-out); Ctrl+Enter computes.
+// The buttons, the check box and the keys Ctrl+O (open a point list) and Ctrl+S (save the
+// result) of a survey window, each running its controller operation through `run` (the
+// view's copy-in, operate, copy-out); Ctrl+Enter computes.
 template <typename Screen, typename Ui, typename Run>
 void connectSurveyControls(QWidget* owner, Screen& screen, Ui& ui, const QString& calculatorCaption,
                            const QString& menuCaption, Run run) {
@@ -65,6 +69,13 @@ void connectSurveyControls(QWidget* owner, Screen& screen, Ui& ui, const QString
     QObject::connect(ui.Check1, &QCheckBox::clicked, owner,
                      [run, s](bool checked) { run([s, checked] { s->serialColumnClicked(checked); }); });
     clickOnCtrlEnter(owner, ui.Command1);
+    const std::pair<QKeySequence::StandardKey, void (Screen::*)()> keys[] = {
+        {QKeySequence::Open, &Screen::openPoints},
+        {QKeySequence::Save, &Screen::saveResult},
+    };
+    for (const auto& [key, command] : keys)
+        QObject::connect(new QShortcut(key, owner), &QShortcut::activated, owner,
+                         [run, s, command] { run([s, command] { (s->*command)(); }); });
 }
 
 }  // namespace cesuan

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QStringEncoder>
 #include <QStringList>
 
 namespace {
@@ -105,6 +106,23 @@ TEST(CliStats, PrintsTheAlignedTableAndTheGrid) {
                               QByteArray("1 2\n3 4\n"));
     EXPECT_EQ(blank.out.split(u'\n')[3], u" 2\t 2\t \t \t ");
     EXPECT_EQ(blank.err.count(u'\n'), 2);
+}
+
+// A table in GBK or in UTF-8 after its mark reads as the same text; bytes in neither are named.
+TEST(CliStats, ReadsGbkAndMarkedUtf8) {
+    const QString table = QString::fromUtf16(u"测点1*2\r\n测点2*4\r\n");
+    const QByteArray inputs[] = {QStringEncoder("GBK").encode(table), "\xEF\xBB\xBF" + table.toUtf8()};
+    for (const QByteArray& input : inputs) {
+        const Outcome r = cli({QStringLiteral("stats")}, input);
+        EXPECT_EQ(r.exitCode, 0);
+        const QStringList out = r.out.split(u'\n');
+        ASSERT_GT(out.size(), 6);
+        EXPECT_EQ(out[0], QString::fromUtf16(u" 测点1 * 2 *  *  *  *  "));
+        EXPECT_EQ(out[6], u" 3\t \t \t \t ");  // the mean of the first column
+    }
+    const Outcome garbage = cli({QStringLiteral("stats")}, QByteArray("1*2\x81\x20\xFF\xFF\n"));
+    EXPECT_EQ(garbage.exitCode, 1);
+    EXPECT_EQ(garbage.err, u"cesuan-cli: standard input is no text in UTF-8 or GBK\n");
 }
 
 TEST(CliCoord, ConvertsAsTheCoordinateScreen) {

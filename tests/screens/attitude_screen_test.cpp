@@ -9,8 +9,9 @@ class AttitudeScreenTest : public JournalTest {
 protected:
     RecordingMessageBox box;
     RecordingPrinter printer;
+    RecordingFileChooser files;
     RecordingNavigator navigator;
-    AttitudeScreen screen{box, printer, navigator};
+    AttitudeScreen screen{box, printer, navigator, files};
 
     QStringList lines() const { return screen.resultText.split(q(u"\r\n")); }
 };

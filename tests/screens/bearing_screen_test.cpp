@@ -2,6 +2,9 @@
 
 #include "tests/support/journal_fixture.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -13,8 +16,9 @@ class BearingScreenTest : public JournalTest {
 protected:
     RecordingMessageBox box;
     RecordingPrinter printer;
+    RecordingFileChooser files;
     RecordingNavigator navigator;
-    BearingScreen screen{box, printer, navigator};
+    BearingScreen screen{box, printer, navigator, files};
 
     // The rows of Text2, split at " ," and trimmed.
     std::vector<QStringList> rows() const {
@@ -192,7 +196,7 @@ TEST_F(BearingScreenTest, ANonNumberFailsWithOneBoxThatNamesIt) {
     }
     // The start data read as a list without serials: "A001" is no number.
     box.shown.clear();
-    screen.pointText = BearingScreen(box, printer, navigator).pointText;
+    screen.pointText = BearingScreen(box, printer, navigator, files).pointText;
     screen.serialColumnClicked(false);
     screen.compute();
     ASSERT_EQ(box.shown.size(), 1);
@@ -284,7 +288,7 @@ TEST_F(BearingScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
                     .arg(40400348.322 + offset(rng), 0, 'f', 3)
                     .arg(offset(rng) / 100, 0, 'f', 3);
     const auto measure = [&](const QString& points, std::size_t threads) {
-        BearingScreen s{box, printer, navigator};
+        BearingScreen s{box, printer, navigator, files};
         s.threads = threads;
         s.pointText = points;
         s.chosenSerial = q(u"P17");
@@ -304,6 +308,52 @@ TEST_F(BearingScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
         EXPECT_EQ(measure(failing, threads), q(u" "));
         EXPECT_EQ(box.shown, QStringList{q(u"坐标数据存在错误，请修改后计算。")});
     }
+}
+
+// Ctrl+O and Ctrl+S: a point file in, the result out; the status line says which file.
+TEST_F(BearingScreenTest, OpenPointsAndSaveTheResult) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString points = dir.filePath(QStringLiteral("点.csv"));
+    {
+        QFile file(points);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(q(u"\uFEFFA,0,0,0\nB,3,4,0\n").toUtf8());
+    }
+    files.openPaths = {points};
+    screen.openPoints();
+    EXPECT_EQ(screen.pointText, q(u"A,0,0,0\r\nB,3,4,0\r\n"));
+    EXPECT_EQ(screen.statusLine, q(u"已打开 点.csv（2 行，UTF-8 编码）"));
+    screen.chosenSerial = q(u"A");
+    screen.compute();
+    ASSERT_FALSE(screen.failed) << box.shown.join(u"|").toStdString();
+
+    const QString saved = dir.filePath(QStringLiteral("结果.txt"));
+    files.savePaths = {saved};
+    screen.saveResult();
+    EXPECT_EQ(files.suggestedNames, QStringList{q(u"距离方位结果.txt")});
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "\xEF\xBB\xBF" + screen.resultText.toUtf8());
+    EXPECT_EQ(screen.statusLine, q(u"已保存到 ") + saved);
+    EXPECT_TRUE(box.shown.isEmpty());
+
+    // Cancelled dialogs change nothing; an empty result is not saved.
+    const QString pointText = screen.pointText;
+    screen.openPoints();
+    screen.saveResult();
+    EXPECT_EQ(screen.pointText, pointText);
+    screen.resultText = q(u" \r\n");
+    screen.saveResult();
+    EXPECT_EQ(files.saved.size(), 2);
+    EXPECT_EQ(box.shown, QStringList{q(u"计算结果是空的，没有可保存的内容。")});
+}
+
+TEST_F(BearingScreenTest, NoPrinterIsSaidOnTheStatusLine) {
+    printer.outcome = {PrintOutcome::Kind::NoPrinter, QString()};
+    screen.printScreen();
+    EXPECT_EQ(screen.statusLine, q(u"没有可用的打印机，本页没有打印。"));
+    EXPECT_TRUE(box.shown.isEmpty());
 }
 
 }  // namespace

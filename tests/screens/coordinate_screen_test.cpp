@@ -2,6 +2,10 @@
 #include "screens/coordinate_texts.h"
 #include "tests/support/journal_fixture.h"
 
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
 #include <random>
 
 namespace cesuan {
@@ -13,9 +17,10 @@ protected:
 
     RecordingMessageBox messages;
     RecordingPrinter printer;
+    RecordingFileChooser files;
     RecordingWebPageOpener web;
     RecordingNavigator navigator;
-    CoordinateScreen screen{messages, printer, web, navigator};
+    CoordinateScreen screen{messages, printer, web, navigator, files};
 };
 
 TEST_F(CoordinateScreenTest, StartTextToSixDegreeZones) {
@@ -208,7 +213,7 @@ TEST_F(CoordinateScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
                     .arg(random() % 900);
     using Conversion = void (CoordinateScreen::*)();
     const auto run = [&](const QString& input, Conversion conversion, std::size_t threads, bool yxz) {
-        CoordinateScreen s{messages, printer, web, navigator};
+        CoordinateScreen s{messages, printer, web, navigator, files};
         s.threads = threads;
         s.pointLimit = 1000000;
         if (yxz) s.toggleDataOrder();
@@ -224,6 +229,35 @@ TEST_F(CoordinateScreenTest, LongListsOnSeveralThreadsGiveTheSerialResult) {
         const auto back = run(grid.second, &CoordinateScreen::zone3ToGeo, 1, yxz);
         EXPECT_EQ(run(grid.second, &CoordinateScreen::zone3ToGeo, 3, yxz), back);
     }
+}
+
+TEST_F(CoordinateScreenTest, OpenPointsAndSaveTheOutput) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString points = dir.filePath(QStringLiteral("points.txt"));
+    {
+        QFile file(points);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringEncoder("GBK").encode(q(u"例3 , 39.4125536 , 117.5017873 , 23.441\n")));
+    }
+    files.openPaths = {points, dir.filePath(QStringLiteral("gone.txt"))};
+    screen.openPoints();
+    EXPECT_EQ(screen.input, q(u"例3 , 39.4125536 , 117.5017873 , 23.441\r\n"));
+    EXPECT_EQ(screen.statusLine, q(u"已打开 points.txt（1 行，GBK 编码）"));
+    screen.openPoints();  // a file that is gone: named, the input kept
+    ASSERT_EQ(messages.errors.size(), 1);
+    EXPECT_TRUE(messages.errors[0].endsWith(dir.filePath(QStringLiteral("gone.txt"))));
+    EXPECT_EQ(screen.input, q(u"例3 , 39.4125536 , 117.5017873 , 23.441\r\n"));
+
+    screen.geoToZone6();
+    const QString saved = dir.filePath(QStringLiteral("out.txt"));
+    files.savePaths = {saved};
+    screen.saveResult();
+    EXPECT_EQ(files.suggestedNames, QStringList{q(u"坐标转换结果.txt")});
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "\xEF\xBB\xBF" + screen.output.toUtf8());
+    EXPECT_EQ(screen.statusLine, q(u"已保存到 ") + saved);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "screens/platform.h"
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 #include <algorithm>
@@ -25,7 +26,17 @@ public:
         shown.append(text);
         titles.append(title);
     }
+    // Answers with `answers` in turn, no when none are left.
+    bool ask(const QString& text, const QString& accept, const QString&) override {
+        shown.append(text);
+        questions.append(text);
+        accepts.append(accept);
+        return !answers.empty() && answers.takeFirst();
+    }
     QStringList shown;
+    QStringList questions;  // the questions asked, also in `shown`
+    QStringList accepts;    // their buttons that say yes
+    QList<bool> answers;
     QStringList errors;  // the boxes shown as errors (the warning icon), also in `shown`
     QStringList titles;  // of the boxes that carry their own
 };
@@ -52,10 +63,36 @@ private:
     std::size_t index_ = 0;
 };
 
+// Counts the print requests and answers each with `outcome`.
 class RecordingPrinter : public WindowPrinter {
 public:
-    void printWindow() override { ++printed; }
+    PrintOutcome printWindow() override {
+        ++printed;
+        return outcome;
+    }
     int printed = 0;
+    PrintOutcome outcome;
+};
+
+// Answers the file dialogs with the paths given, in turn (an empty path, or none left: the
+// dialog was cancelled), and keeps the titles and filters they were opened with. Files are
+// read as the window reads them, on the calling thread.
+class RecordingFileChooser : public FileChooser {
+public:
+    QString openPath(const QString& title, const QString& filter) override {
+        opened.append(title);
+        filters.append(filter);
+        return openPaths.isEmpty() ? QString() : openPaths.takeFirst();
+    }
+    QString savePath(const QString& title, const QString& filter, const QString& suggestedName) override {
+        saved.append(title);
+        filters.append(filter);
+        suggestedNames.append(suggestedName);
+        return savePaths.isEmpty() ? QString() : savePaths.takeFirst();
+    }
+    QStringList openPaths, savePaths;       // the answers still to give
+    QStringList opened, saved;              // the titles of the open and save dialogs shown
+    QStringList filters, suggestedNames;
 };
 
 class RecordingNavigator : public ScreenNavigator {

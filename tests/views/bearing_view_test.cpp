@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QTemporaryDir>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,6 +35,7 @@ private slots:
     void opensOnceWithTheStartPoints();
     void pastedPointsFromTheChosenOrigin();
     void badValueIsReported();
+    void keysOpenPointsAndSaveTheResult();
 
 private:
     QPlainTextEdit* points() const { return control<QPlainTextEdit>(screen_, "Text1"); }
@@ -138,6 +141,32 @@ void BearingViewTest::badValueIsReported() {
     QCOMPARE(points()->toPlainText(), typed);
     click(screen_, "Command1");
     QCOMPARE(program_->messages.shown, (QStringList{named, named}));
+}
+
+// Ctrl+O opens a point list into the point box, Ctrl+S saves the result box.
+void BearingViewTest::keysOpenPointsAndSaveTheResult() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString pointFile = dir.filePath(QStringLiteral("点.csv"));
+    QFile file(pointFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("A,0,0,0\r\nB,3,4,0\r\n");
+    file.close();
+
+    program_->files.openPaths = {pointFile};
+    QTest::keyClick(points(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(points()->toPlainText(), u"A,0,0,0\nB,3,4,0\n");
+    QCOMPARE(control<QLabel>(screen_, "StatusLine")->text(), u"已打开 点.csv（2 行，UTF-8 编码）");
+    click(screen_, "Command1");
+    QVERIFY(results()->toPlainText().contains(u"5"));
+
+    const QString saved = dir.filePath(QStringLiteral("结果.txt"));
+    program_->files.savePaths = {saved};
+    QTest::keyClick(results(), Qt::Key_S, Qt::ControlModifier);
+    QFile out(saved);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), "\xEF\xBB\xBF" + WithCrLfLineEnds(results()->toPlainText()).toUtf8());
+    QVERIFY(program_->messages.shown.isEmpty());
 }
 
 }  // namespace cesuan

@@ -5,9 +5,13 @@
 
 #include "screens/coordinate_texts.h"
 #include "tests/views/view_test_support.h"
+#include "engine/line_ends.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTemporaryDir>
+#include <QStringEncoder>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -33,6 +37,7 @@ private slots:
     void typedMeridianIsCheckedOnLeavingTheList();
     void labelClicksResetTheirSettings();
     void inputBoxFollowsTheWindowWidth();
+    void keysOpenALongPointFileAndSaveTheOutput();
 
 private:
     QPlainTextEdit* input() const { return control<QPlainTextEdit>(screen_, "Text1"); }
@@ -166,6 +171,35 @@ void CoordinateViewTest::inputBoxFollowsTheWindowWidth() {
     QCOMPARE(input()->width(), fixedWidth);
     QCOMPARE(input()->height(), height + 140);
     QCOMPARE(output()->height(), input()->height());
+}
+
+// Ctrl+O reads a point file of many lines into the input box and says so on the status line;
+// Ctrl+S writes the output box.
+void CoordinateViewTest::keysOpenALongPointFileAndSaveTheOutput() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QString list;
+    for (int i = 0; i < 30000; ++i) list += QStringLiteral("例%1 , 39.4125536 , 117.5017873 , 23.441\n").arg(i);
+    const QString points = dir.filePath(QStringLiteral("points.txt"));
+    QFile file(points);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QStringEncoder("GBK").encode(list));
+    file.close();
+
+    program_->files.openPaths = {points};
+    input()->setFocus();
+    QTest::keyClick(input(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(program_->files.opened.size(), 1);
+    QCOMPARE(input()->toPlainText(), list);
+    QCOMPARE(control<QLabel>(screen_, "StatusLine")->text(), u"已打开 points.txt（30000 行，GBK 编码）");
+
+    const QString saved = dir.filePath(QStringLiteral("out.txt"));
+    program_->files.savePaths = {saved};
+    QTest::keyClick(output(), Qt::Key_S, Qt::ControlModifier);
+    QFile out(saved);
+    QVERIFY(out.open(QIODevice::ReadOnly));
+    QCOMPARE(out.readAll(), "\xEF\xBB\xBF" + WithCrLfLineEnds(output()->toPlainText()).toUtf8());
+    QVERIFY(program_->messages.shown.isEmpty());
 }
 
 }  // namespace cesuan

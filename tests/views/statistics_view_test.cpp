@@ -8,6 +8,9 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
+#include <QFile>
+#include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,6 +37,7 @@ private slots:
     void pastedFullWidthTableWithTheCommaSeparator();
     void noLeadingColumnCountsTheNames();
     void blankSeparatorWarnsAndIsReplaced();
+    void csvImportAndExportRoundTrip();
 
 private:
     QLineEdit* box(int textNumber) const {
@@ -184,6 +188,55 @@ void StatisticsViewTest::blankSeparatorWarnsAndIsReplaced() {
     QCOMPARE(separators->currentText(), u"*");
     QCOMPARE(box(17)->text(), u" 10");  // "1*0" lost its star
     QCOMPARE(box(18)->text(), u" 2");
+}
+
+// 导 入 reads a GBK and a UTF-8 CSV file into the data box with the comma as separator;
+// 保 存 writes the table and the measures; Ctrl+O brings the saved table back.
+void StatisticsViewTest::csvImportAndExportRoundTrip() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString table = QStringLiteral("测点1,1.5,2\r\n测点2,2.5,4\r\n测点3,3.5,9\r\n");
+    const QString gbk = dir.filePath(QStringLiteral("gbk.csv")), utf8 = dir.filePath(QStringLiteral("utf8.csv"));
+    for (const auto& [path, bytes] : {std::pair{gbk, QByteArray(QStringEncoder("GBK").encode(table))},
+                                      std::pair{utf8, table.toUtf8()}}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    auto* separators = control<QComboBox>(screen_, "Combo2");
+    const QString shown = QStringLiteral("测点1,1.5,2\n测点2,2.5,4\n测点3,3.5,9\n");
+    program_->files.openPaths = {gbk, utf8};
+    for (int i = 0; i < 2; ++i) {
+        data()->setPlainText(QStringLiteral("x*1"));
+        QTest::mouseClick(control<QPushButton>(screen_, "Command5"), Qt::LeftButton);  // 导 入
+        QCOMPARE(data()->toPlainText(), shown);
+        QCOMPARE(separators->currentText(), u",");
+    }
+    computeStatistics();
+    QCOMPARE(box(2)->text(), u" 3");
+    QCOMPARE(box(18)->text(), u" 5");  // the mean of 2, 4 and 9
+    const QString aligned = data()->toPlainText();
+
+    const QString saved = dir.filePath(QStringLiteral("统计结果.csv"));
+    program_->files.savePaths = {saved};
+    QTest::mouseClick(control<QPushButton>(screen_, "Command4"), Qt::LeftButton);  // 保 存
+    QFile file(saved);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY2(bytes.startsWith("\xEF\xBB\xBF测点1,1.5,2,,,\r\n"), bytes.constData());  // every column the table shows
+    QVERIFY(bytes.contains("\r\n\r\n统计结果,第一列数字,第二列数字,第三列数字,第四列数字,第五列数字\r\n频数N,3,3,,,\r\n"));
+
+    QVERIFY(choose(separators, 0));
+    data()->setPlainText(QStringLiteral("x*1"));
+    computeStatistics();
+    program_->files.openPaths = {saved};
+    QTest::keyClick(data(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(separators->currentText(), u",");
+    QCOMPARE(box(2)->text(), u"");  // the old measures are gone
+    computeStatistics();
+    QCOMPARE(data()->toPlainText(), aligned);
+    QCOMPARE(box(18)->text(), u" 5");
+    QVERIFY(program_->messages.shown.isEmpty());
 }
 
 }  // namespace cesuan

@@ -10,19 +10,21 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
 namespace cesuan::test {
 
-// The program's screens with recorders for message boxes and web pages; the main window
-// comes up active, as at program start.
+// The program's screens with recorders for message boxes, web pages and file dialogs; the
+// main window comes up active, as at program start.
 struct Program {
     RecordingMessageBox messages;
     RecordingWebPageOpener web;
     FixedRandomSource random{{0.25f}};
-    ScreenRegistry screens{messages, web, random};
+    RecordingFileChooser files;
+    ScreenRegistry screens{messages, web, random, files};
 
     QWidget* main() const { return screens.window(ScreenId::Main); }
 };
@@ -40,13 +42,14 @@ T* control(const QWidget* window, const char* name) {
     return found;
 }
 
-// Closes any modal dialog that opens while it lives and keeps what it said.
+// Closes any modal dialog that opens while it lives and keeps what it said; a progress dialog
+// is left to finish.
 class ModalWatchdog : public QObject {
 public:
     ModalWatchdog() {
         connect(&timer_, &QTimer::timeout, this, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) return;
+            if (modal == nullptr || qobject_cast<QProgressDialog*>(modal) != nullptr) return;
             const auto* box = qobject_cast<QMessageBox*>(modal);
             seen.append(box != nullptr ? box->text() : modal->windowTitle());
             if (auto* dialog = qobject_cast<QDialog*>(modal))
