@@ -33,7 +33,8 @@ void BM_StatisticsCommand(benchmark::State& state) {
     NoMessageBoxes messages;
     NoPrinter printer;
     NoFileDialogs files;
-    StatisticsScreen screen(messages, printer, files);
+    NoScreens screens;
+    StatisticsScreen screen(messages, printer, files, screens);
     for (auto _ : state) {
         screen.data = data;
         screen.computeStatistics();

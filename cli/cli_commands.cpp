@@ -310,7 +310,8 @@ int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     StreamMessageBox messages(err);
     NoPrinter printer;
     NoFileDialogs dialogs;
-    StatisticsScreen screen(messages, printer, dialogs);
+    NoScreens screens;
+    StatisticsScreen screen(messages, printer, dialogs, screens);
     screen.chooseLeadingColumns(leading);
     screen.chooseSeparator(int(entry));
     screen.data = *input;

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CountingMessageBox messages;
     NoPrinter printer;
     NoFileDialogs files;
-    StatisticsScreen screen(messages, printer, files);
+    NoScreens screens;
+    StatisticsScreen screen(messages, printer, files, screens);
     screen.load();
     screen.chooseLeadingColumns(input.variant % 4);
     screen.chooseSeparator(int(input.variant / 4 % texts::statistics::kSeparators.size()));

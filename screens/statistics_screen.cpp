@@ -16,10 +16,13 @@ namespace cesuan {
 
 namespace t = texts::statistics;
 
-StatisticsScreen::StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer, FileChooser& files)
-    : messages_(messages), printer_(printer), files_(files) {
+StatisticsScreen::StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer, FileChooser& files,
+                                   ScreenNavigator& screens)
+    : messages_(messages), printer_(printer), files_(files), screens_(screens) {
     load();
 }
+
+void StatisticsScreen::learn() { screens_.showHelp(ScreenId::Statistics); }
 
 void StatisticsScreen::load() {
     decimalPlaces = 15;

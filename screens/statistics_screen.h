@@ -16,7 +16,7 @@ namespace cesuan {
 
 class StatisticsScreen {
 public:
-    StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer, FileChooser& files);
+    StatisticsScreen(MessageBoxService& messages, WindowPrinter& printer, FileChooser& files, ScreenNavigator& screens);
 
     // --- The window's texts ---
     QString data;                 // the data table (CR LF line ends)
@@ -35,7 +35,7 @@ public:
     void chooseLeadingColumns(int index);
     void computeStatistics();  // "统 计"
     void printScreen();        // "打屏幕"
-    void learn() {}                      // "学 习": no action
+    void learn();                        // "学 习": the help at the statistics topic
     // "保 存": computes the measures, then writes the table and the grid to a CSV file.
     void save();
     // "导 入": a text or CSV file into the data box; a CSV file's cells are separated by ","
@@ -65,6 +65,7 @@ private:
     MessageBoxService& messages_;
     WindowPrinter& printer_;
     FileChooser& files_;
+    ScreenNavigator& screens_;
     CalcErrorJournal journal_;
 };
 

@@ -225,7 +225,7 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Main: return std::make_unique<MainWindowView>(settings_, messages_, web_, random_, *this);
     case ScreenId::Variables: return std::make_unique<VariableEditorView>(settings_, web_);
     case ScreenId::Angles: return std::make_unique<AngleScreenView>(messages_);
-    case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_, files_);
+    case ScreenId::Statistics: return std::make_unique<StatisticsView>(messages_, files_, *this);
     case ScreenId::Coordinates: return std::make_unique<CoordinateView>(messages_, web_, *this, files_);
     case ScreenId::Bearing: return std::make_unique<BearingView>(messages_, *this, files_);
     case ScreenId::Attitude: return std::make_unique<AttitudeView>(messages_, *this, files_);

@@ -16,11 +16,11 @@ namespace cesuan {
 
 namespace t = texts::statistics;
 
-StatisticsView::StatisticsView(MessageBoxService& messages, FileChooser& files, QWidget* parent)
+StatisticsView::StatisticsView(MessageBoxService& messages, FileChooser& files, ScreenNavigator& screens, QWidget* parent)
     : QWidget(parent),
       ui_(std::make_unique<Ui::StatisticsView>()),
       printer_(*this, messages, files),
-      screen_(messages, printer_, files) {
+      screen_(messages, printer_, files, screens) {
     ui_->setupUi(this);
     for (std::size_t r = 0; r < grid_.size(); ++r)
         for (std::size_t c = 0; c < 5; ++c)

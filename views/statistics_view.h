@@ -25,7 +25,7 @@ class StatisticsView : public QWidget {
     Q_OBJECT
 
 public:
-    StatisticsView(MessageBoxService& messages, FileChooser& files, QWidget* parent = nullptr);
+    StatisticsView(MessageBoxService& messages, FileChooser& files, ScreenNavigator& screens, QWidget* parent = nullptr);
     ~StatisticsView() override;
 
 private:

@@ -22,7 +22,8 @@ protected:
     RecordingMessageBox messages;
     RecordingPrinter printer;
     RecordingFileChooser files;
-    StatisticsScreen screen{messages, printer, files};
+    RecordingNavigator navigator;
+    StatisticsScreen screen{messages, printer, files, navigator};
 };
 
 TEST_F(StatisticsScreenTest, TheStartExample) {
@@ -43,6 +44,12 @@ TEST_F(StatisticsScreenTest, TheStartExample) {
                               u"   例3c * 2 * 3.2346 * 6 *       *  \r\n"
                               u"    例4 * 2 *    -33 * 7 *  98.7 *  \r\n"));
     EXPECT_EQ(journal().errorCount, 0);
+}
+
+TEST_F(StatisticsScreenTest, LearnOpensTheHelpAtStatistics) {
+    screen.learn();
+    EXPECT_EQ(navigator.helpTopics, std::vector<ScreenId>{ScreenId::Statistics});
+    EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(StatisticsScreenTest, ZeroMeanWithSpreadAndFailures) {
