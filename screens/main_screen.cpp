@@ -268,7 +268,16 @@ void MainScreen::pressKey(int key) {
     caretPosition = savedSelStart;
 }
 
-FormulaHistory MainScreen::history() const { return {formulaHistory, lastStoredSlot, shownSlot}; }
+FormulaHistory MainScreen::history(const QString& formulaInBox) const {
+    FormulaHistory kept{formulaHistory, lastStoredSlot, shownSlot};
+    const auto slot = [](int n) { return std::size_t(n); };
+    if (formulaInBox >= QString(12, u' ') && formulaInBox != formulaHistory[slot(shownSlot)] &&
+        formulaInBox != formulaHistory[slot(lastStoredSlot)]) {
+        kept.lastStoredSlot = kept.shownSlot = lastStoredSlot + 1 > 999 ? 1 : lastStoredSlot + 1;
+        kept.formulas[slot(kept.lastStoredSlot)] = formulaInBox;
+    }
+    return kept;
+}
 
 void MainScreen::resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history,
                         const QStringList& notes) {

@@ -98,8 +98,10 @@ public:
     QString savedSelText;
     QString leftText, rightText;
 
-    // The history as it is kept between runs.
-    FormulaHistory history() const;
+    // The history as it is kept between runs. A formula in the box (its text given) that is not
+    // the one on show from the history is kept as "清 零" would keep it, so that closing the
+    // program loses nothing.
+    FormulaHistory history(const QString& formulaInBox = QString()) const;
     // After load(): the program goes on from what its last run kept, the calculator settings
     // and, when kept, the history with the slot it showed; the notes go first in the status box.
     void resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history, const QStringList& notes);

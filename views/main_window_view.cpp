@@ -43,6 +43,8 @@ MainWindowView::MainWindowView(CalcSettings& settings, MessageBoxService& messag
 
 MainWindowView::~MainWindowView() = default;
 
+FormulaHistory MainWindowView::history() const { return screen_.history(ui_->Text1->text()); }
+
 void MainWindowView::resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history,
                             const QStringList& notes) {
     binding_.run([&] { screen_.resume(kept, history, notes); });

@@ -27,7 +27,7 @@ public:
     ~MainWindowView() override;
 
     // What the program keeps of this window between runs (views/session_keeper.h).
-    FormulaHistory history() const { return screen_.history(); }
+    FormulaHistory history() const;
     void resume(const CalcSettings& kept, const std::optional<FormulaHistory>& history, const QStringList& notes);
     void showNotes(const QStringList& notes);
 

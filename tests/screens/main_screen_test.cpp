@@ -117,6 +117,18 @@ TEST_F(MainScreenTest, HistoryWrapsAfter999) {
     EXPECT_EQ(screen.slotNumber, u"1");
 }
 
+TEST_F(MainScreenTest, TheFormulaInTheBoxIsKeptAsClearingWouldKeepIt) {
+    const FormulaHistory started = screen.history();
+    EXPECT_EQ(screen.history(QStringLiteral(" 1 / 7 * 100 ")).lastStoredSlot, 19);
+    EXPECT_EQ(screen.history(QStringLiteral(" 1 / 7 * 100 ")).formulas[19], u" 1 / 7 * 100 ");
+    EXPECT_EQ(screen.history(QStringLiteral(" 1 / 7 * 100 ")).shownSlot, 19);
+    // Nothing to keep: an empty box, the formula on show from the history, or blanks only.
+    EXPECT_EQ(screen.history(QString()), started);
+    EXPECT_EQ(screen.history(screen.formulaHistory[18]), started);
+    EXPECT_EQ(screen.history(QStringLiteral("   ")), started);
+    EXPECT_EQ(screen.lastStoredSlot, 18);  // the window's own history is not changed
+}
+
 TEST_F(MainScreenTest, ResumeGoesOnFromWhatTheLastRunKept) {
     const FormulaHistory started = screen.history();
     screen.resume(CalcSettings(), std::nullopt, {});  // a first start: nothing changes
