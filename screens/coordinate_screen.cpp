@@ -190,22 +190,10 @@ void CoordinateScreen::showHelp() {
 
 void CoordinateScreen::printScreen() { statusLine = ReportPrint(messages_, printer_.printWindow()); }
 
-void CoordinateScreen::openPoints() {
-    std::optional<OpenedTextFile> file =
-        OpenTextFile(files_, messages_, texts::files::kOpenPointsTitle, texts::files::kOpenFilter);
-    if (!file) return;
-    statusLine = OpenedNote(*file);
-    input = std::move(file->text);
-}
+void CoordinateScreen::openPoints() { OpenPointList(files_, messages_, input, statusLine); }
 
 void CoordinateScreen::saveResult() {
-    if (output.trimmed().isEmpty()) {
-        messages_.show(texts::files::kNothingToSave);
-        return;
-    }
-    const QString path = SaveTextFile(files_, messages_, texts::files::kSaveResultTitle, texts::files::kTextFilter,
-                                      texts::files::kCoordinatesFileName, output);
-    if (!path.isEmpty()) statusLine = texts::files::saved(path);
+    SaveResultText(files_, messages_, output, texts::files::kCoordinatesFileName, statusLine);
 }
 void CoordinateScreen::openHomePage() { web_.open(web::kHome); }
 void CoordinateScreen::openCommunityPage() { web_.open(web::kCommunity); }

@@ -44,6 +44,23 @@ bool WriteChosenFile(MessageBoxService& messages, const QString& path, const QSt
     return false;
 }
 
+void OpenPointList(FileChooser& files, MessageBoxService& messages, QString& text, QString& status) {
+    std::optional<OpenedTextFile> file = OpenTextFile(files, messages, t::kOpenPointsTitle, t::kOpenFilter);
+    if (!file) return;
+    status = OpenedNote(*file);
+    text = std::move(file->text);
+}
+
+void SaveResultText(FileChooser& files, MessageBoxService& messages, const QString& result,
+                    const QString& suggestedName, QString& status) {
+    if (result.trimmed().isEmpty()) {
+        messages.show(t::kNothingToSave);
+        return;
+    }
+    const QString path = SaveTextFile(files, messages, t::kSaveResultTitle, t::kTextFilter, suggestedName, result);
+    if (!path.isEmpty()) status = t::saved(path);
+}
+
 qsizetype CountLines(QStringView text) {
     if (text.isEmpty()) return 0;
     return text.count(u"\r\n") + (text.endsWith(u"\r\n") ? 0 : 1);

@@ -33,6 +33,15 @@ bool WriteChosenFile(MessageBoxService& messages, const QString& path, const QSt
 QString SaveTextFile(FileChooser& files, MessageBoxService& messages, const QString& title, const QString& filter,
                      const QString& suggestedName, const QString& text);
 
+// Ctrl+O of the point windows: asks for a point list and puts it into `text`; `status` says
+// what was read. Nothing changes when the dialog was cancelled or the file cannot be read.
+void OpenPointList(FileChooser& files, MessageBoxService& messages, QString& text, QString& status);
+
+// Ctrl+S of the point windows: saves the result under the suggested name and says where in
+// `status`; an empty result says so in a box instead.
+void SaveResultText(FileChooser& files, MessageBoxService& messages, const QString& result,
+                    const QString& suggestedName, QString& status);
+
 // The lines of a CR LF text (a last line without its end counts).
 qsizetype CountLines(QStringView text);
 

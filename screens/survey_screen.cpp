@@ -64,23 +64,9 @@ void SurveyScreen::serialChoicesOpened() {
 
 void SurveyScreen::printScreen() { statusLine = ReportPrint(messages_, printer_.printWindow()); }
 
-void SurveyScreen::openPoints() {
-    std::optional<OpenedTextFile> file =
-        OpenTextFile(files_, messages_, texts::files::kOpenPointsTitle, texts::files::kOpenFilter);
-    if (!file) return;
-    statusLine = OpenedNote(*file);
-    pointText = std::move(file->text);
-}
+void SurveyScreen::openPoints() { OpenPointList(files_, messages_, pointText, statusLine); }
 
-void SurveyScreen::saveResult() {
-    if (resultText.trimmed().isEmpty()) {
-        messages_.show(texts::files::kNothingToSave);
-        return;
-    }
-    const QString path = SaveTextFile(files_, messages_, texts::files::kSaveResultTitle, texts::files::kTextFilter,
-                                      texts_.resultFileName, resultText);
-    if (!path.isEmpty()) statusLine = texts::files::saved(path);
-}
+void SurveyScreen::saveResult() { SaveResultText(files_, messages_, resultText, texts_.resultFileName, statusLine); }
 
 void SurveyScreen::showCalculator() {
     statusLine = screens_.show(ScreenId::Main) ? QString() : texts::main::moduleComing(texts_.calculator);
