@@ -16,6 +16,9 @@ CESUAN_PACKAGES=(
   qt6-translations-l10n # Qt's own texts (context menus, dialog buttons) in Chinese
   libproj-dev           # PROJ: an independent check of the projections in the tests and a peer in the benchmark
   proj-bin              # cs2cs: PROJ's command line, the peer of cesuan-cli coord in scripts/bench-coord
+  libeigen3-dev         # Eigen: least squares and linear algebra
+  libgeographiclib-dev  # GeographicLib: geodesics, and a check of the Cartesian conversions in the tests
+  geographiclib-tools   # GeodSolve: published geodesic values for the tests
 )
 
 ensure_packages() {
