@@ -5,17 +5,42 @@
 
 #include "screens/platform.h"
 #include "session/session_store.h"
+#include "views/box_font.h"
 #include "views/qt_platform.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+
+namespace {
+
+// The window icon: app/cesuan.svg drawn at 16, 32, 48 and 64 pixels (app/icons/cesuan-N.png),
+// kept as raw pixels (`convert cesuan-N.png -depth 8 BGRA:cesuan-N.bgra`), so that no image
+// or icon plugin loads before the window shows.
+QIcon WindowIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64}) {
+        QFile file(QStringLiteral(":/icons/cesuan-%1.bgra").arg(size));  // app/cesuan.qrc
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        const QByteArray pixels = file.readAll();
+        if (pixels.size() != size * size * 4) continue;
+        const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), size, size, size * 4, QImage::Format_ARGB32);
+        icon.addPixmap(QPixmap::fromImage(image.copy()));
+    }
+    return icon;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("测算 CeSuan"));
     QApplication::setDesktopFileName(QStringLiteral("cesuan"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/cesuan.svg")));  // app/cesuan.qrc
+    QApplication::setWindowIcon(WindowIcon());
     cesuan::InstallChineseQtTexts(app);
+    cesuan::useOneChineseFace();
 
     cesuan::QtMessageBox messages;
     cesuan::QtWebPageOpener web;

@@ -10,6 +10,7 @@
 
 #include "cli/offline_platform.h"
 #include "screens/platform.h"
+#include "views/box_font.h"
 #include "views/qt_platform.h"
 
 #include <QAbstractButton>
@@ -73,6 +74,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("测算 CeSuan"));
     cesuan::InstallChineseQtTexts(app);
+    cesuan::useOneChineseFace();
     const QStringList arguments = QApplication::arguments();
     const QDir dir(arguments.size() > 1 ? arguments[1] : QStringLiteral("docs/screenshots"));
     if (!QDir().mkpath(dir.path())) return 1;
