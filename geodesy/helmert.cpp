@@ -493,6 +493,81 @@ AppliedText ApplyTransformToText(const TransformParameters& parameters, QStringV
     return result;
 }
 
+AppliedText ConvertCartesianText(const EllipsoidConstants& ellipsoid, bool toCartesian, QStringView text) {
+    static const QStringList geodeticNames = {QStringLiteral("B"), QStringLiteral("L"), QStringLiteral("H")};
+    static const QStringList cartesianNames = {QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")};
+    const QStringList& names = toCartesian ? geodeticNames : cartesianNames;
+    const QString expected =
+        toCartesian ? QStringLiteral("点名, B, L[, H] 共 3 或 4 项") : QStringLiteral("点名, X, Y, Z 共 4 项");
+    AppliedText result;
+    Problems problems;
+    forEachLine(text, 1, [&](int line, QStringView content) {
+        if (skipped(content)) return;
+        std::array<QStringView, 4> fields;
+        const int count = splitFields(content, fields);
+        if (count != 4 && !(toCartesian && count == 3)) {
+            problems.add(t::msgFieldCount(line, expected, count));
+            return;
+        }
+        if (fields[0].isEmpty()) {
+            problems.add(t::msgNoName(line));
+            return;
+        }
+        const QString name = fields[0].toString();
+        double values[3] = {0, 0, 0};
+        bool good = true;
+        for (int i = 1; i < count; ++i) {
+            const QStringView field = fields[std::size_t(i)];
+            if (toCartesian && i < 3) {
+                const std::optional<double> angle = DmsTextToRadians(field);
+                if (!angle) {
+                    problems.add(t::msgNotDms(line, name, names[i - 1], field.toString()));
+                    good = false;
+                } else if (std::abs(*angle) > std::numbers::pi / (i == 1 ? 2 : 1) * (1 + 1e-15)) {
+                    problems.add(t::msgAngleOutOfRange(line, name, names[i - 1], field.toString()));
+                    good = false;
+                } else {
+                    values[i - 1] = *angle;
+                }
+                continue;
+            }
+            const std::optional<double> value = ReadNumberField(field);
+            if (!value) {
+                problems.add(t::msgValueNotANumber(line, name, names[i - 1], field.toString()));
+                good = false;
+            } else {
+                values[i - 1] = *value;
+            }
+        }
+        if (!good || !problems.empty()) return;
+        result.text += fields[0];
+        result.text += QLatin1StringView(", ");
+        if (toCartesian) {
+            const CartesianPoint c = GeodeticToCartesian(ellipsoid, {values[0], values[1], values[2]});
+            AppendFixed(result.text, c.x, 4);
+            result.text += QLatin1StringView(", ");
+            AppendFixed(result.text, c.y, 4);
+            result.text += QLatin1StringView(", ");
+            AppendFixed(result.text, c.z, 4);
+        } else {
+            const GeodeticHeight g = CartesianToGeodetic(ellipsoid, {values[0], values[1], values[2]});
+            result.text += RadiansToDmsText(g.latitude, 10);
+            result.text += QLatin1StringView(", ");
+            result.text += RadiansToDmsText(g.longitude, 10);
+            result.text += QLatin1StringView(", ");
+            AppendFixed(result.text, g.height, 4);
+        }
+        result.text += QLatin1StringView("\r\n");
+        ++result.points;
+    });
+    result.problems = problems.list();
+    if (!result.problems.isEmpty()) {
+        result.text.clear();
+        result.points = 0;
+    }
+    return result;
+}
+
 QString ParametersText(const TransformParameters& p) {
     QString text = t::kParametersRemark + QStringLiteral("\r\nmodel = ") + QString::number(ModelNumber(p.model)) +
                    QStringLiteral("\r\n");

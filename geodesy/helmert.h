@@ -143,6 +143,12 @@ std::optional<TransformParameters> ParseParametersText(QStringView text, QString
 // A comma-separated list of values in the order of ParameterNames.
 std::optional<TransformParameters> ParseParameterValues(TransformModel model, QStringView text, QString& problem);
 
+// Cartesian conversion of a point list on an ellipsoid: lines "name, B, L[, H]" (B and L in
+// D.MMSS, H 0 when missing) become "name, X, Y, Z" (toCartesian), lines "name, X, Y, Z"
+// become "name, B, L, H"; X, Y, Z and H with 4 decimals, B and L in D.MMSS with 10, each
+// line ended by CR LF. Problems as for ApplyTransformToText: any of them, and `text` is empty.
+AppliedText ConvertCartesianText(const EllipsoidConstants& ellipsoid, bool toCartesian, QStringView text);
+
 // A number field: blanks around it allowed, a leading "+", an exponent; nothing for anything
 // else (an empty field, "1.2.3", "nan", "inf", a value beyond a double).
 std::optional<double> ReadNumberField(QStringView field);

@@ -43,6 +43,16 @@ inline QString msgMoreProblems(int more) {
 }
 inline const QString kMsgNoPoints = QStringLiteral("没有找到点的数据。");
 
+// Cartesian conversion: a latitude or longitude that is no D.MMSS angle, or out of range.
+inline QString msgNotDms(int line, const QString& name, const QString& field, const QString& value) {
+    return QStringLiteral("第") + QString::number(line) + QStringLiteral("行 ") + name + QStringLiteral(" 的 ") + field +
+           QStringLiteral(" 值 ") + value + QStringLiteral(" 不是度.分秒（分、秒不超过 59）。");
+}
+inline QString msgAngleOutOfRange(int line, const QString& name, const QString& field, const QString& value) {
+    return QStringLiteral("第") + QString::number(line) + QStringLiteral("行 ") + name + QStringLiteral(" 的 ") + field +
+           QStringLiteral(" 值 ") + value + QStringLiteral(" 超出范围（|B| ≤ 90，|L| ≤ 180）。");
+}
+
 // The parameter text.
 inline const QString kParametersRemark =
     QStringLiteral("# 测算 CeSuan 转换参数：平移 dx dy dz（米），旋转 rx ry rz rotation（秒），尺度 scale_ppm（ppm）");
