@@ -2,6 +2,7 @@
 // DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
 // DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png,
 // DIR/attitude_window.png, DIR/base_calculator_window.png, DIR/number_split.png,
+// DIR/transform_window.png,
 // DIR/module_menu.png, DIR/help_screen.png, one DIR/help_<topic>.png per help topic and
 // DIR/context_menu.png, the formula box's context menu in Chinese (DIR defaults to
 // docs/screenshots). Runs
@@ -126,6 +127,13 @@ int main(int argc, char* argv[]) {
     click(attitude, "Command1");
     ok = save(attitude, dir, QStringLiteral("attitude_window.png")) && ok;
 
+    // The start example of the transformation window, 7 parameters estimated and applied.
+    QWidget* transform = open(screens, cesuan::ScreenId::Transform);
+    transform->resize(1280, 960);
+    click(transform, "EstimateButton");
+    click(transform, "ApplyButton");
+    ok = save(transform, dir, QStringLiteral("transform_window.png")) && ok;
+
     // Hexadecimal FF times 1A (255 times 26 = 6630): 19E6.
     QWidget* bases = open(screens, cesuan::ScreenId::BaseCalculator);
     click(bases, "Option4");
@@ -151,7 +159,7 @@ int main(int argc, char* argv[]) {
         {cesuan::ScreenId::Angles, "angles"},         {cesuan::ScreenId::BaseCalculator, "bases"},
         {cesuan::ScreenId::Statistics, "statistics"}, {cesuan::ScreenId::Coordinates, "coordinates"},
         {cesuan::ScreenId::Bearing, "bearing"},       {cesuan::ScreenId::Attitude, "attitude"},
-        {cesuan::ScreenId::NumberSplit, "number_split"},
+        {cesuan::ScreenId::NumberSplit, "number_split"},  {cesuan::ScreenId::Transform, "transform"},
     };
     for (const auto& [screen, name] : topics) {
         screens.showHelp(screen);

@@ -23,10 +23,12 @@
 #include "screens/number_split.h"
 #include "screens/statistics_screen.h"
 #include "screens/statistics_texts.h"
+#include "screens/transform_screen.h"
 #include "screens/variable_editor.h"
 
 #include <QCommandLineParser>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -42,8 +44,11 @@ const char kUsage[] =
     "usage: cesuan-cli calc [--places N] [--unit rad|deg|dms] [--var r=VALUE ...] [--json] [FORMULA ...]\n"
     "       cesuan-cli angle --from rad|deg|dms --to rad|deg|dms VALUE ...\n"
     "       cesuan-cli stats [--lead 0|1|2|3] [--sep C|tab|blank] [FILE]\n"
-    "       cesuan-cli coord --op J6|J3|J1.5|6J|3J|1.5J|1.5to3|3to6|3to1.5|6to3 [--ellipsoid BJ|XA|WGS|CGCS]\n"
+    "       cesuan-cli coord --op J6|J3|J1.5|6J|3J|1.5J|1.5to3|3to6|3to1.5|6to3 [--ellipsoid BJ|XA|WGS|CGCS|BJ-STD]\n"
     "                        [--meridian DEG] [--order XYZ|YXZ] [--sep C] [--no-serial] [--limit N] [FILE]\n"
+    "       cesuan-cli transform estimate --model 3|4|7 [--json] [FILE]\n"
+    "       cesuan-cli transform apply --model 3|4|7 --params V1,V2,... [FILE]\n"
+    "       cesuan-cli cart --ellipsoid BJ|BJ-STD|XA|WGS|CGCS --to xyz|blh [FILE]\n"
     "       cesuan-cli points [--no-serial] [FILE]\n"
     "       cesuan-cli bearing [--origin SERIAL] [--no-serial] [FILE]\n"
     "       cesuan-cli attitude [--first SERIAL] [FILE]\n"
@@ -63,6 +68,14 @@ const char kUsage[] =
     "coord  converts the points in FILE (or standard input) as the coordinate screen does and\n"
     "       prints the result block; the cleaned input and its remarks go to standard error.\n"
     "       Defaults: BJ, meridian 117, order XYZ, separator \",\", serials, no point limit.\n"
+    "transform estimate  the least-squares parameters of the model from common points, lines\n"
+    "          \"name, x1, y1, x2, y2\" (model 4) or \"name, X1, Y1, Z1, X2, Y2, Z2\" (models 3, 7): prints\n"
+    "          the window's report (parameters, sigma0, residuals), or with --json one object.\n"
+    "transform apply  the parameters (in the order dx,dy,dz | dx,dy,rotation,scale_ppm |\n"
+    "          dx,dy,dz,rx,ry,rz,scale_ppm; rotations in arc seconds, scale in ppm; write\n"
+    "          --params=V1,... when the first value begins with \"-\") on lines \"name, x, y[, z]\".\n"
+    "cart      \"name, B, L, H\" (D.MMSS) to \"name, X, Y, Z\" (--to xyz) or back (--to blh).\n"
+    "          Data errors of transform and cart go to standard error with exit status 1.\n"
     "points    prints the aligned text of a point list (serial, X, Y, H by commas).\n"
     "bearing   distance, bearing, slope distance and vertical angle of every point from the\n"
     "          origin (its serial, or 0 for the point 0, 0, 0) as the bearing screen shows them.\n"
@@ -325,7 +338,7 @@ int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
 int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
     QCommandLineParser parser;
     const QCommandLineOption op(QStringLiteral("op"), QStringLiteral("the conversion"), QStringLiteral("OP"));
-    const QCommandLineOption ellipsoid(QStringLiteral("ellipsoid"), QStringLiteral("BJ, XA, WGS or CGCS"),
+    const QCommandLineOption ellipsoid(QStringLiteral("ellipsoid"), QStringLiteral("BJ, XA, WGS, CGCS or BJ-STD"),
                                        QStringLiteral("CODE"), QStringLiteral("BJ"));
     const QCommandLineOption meridian(QStringLiteral("meridian"), QStringLiteral("central meridian, degrees"),
                                       QStringLiteral("DEG"), QStringLiteral("117"));
@@ -352,7 +365,7 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     const auto found = std::find_if(ellipsoids.begin(), ellipsoids.end(),
                                     [&](const EllipsoidChoice& e) { return e.code == parser.value(ellipsoid).toUpper(); });
     const qsizetype ellipsoidIndex = found == ellipsoids.end() ? -1 : found - ellipsoids.begin();
-    if (ellipsoidIndex < 0) return usage(err, QStringLiteral("--ellipsoid takes BJ, XA, WGS or CGCS"));
+    if (ellipsoidIndex < 0) return usage(err, QStringLiteral("--ellipsoid takes BJ, XA, WGS, CGCS or BJ-STD"));
     const QString orderValue = parser.value(order).toUpper();
     if (orderValue != u"XYZ" && orderValue != u"YXZ") return usage(err, QStringLiteral("--order takes XYZ or YXZ"));
     QString separator = parser.value(sep);
@@ -387,6 +400,107 @@ int coord(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     writeWithLf(err, screen.input);
     std::fputc('\n', err);
     writeWithLf(out, screen.output);
+    return 0;
+}
+
+// Problems of a list, one a line on standard error; exit status 1.
+int dataError(std::FILE* err, const QStringList& problems) {
+    for (const QString& problem : problems) write(err, QString(problem).replace(u'\n', u' ') + u'\n');
+    return 1;
+}
+
+// A JSON string.
+QString jsonString(const QString& text) {
+    QString quoted = QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
+    return quoted.mid(1, quoted.size() - 2);
+}
+
+// The estimate as one JSON object, each number with its contract decimals: shifts and
+// residuals 4, rotations and scale 6, sigma0 4.
+QString estimateJson(const TransformEstimate& e) {
+    const QStringList& names = ParameterNames(e.parameters.model);
+    QString json = QStringLiteral("{\"model\":\"") + QString::number(ModelNumber(e.parameters.model)) +
+                   QStringLiteral("\",\"parameters\":{");
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (i > 0) json += u',';
+        json += u'"' + names[i] + QStringLiteral("\":") +
+                FixedText(e.parameters.values[std::size_t(i)], names[i].startsWith(u'd') ? 4 : 6);
+    }
+    json += QStringLiteral("},\"sigma0\":") + FixedText(e.sigma0, 4) + QStringLiteral(",\"residuals\":[");
+    const bool plane = e.parameters.model == TransformModel::Four;
+    for (std::size_t i = 0; i < e.residuals.size(); ++i) {
+        const PointResidual& r = e.residuals[i];
+        if (i > 0) json += u',';
+        json += QStringLiteral("{\"name\":") + jsonString(r.name) + QStringLiteral(",\"vx\":") + FixedText(r.v.x, 4) +
+                QStringLiteral(",\"vy\":") + FixedText(r.v.y, 4);
+        if (!plane) json += QStringLiteral(",\"vz\":") + FixedText(r.v.z, 4);
+        json += QStringLiteral(",\"flagged\":") + (r.flagged ? QStringLiteral("true") : QStringLiteral("false")) + u'}';
+    }
+    return json + QStringLiteral("]}");
+}
+
+int transform(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("3, 4 or 7"), QStringLiteral("N"));
+    const QCommandLineOption params(QStringLiteral("params"), QStringLiteral("the parameter values"), QStringLiteral("V"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("one JSON object"));
+    parser.addOptions({model, params, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const QStringList positionals = parser.positionalArguments().mid(1);  // after "transform"
+    const QString action = positionals.value(0);
+    if (action != u"estimate" && action != u"apply") return usage(err, QStringLiteral("transform takes estimate or apply"));
+    const std::optional<TransformModel> chosen = ModelOfText(parser.value(model));
+    if (!chosen) return usage(err, QStringLiteral("--model takes 3, 4 or 7"));
+    const QStringList files = positionals.mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("transform reads one FILE"));
+
+    if (action == u"estimate") {
+        if (parser.isSet(params)) return usage(err, QStringLiteral("transform estimate takes no --params"));
+        const std::optional<QString> input = readInput(files, in, err);
+        if (!input) return 1;
+        const CommonPointList list = ParseCommonPoints(*chosen, *input);
+        if (!list.problems.isEmpty()) return dataError(err, list.problems);
+        const TransformEstimate e = EstimateTransform(*chosen, list.points);
+        if (!e.ok()) return dataError(err, {e.message});
+        if (parser.isSet(json)) write(out, estimateJson(e) + u'\n');
+        else writeWithLf(out, TransformScreen::reportOf(e));
+        return 0;
+    }
+
+    if (parser.isSet(json)) return usage(err, QStringLiteral("transform apply takes no --json"));
+    if (!parser.isSet(params)) return usage(err, QStringLiteral("transform apply needs --params"));
+    QString problem;
+    const std::optional<TransformParameters> parameters = ParseParameterValues(*chosen, parser.value(params), problem);
+    if (!parameters) return usage(err, QStringLiteral("--params: ") + problem);
+    std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+    const AppliedText result = ApplyTransformToText(*parameters, *input);
+    input.reset();
+    if (!result.problems.isEmpty()) return dataError(err, result.problems);
+    writeWithLf(out, result.text);
+    return 0;
+}
+
+int cart(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption ellipsoid(QStringLiteral("ellipsoid"), QStringLiteral("BJ, BJ-STD, XA, WGS or CGCS"),
+                                       QStringLiteral("CODE"), QStringLiteral("BJ"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("xyz or blh"), QStringLiteral("FORM"));
+    parser.addOptions({ellipsoid, to});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const auto& ellipsoids = EllipsoidChoices();
+    const QString code = parser.value(ellipsoid).trimmed().toUpper();
+    if (std::none_of(ellipsoids.begin(), ellipsoids.end(), [&](const EllipsoidChoice& e) { return e.code == code; }))
+        return usage(err, QStringLiteral("--ellipsoid takes BJ, BJ-STD, XA, WGS or CGCS"));
+    const QString form = parser.value(to).toLower();
+    if (form != u"xyz" && form != u"blh") return usage(err, QStringLiteral("--to takes xyz or blh"));
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("cart reads one FILE"));
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+    const AppliedText result = ConvertCartesianText(EllipsoidOfCode(code), form == u"xyz", *input);
+    if (!result.problems.isEmpty()) return dataError(err, result.problems);
+    writeWithLf(out, result.text);
     return 0;
 }
 
@@ -538,7 +652,8 @@ QStringList dashedArgumentsAsPositionals(const QStringList& arguments) {
         QStringLiteral("places"), QStringLiteral("unit"),     QStringLiteral("var"),      QStringLiteral("from"),
         QStringLiteral("to"),     QStringLiteral("lead"),     QStringLiteral("sep"),      QStringLiteral("op"),
         QStringLiteral("ellipsoid"), QStringLiteral("meridian"), QStringLiteral("order"), QStringLiteral("limit"),
-        QStringLiteral("origin"), QStringLiteral("first"),    QStringLiteral("radix")};
+        QStringLiteral("origin"), QStringLiteral("first"),    QStringLiteral("radix"),    QStringLiteral("model"),
+        QStringLiteral("params")};
     QStringList options, positionals;
     bool dashed = false;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
@@ -566,6 +681,8 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"angle") return angle(rest, out, err);
     if (command == u"stats") return stats(rest, in, out, err);
     if (command == u"coord") return coord(rest, in, out, err);
+    if (command == u"transform") return transform(rest, in, out, err);
+    if (command == u"cart") return cart(rest, in, out, err);
     if (command == u"radix") return radix(rest, out, err);
     if (command == u"base") return base(rest, out, err);
     if (command == u"split") return split(rest, out, err);

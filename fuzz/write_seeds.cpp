@@ -7,6 +7,7 @@
 #include "screens/coordinate_texts.h"
 #include "screens/main_screen_texts.h"
 #include "screens/statistics_texts.h"
+#include "screens/transform_texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,6 +133,16 @@ int main(int argc, char** argv) {
     // Values that are no numbers, serials without coordinates, empty lines, a missing origin.
     seed("survey", QStringLiteral("bad-values"), 2, QStringLiteral("0\nP1,10,20,5\r\nP2,abc,30,1\r\n\r\nJ\r\nP4,3,4"));
     seed("survey", QStringLiteral("bad-origin"), 2, QStringLiteral("Q\nP1,10,20,5\r\nP4,3,4"));
+
+    // The transformation window's boxes with its start example: common points for the
+    // models 7 and 4, points to transform, a parameter text and the Cartesian box both ways.
+    seed("transform", QStringLiteral("common-7"), 8, t::transform::kStartCommonPoints);
+    seed("transform", QStringLiteral("common-4"), 4, QStringLiteral("A,0,0,100,200\r\nB,0,1000,100,1200.01\r\nC,5,5,105,x"));
+    seed("transform", QStringLiteral("apply-7"), 9, t::transform::kStartApplyPoints);
+    seed("transform", QStringLiteral("parameters"), 10,
+         QStringLiteral("model = 7\r\ndx = 1\r\ndy = 2\r\ndz = 3\r\nrx = 0.1\r\nry = 0.2\r\nrz = 0.3\r\nscale_ppm = 4"));
+    seed("transform", QStringLiteral("cartesian-to-xyz"), 3, t::transform::kStartCartesian);
+    seed("transform", QStringLiteral("cartesian-to-blh"), 67, t::transform::kStartApplyPoints);
     seed("survey", QStringLiteral("attitude-bad"), 3, QStringLiteral("0\nA,0,0,0\r\nB,x,0,0\r\nC,0,1,1e400"));
     seed("statistics", QStringLiteral("not-numbers"), 1, QStringLiteral("a*1*abc\r\nb*3e400*x*1*2*3*4*5\r\n"));
     seed("coordinates", QStringLiteral("unread-and-99"), 0, meridian + QStringLiteral("P1,39.9999,117.3\r\nP2,abc,117.1\r\n"));

@@ -38,20 +38,29 @@ const EllipsoidConstants kCgcs2000 = {
     0.00251460707759023, 2.6390466301995e-06, 3.41804615609369e-09, 0.00251882660151953,
     3.70094908595582e-06, 7.44781391944711e-09,
 };
+// The standard Krassovsky 1940 ellipsoid of Beijing 1954: a = 6378245 m, f = 1/298.3,
+// derived as the CGCS2000 row above (b rounds to the same 6356863.0188 m as the first row's).
+const EllipsoidConstants kBeijing1954Standard = {
+    6378245.0,           6356863.0188,       0.00335232986503341, 0.00669342161454282,
+    0.00673852540614646, 6335552.71705415,   6367558.49702577,    0.998324538650643,
+    0.00251424646114446, 2.63828914328972e-06, 3.41657830181469e-09, 0.00251846477434381,
+    3.69988588686354e-06, 7.44460475499527e-09,
+};
 
-const std::array<EllipsoidChoice, 4>& EllipsoidChoices() {
-    static const std::array<EllipsoidChoice, 4> choices = {{
+const std::array<EllipsoidChoice, 5>& EllipsoidChoices() {
+    static const std::array<EllipsoidChoice, 5> choices = {{
         {QStringLiteral("BJ"), texts::kEllipsoidBeijing},
         {QStringLiteral("XA"), texts::kEllipsoidXian},
         {QStringLiteral("WGS"), texts::kEllipsoidWgs},
         {QStringLiteral("CGCS"), texts::kEllipsoidCgcs2000},
+        {QStringLiteral("BJ-STD"), texts::kEllipsoidBeijingStandard},
     }};
     return choices;
 }
 
 namespace {
 
-// The row of one of the four codes as the screens pass them, without blanks and in
+// The row of one of the five codes as the screens pass them, without blanks and in
 // capitals; nothing for any other text.
 [[gnu::always_inline]] inline const EllipsoidConstants* ellipsoidOfExactCode(const QString& code) {
     const QChar* c = code.constData();
@@ -60,13 +69,14 @@ namespace {
            : n == 2 && c[0] == u'X' && c[1] == u'A'                               ? &kXian1980
            : n == 3 && c[0] == u'W' && c[1] == u'G' && c[2] == u'S'               ? &kWgs84
            : n == 4 && c[0] == u'C' && c[1] == u'G' && c[2] == u'C' && c[3] == u'S' ? &kCgcs2000
+           : n == 6 && QStringView(code) == u"BJ-STD"                                 ? &kBeijing1954Standard
                                                                                     : nullptr;
 }
 
 }  // namespace
 
 const EllipsoidConstants& EllipsoidOfCode(const QString& code) {
-    // The four codes as the screens pass them, without blanks and in capitals, at once.
+    // The five codes as the screens pass them, without blanks and in capitals, at once.
     if (const EllipsoidConstants* exact = ellipsoidOfExactCode(code)) return *exact;
     // Trimmed of blanks and upper-cased. An ASCII code is compared in place; any other goes
     // through QString::toUpper, which may still make one of the codes ("wgſ" is "WGS").
@@ -90,6 +100,7 @@ const EllipsoidConstants& EllipsoidOfCode(const QString& code) {
     if (is(u"XA")) return kXian1980;
     if (is(u"WGS")) return kWgs84;
     if (is(u"CGCS")) return kCgcs2000;
+    if (is(u"BJ-STD")) return kBeijing1954Standard;
     return kBeijing1954;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The reference ellipsoids of the projections: Beijing 1954 (Krassovsky, with
-// a = 6378245.116 m), Xi'an 1980 (IAG 1975), WGS 84 and CGCS2000, each with the working
-// constants of the Gauss–Krüger series. Constant tables only: a projection is given the row
+// a = 6378245.116 m), Xi'an 1980 (IAG 1975), WGS 84, CGCS2000 and the standard Krassovsky
+// 1940 ellipsoid of Beijing 1954 (a = 6378245 m), each with the working constants of the
+// Gauss–Krüger series. Constant tables only: a projection is given the row
 // it works on.
 
 #include <QString>
@@ -31,22 +32,27 @@ struct EllipsoidConstants {
     double scale = 1;           // on the central meridian
 };
 
-// Beijing 1954 (Krassovsky, with a = 6378245.116 m), Xi'an 1980 (IAG 1975), WGS 84 and
-// CGCS2000. The first three rows are the published working constants, used as they stand.
+// Beijing 1954 (Krassovsky, with a = 6378245.116 m), Xi'an 1980 (IAG 1975), WGS 84,
+// CGCS2000 and Beijing 1954 on the standard Krassovsky ellipsoid (a = 6378245 m,
+// 1/f = 298.3, as other geodetic software has it). The first three rows are the published
+// working constants, used as they stand.
 extern const EllipsoidConstants kBeijing1954;
 extern const EllipsoidConstants kXian1980;
 extern const EllipsoidConstants kWgs84;
 extern const EllipsoidConstants kCgcs2000;
+extern const EllipsoidConstants kBeijing1954Standard;
 
 // The ellipsoids a screen offers, in its order: code for EllipsoidOfCode and display name.
 struct EllipsoidChoice {
-    QString code;  // "BJ", "XA", "WGS", "CGCS"
-    QString name;  // as the ellipsoid list shows it and the result headers name it: 北京, 西安, WGS, CGCS2000
+    QString code;  // "BJ", "XA", "WGS", "CGCS", "BJ-STD"
+    QString name;  // as the ellipsoid list shows it and the result headers name it: 北京, 西安, WGS,
+                   // CGCS2000, 北京54（标准）
 };
-const std::array<EllipsoidChoice, 4>& EllipsoidChoices();
+const std::array<EllipsoidChoice, 5>& EllipsoidChoices();
 
 // The row of a code without leading and trailing blanks, upper-cased: "XA" Xi'an 1980, "WGS"
-// WGS 84, "CGCS" CGCS2000, anything else (normally "BJ") Beijing 1954.
+// WGS 84, "CGCS" CGCS2000, "BJ-STD" the standard Beijing 1954, anything else (normally "BJ")
+// Beijing 1954.
 const EllipsoidConstants& EllipsoidOfCode(const QString& code);
 
 }  // namespace cesuan

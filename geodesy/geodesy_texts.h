@@ -13,6 +13,7 @@ inline const QString kEllipsoidBeijing = QStringLiteral("北京");
 inline const QString kEllipsoidXian = QStringLiteral("西安");
 inline const QString kEllipsoidWgs = QStringLiteral("WGS");
 inline const QString kEllipsoidCgcs2000 = QStringLiteral("CGCS2000");
+inline const QString kEllipsoidBeijingStandard = QStringLiteral("北京54（标准）");
 
 // Forward projection: latitude or longitude outside |B| <= 90, |L| <= 180. The 6-degree
 // routine says 经纬度 (latitude and longitude), the 3- and 1.5-degree ones 角度 (angle).

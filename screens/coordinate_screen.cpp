@@ -188,6 +188,10 @@ void CoordinateScreen::showHelp() {
     if (!shown) output = TrimBlanks(output).isEmpty() ? savedExplanation : output + QStringLiteral("\r\n") + savedExplanation;
 }
 
+void CoordinateScreen::gps() {
+    statusLine = screens_.show(ScreenId::Transform) ? QString() : texts::main::moduleComing(t::kGps);
+}
+
 void CoordinateScreen::printScreen() { statusLine = ReportPrint(messages_, printer_.printWindow()); }
 
 void CoordinateScreen::openPoints() { OpenPointList(files_, messages_, input, statusLine); }

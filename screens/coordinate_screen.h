@@ -70,7 +70,7 @@ public:
     void printScreen();                // the print button
     void openPoints();                 // Ctrl+O: a text or CSV file into the input
     void saveResult();                 // Ctrl+S: the output into a text file
-    void gps() {}                      // GPS坐标转换: no action
+    void gps();                        // GPS坐标转换: the transformation window
     void singleColumn() {}             // 单列: no action
     void openHomePage();              // web buttons
     void openCommunityPage();

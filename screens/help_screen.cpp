@@ -16,8 +16,8 @@ struct Topic {
     ScreenId screen;
 };
 
-const std::array<Topic, 10>& topics() {
-    static const std::array<Topic, 10> list = {{
+const std::array<Topic, 11>& topics() {
+    static const std::array<Topic, 11> list = {{
         {t::kOverviewTitle, t::kHelpText, ScreenId::Help},
         {t::kCalculatorTitle, t::kCalculatorText, ScreenId::Main},
         {t::kVariablesTitle, t::kVariablesText, ScreenId::Variables},
@@ -25,6 +25,7 @@ const std::array<Topic, 10>& topics() {
         {t::kBasesTitle, t::kBasesText, ScreenId::BaseCalculator},
         {t::kStatisticsTitle, t::kStatisticsText, ScreenId::Statistics},
         {t::kCoordinatesTitle, t::kCoordinatesText, ScreenId::Coordinates},
+        {t::kTransformTitle, t::kTransformText, ScreenId::Transform},
         {t::kBearingTitle, t::kBearingText, ScreenId::Bearing},
         {t::kAttitudeTitle, t::kAttitudeText, ScreenId::Attitude},
         {t::kNumberSplitTitle, t::kNumberSplitText, ScreenId::NumberSplit},

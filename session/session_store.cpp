@@ -1,5 +1,6 @@
 #include "session/session_store.h"
 
+#include "screens/coordinate_texts.h"
 #include "screens/help_texts.h"
 #include "screens/main_screen_texts.h"
 #include "screens/module_menu_texts.h"
@@ -29,7 +30,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 14> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -43,6 +44,7 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
     {ScreenId::Attitude, u"attitude"},
     {ScreenId::Welcome, u"welcome"},
     {ScreenId::ButtonTest, u"buttonTest"},
+    {ScreenId::Transform, u"transform"},
 }};
 
 }  // namespace
@@ -74,6 +76,7 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Attitude: return texts::main::kAttitude;
     case ScreenId::Welcome: return texts::menu::kWelcomeTitle;
     case ScreenId::ButtonTest: return texts::menu::kButtonTestTitle;
+    case ScreenId::Transform: return texts::coordinates::kGps;
     }
     return QString();
 }

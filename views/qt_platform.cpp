@@ -11,6 +11,7 @@
 #include "views/number_split_view.h"
 #include "views/session_keeper.h"
 #include "views/statistics_view.h"
+#include "views/transform_view.h"
 #include "views/variable_editor_view.h"
 
 #include "screens/help_texts.h"
@@ -235,6 +236,7 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Help: return std::make_unique<HelpView>(web_, *this);
     case ScreenId::Welcome: return std::make_unique<WelcomeView>();
     case ScreenId::ButtonTest: return std::make_unique<ButtonTestView>();
+    case ScreenId::Transform: return std::make_unique<TransformView>(messages_, *this, files_);
     }
     return nullptr;
 }

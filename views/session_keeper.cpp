@@ -30,6 +30,9 @@ QStringList SessionKeeper::inputBoxes(ScreenId screen) {
     case ScreenId::Bearing:
     case ScreenId::Attitude: return {QStringLiteral("Text1")};
     case ScreenId::BaseCalculator: return {QStringLiteral("Text1"), QStringLiteral("Text2")};
+    case ScreenId::Transform:
+        return {QStringLiteral("CommonPoints"), QStringLiteral("Parameters"), QStringLiteral("ApplyPoints"),
+                QStringLiteral("CartesianInput")};
     default: return {};
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringEncoder>
 #include <QStringList>
 
@@ -298,6 +299,126 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         EXPECT_TRUE(r.err.contains(u"usage: cesuan-cli")) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
+}
+
+}  // namespace
+
+namespace {
+
+const QByteArray kCommonPoints =
+    "G01, -2277048.0837, 4345666.2975, 4062027.1367, -2276953.6068, 4345530.9739, 4061928.8222\n"
+    "G02, -2309181.3238, 4345646.0606, 4043970.4131, -2309086.8189, 4345511.0358, 4043872.3631\r\n"
+    "G03, -2308041.3273, 4320326.6696, 4071513.0485, -2307946.9242, 4320191.7922, 4071414.9190\r"
+    "G04, -2277991.4638, 4368197.1817, 4037392.8239, -2277896.8967, 4368061.7252, 4037294.5733\n"
+    "G05, -2292603.4132, 4343971.3203, 4055117.9306, -2292508.9275, 4343836.1559, 4055019.7364\n"
+    "G06, -2277999.2156, 4331378.6466, 4076669.8225, -2277904.7954, 4331243.4248, 4076571.4802\n";
+
+TEST(CliTransform, EstimateAsJsonWithTheContractDecimals) {
+    Outcome r = cli({QStringLiteral("transform"), QStringLiteral("estimate"), QStringLiteral("--model"), QStringLiteral("7"),
+                     QStringLiteral("--json")},
+                    kCommonPoints);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, QString());
+    EXPECT_TRUE(r.out.startsWith(
+        u"{\"model\":\"7\",\"parameters\":{\"dx\":16.3714,\"dy\":-148.1509,\"dz\":-86.0439,\"rx\":0.397364,"
+        u"\"ry\":-1.206188,\"rz\":2.121704,\"scale_ppm\":-4.238273},\"sigma0\":0.0022,\"residuals\":[{\"name\":\"G01\","
+        u"\"vx\":-0.0004,\"vy\":0.0023,\"vz\":-0.0016,\"flagged\":false},"))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.endsWith(u"}]}\n"));
+
+    // The plane model: dx, dy, rotation, scale_ppm and no vz; two points fit exactly.
+    r = cli({QStringLiteral("transform"), QStringLiteral("estimate"), QStringLiteral("--model"), QStringLiteral("4"),
+             QStringLiteral("--json")},
+            "A, 0, 0, 100, 200\nB, 0, 1000, 100, 1200.01\n");
+    EXPECT_EQ(r.out, u"{\"model\":\"4\",\"parameters\":{\"dx\":100.0000,\"dy\":200.0000,\"rotation\":0.000000,"
+                     u"\"scale_ppm\":10.000000},\"sigma0\":0.0000,\"residuals\":[{\"name\":\"A\",\"vx\":0.0000,"
+                     u"\"vy\":0.0000,\"flagged\":false},{\"name\":\"B\",\"vx\":0.0000,\"vy\":0.0000,\"flagged\":false}]}\n");
+
+    // Without --json: the window's report.
+    r = cli({QStringLiteral("transform"), QStringLiteral("estimate"), QStringLiteral("--model"), QStringLiteral("3")},
+            "P, 1, 2, 3, 11, 22, 33\n");
+    EXPECT_TRUE(r.out.startsWith(u"三参数  公共点 1 个，多余观测数 0\n")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(u"参数值依次为：10.0000,20.0000,30.0000\n"));
+}
+
+TEST(CliTransform, ApplyTakesParamsInOrder) {
+    const QByteArray points = "A01, -2295078.5471, 4345959.9672, 4051610.1656\r\nA02, -2292878.6555, 4348113.9158, 4050546.0663";
+    const QString params = QStringLiteral("16.3714,-148.1509,-86.0439,0.397364,-1.206188,2.121704,-4.238273");
+    const QString want = QStringLiteral("A01, -2294984.0521, 4345824.8100, 4051511.9985\nA02, -2292784.1539, 4347978.7248, 4050447.8867\n");
+    Outcome r = cli({QStringLiteral("transform"), QStringLiteral("apply"), QStringLiteral("--model"), QStringLiteral("7"),
+                     QStringLiteral("--params"), params},
+                    points);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, want);
+    // Values that begin with "-", after "=" or as the next argument.
+    r = cli({QStringLiteral("transform"), QStringLiteral("apply"), QStringLiteral("--model=4"),
+             QStringLiteral("--params=-10,-20,0,0")},
+            "P, 100, 200, 5\n");
+    EXPECT_EQ(r.out, u"P, 90.0000, 180.0000, 5.0000\n");
+    r = cli({QStringLiteral("transform"), QStringLiteral("apply"), QStringLiteral("--model"), QStringLiteral("3"),
+             QStringLiteral("--params"), QStringLiteral("-1,-2,-3")},
+            "P, 1, 2, 3\n");
+    EXPECT_EQ(r.out, u"P, 0.0000, 0.0000, 0.0000\n");
+}
+
+TEST(CliTransform, DataErrorsGoToStandardErrorWithStatusOne) {
+    const struct {
+        QStringList arguments;
+        QByteArray input;
+        QString err;
+    } cases[] = {
+        {{QStringLiteral("transform"), QStringLiteral("estimate"), QStringLiteral("--model"), QStringLiteral("7")},
+         "A,0,0,0,1,1,1\nB,10,0,0,11,1,1\n", QString::fromUtf16(u"公共点只有 2 个，七参数至少需要 3 个公共点。\n")},
+        {{QStringLiteral("transform"), QStringLiteral("estimate"), QStringLiteral("--model"), QStringLiteral("4")},
+         "A,1,1,0,0\nB,1,1,5,5\n", QString::fromUtf16(u"公共点的原坐标重合在一处，无法确定旋转和尺度，求不出参数。\n")},
+        {{QStringLiteral("transform"), QStringLiteral("apply"), QStringLiteral("--model"), QStringLiteral("3"),
+          QStringLiteral("--params"), QStringLiteral("1,2,3")},
+         "A,1,2,3\nB,1,2\n", QString::fromUtf16(u"第2行 应为 点名, X, Y, Z 共 4 项，实有 3 项。\n")},
+        {{QStringLiteral("cart"), QStringLiteral("--to"), QStringLiteral("blh")}, "A,1,2,z\n",
+         QString::fromUtf16(u"第1行 A 的 Z 值 z 不是数字。\n")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const Outcome r = cli(c.arguments, c.input);
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, QString());
+        EXPECT_EQ(r.err, c.err);
+    }
+    // Bad usage: status 2.
+    for (const QStringList& arguments :
+         {QStringList{QStringLiteral("transform"), QStringLiteral("guess"), QStringLiteral("--model"), QStringLiteral("7")},
+          QStringList{QStringLiteral("transform"), QStringLiteral("estimate"), QStringLiteral("--model"), QStringLiteral("5")},
+          QStringList{QStringLiteral("transform"), QStringLiteral("apply"), QStringLiteral("--model"), QStringLiteral("7"),
+                      QStringLiteral("--params"), QStringLiteral("1,2")},
+          QStringList{QStringLiteral("cart"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS"), QStringLiteral("--to"),
+                      QStringLiteral("xyz")}})
+        EXPECT_EQ(cli(arguments).exitCode, 2) << arguments.join(u' ').toStdString();
+}
+
+TEST(CliCart, BothWaysWithTheContractDecimals) {
+    Outcome r = cli({QStringLiteral("cart"), QStringLiteral("--ellipsoid"), QStringLiteral("WGS"), QStringLiteral("--to"),
+                     QStringLiteral("xyz")},
+                    "A01, 39.4125536, 117.5017873, 23.441\r\nN, 90, 0, 0\r");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, u"A01, -2295078.5471, 4345959.9673, 4051610.1655\nN, 0.0000, 0.0000, 6356752.3142\n");
+    r = cli({QStringLiteral("cart"), QStringLiteral("--ellipsoid"), QStringLiteral("bj-std"), QStringLiteral("--to"),
+             QStringLiteral("blh")},
+            "P, 6378245, 0, 0\nQ, -2295000, 4346000, 4051500\n");
+    EXPECT_EQ(r.exitCode, 0);
+    const QStringList lines = r.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], u"P, 0.0000000000, 0.0000000000, 0.0000");
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Q, 39\\.\\d{10}, 117\\.\\d{10}, -?\\d+\\.\\d{4}$")).match(lines[1]).hasMatch())
+        << lines[1].toStdString();
+}
+
+TEST(CliCoord, StandardBeijingEllipsoid) {
+    const Outcome r = cli({QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6"), QStringLiteral("--ellipsoid"),
+                           QStringLiteral("BJ-STD")},
+                          "A01 , 39.4125536 , 117.5017873 , 23.441\n");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith(u"﹌﹌﹌以下为６度带北京54（标准）系公里网坐标……单位【米】﹌﹌﹌\nA01 , 4395570.305 , 20571909.405 , 23.441"))
+        << r.out.toStdString();
 }
 
 }  // namespace

@@ -202,18 +202,54 @@ TEST(Ellipsoids, RowsAreThePrintedConstantsAndFollowFromAAndB) {
     RecordProperty("entries_one_unit_off", offByOne);
 }
 
-TEST(Ellipsoids, Cgcs2000RowIsDerivedFromItsAxisAndFlattening) {
-    const Decimal50 a(6378137);
-    const Decimal50 b = minorAxis(a, Decimal50("298.257222101"));
-    EXPECT_EQ(kCgcs2000.a, a.convert_to<double>());
-    EXPECT_EQ(kCgcs2000.b, b.convert_to<double>());
-    EXPECT_EQ(kCgcs2000.b, 6356752.3141);
-    const std::array<double, 12> stored = fieldsOf(kCgcs2000);
-    const std::array<Decimal50, 12> derived = fieldsOf(derive(a, b));
-    for (std::size_t i = 0; i < stored.size(); ++i)
-        EXPECT_EQ(QString::number(stored[i], 'g', 15).toStdString(), derived[i].str(15)) << kFieldNames[i];
-    EXPECT_EQ(kCgcs2000.falseEasting, 500000);
-    EXPECT_EQ(kCgcs2000.scale, 1);
+TEST(Ellipsoids, DerivedRowsFollowFromTheirAxisAndFlattening) {
+    struct Row {
+        const char* code;
+        const EllipsoidConstants* constants;
+        const char* a;
+        const char* inverseFlattening;
+        double b;  // a (1 - f) to 0.1 mm
+    };
+    const Row rows[] = {{"CGCS", &kCgcs2000, "6378137", "298.257222101", 6356752.3141},
+                        {"BJ-STD", &kBeijing1954Standard, "6378245", "298.3", 6356863.0188}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.code);
+        const Decimal50 a(row.a);
+        const Decimal50 b = minorAxis(a, Decimal50(row.inverseFlattening));
+        EXPECT_EQ(row.constants->a, a.convert_to<double>());
+        EXPECT_EQ(row.constants->b, b.convert_to<double>());
+        EXPECT_EQ(row.constants->b, row.b);
+        const std::array<double, 12> stored = fieldsOf(*row.constants);
+        const std::array<Decimal50, 12> derived = fieldsOf(derive(a, b));
+        for (std::size_t i = 0; i < stored.size(); ++i)
+            EXPECT_EQ(QString::number(stored[i], 'g', 15).toStdString(), derived[i].str(15)) << kFieldNames[i];
+        EXPECT_EQ(row.constants->falseEasting, 500000);
+        EXPECT_EQ(row.constants->scale, 1);
+    }
+}
+
+// The start point A01 on its 6-degree zone: the standard Beijing row agrees with PROJ's
+// Krassovsky ellipsoid, the table's Beijing row (a 11.6 cm longer) lies centimetres off it.
+TEST(Ellipsoids, StandardBeijingRowAgreesWithProjKrassovsky) {
+    PJ_CONTEXT* context = proj_context_create();
+    PJ* krass = proj_create(context, "+proj=tmerc +lat_0=0 +lon_0=117 +k=1 +x_0=20500000 +y_0=0 +ellps=krass");
+    ASSERT_NE(krass, nullptr);
+    // 39°41'25.536", 117°50'17.873"
+    const double latitude = (39 + 41 / 60.0 + 25.536 / 3600), longitude = (117 + 50 / 60.0 + 17.873 / 3600);
+    const PJ_COORD grid =
+        proj_trans(krass, PJ_FWD, proj_coord(proj_torad(longitude), proj_torad(latitude), 0, 0));
+    proj_destroy(krass);
+    proj_context_destroy(context);
+
+    const GridPoint standard = GeoToZone6(EllipsoidOfCode(u16(u"BJ-STD")), 39.4125536, 117.5017873, 117);
+    EXPECT_EQ(standard.message, QString());
+    EXPECT_NEAR(standard.x, grid.xy.y, 0.001);
+    EXPECT_NEAR(standard.y, grid.xy.x, 0.001);
+    const GridPoint table = GeoToZone6(kBeijing1954, 39.4125536, 117.5017873, 117);
+    EXPECT_GT(std::abs(table.x - grid.xy.y), 0.03);
+    std::cout << "[ A01 on 6-degree zone 20 ] standard Beijing X " << show(standard.x) << " Y " << show(standard.y)
+              << ", PROJ krass X " << show(grid.xy.y) << " Y " << show(grid.xy.x) << ", table Beijing X "
+              << show(table.x) << " Y " << show(table.y) << '\n';
 }
 
 TEST(Ellipsoids, CodesPickRowsAndTheScreenListsThemInOrder) {
@@ -225,6 +261,7 @@ TEST(Ellipsoids, CodesPickRowsAndTheScreenListsThemInOrder) {
         {u"BJ", &kBeijing1954}, {u" xa ", &kXian1980}, {u"wgs", &kWgs84},     {u"CGCS", &kCgcs2000},
         {u"", &kBeijing1954},   {u"WGS84", &kBeijing1954}, {u"X A", &kBeijing1954},
         {u"XA", &kXian1980},    {u"WGS", &kWgs84},     {u"CGC", &kBeijing1954}, {u"BJ ", &kBeijing1954},
+        {u"BJ-STD", &kBeijing1954Standard}, {u" bj-std ", &kBeijing1954Standard}, {u"BJSTD", &kBeijing1954},
         {u"\tXA", &kBeijing1954},  // only blanks are trimmed
         {u"wgſ", &kWgs84},         // upper-casing makes ſ an S
     };
@@ -234,8 +271,9 @@ TEST(Ellipsoids, CodesPickRowsAndTheScreenListsThemInOrder) {
     }
 
     const auto& choices = EllipsoidChoices();
-    const char16_t* codes[] = {u"BJ", u"XA", u"WGS", u"CGCS"};
-    const char16_t* names[] = {u"北京", u"西安", u"WGS", u"CGCS2000"};
+    const char16_t* codes[] = {u"BJ", u"XA", u"WGS", u"CGCS", u"BJ-STD"};
+    const char16_t* names[] = {u"北京", u"西安", u"WGS", u"CGCS2000", u"北京54（标准）"};
+    ASSERT_EQ(choices.size(), std::size(codes));
     for (std::size_t i = 0; i < choices.size(); ++i) {
         EXPECT_EQ(choices[i].code, u16(codes[i]));
         EXPECT_EQ(choices[i].name, u16(names[i]));
@@ -563,7 +601,7 @@ TEST(Inverse, FailuresOfTheComputation) {
 }
 
 TEST(RoundTrip, ForwardThenInverseGivesThePointBack) {
-    const char16_t* codes[] = {u"BJ", u"XA", u"WGS", u"CGCS"};
+    const char16_t* codes[] = {u"BJ", u"XA", u"WGS", u"CGCS", u"BJ-STD"};
     // degrees, each made a D.MMSS with seconds to 4 places
     const double latitudes[] = {-50.3012345, -0.0000123, 0.0030001, 18.1545678, 39.690426667, 53.3, 72.0101};
     const double offsets[] = {-2.7, -1.1234567, 0, 0.42, 1.3333333, 2.9};
@@ -635,7 +673,8 @@ TEST(AgainstProj, ChinaWithinThreeAndAHalfDegreesOfTheMeridian) {
         const EllipsoidConstants* constants;
     };
     const Ellipsoid ellipsoids[] = {
-        {u"BJ", &kBeijing1954}, {u"XA", &kXian1980}, {u"WGS", &kWgs84}, {u"CGCS", &kCgcs2000}};
+        {u"BJ", &kBeijing1954}, {u"XA", &kXian1980}, {u"WGS", &kWgs84}, {u"CGCS", &kCgcs2000},
+        {u"BJ-STD", &kBeijing1954Standard}};
     double worstX = 0, worstY = 0, worstLatitude = 0, worstLongitude = 0;
     int points = 0;
     for (const Ellipsoid& e : ellipsoids) {

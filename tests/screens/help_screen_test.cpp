@@ -4,6 +4,8 @@
 #include "screens/angle_screen.h"
 #include "screens/help_texts.h"
 #include "screens/number_split.h"
+#include "screens/transform_screen.h"
+#include "screens/transform_texts.h"
 #include "tests/support/recording_platform.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +54,8 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
     HelpScreen help{web, navigator};
     const ScreenId windows[] = {ScreenId::Main,       ScreenId::Variables,   ScreenId::Angles,
                                 ScreenId::BaseCalculator, ScreenId::Statistics, ScreenId::Coordinates,
-                                ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit};
+                                ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit,
+                                ScreenId::Transform};
     QStringList seen{help.topicTitles.front()};
     for (const ScreenId window : windows) {
         help.showTopic(window);
@@ -108,6 +111,22 @@ TEST(HelpScreenTest, ExamplesGiveTheProgramsOwnResults) {
     angles.angle = QStringLiteral("30.3045");
     angles.dmsToRadian();
     EXPECT_TRUE(texts::help::kAnglesText.contains(angles.converted.trimmed())) << angles.converted.toStdString();
+
+    // The transformation window's start example, estimated and applied.
+    RecordingNavigator navigator;
+    RecordingFileChooser files;
+    TransformScreen transform{messages, navigator, files};
+    transform.estimate();
+    transform.apply();
+    ASSERT_FALSE(transform.failed);
+    for (const char16_t* value : {u"16.3714", u"-148.1509", u"-86.0439", u"0.397364", u"-1.206188", u"2.121704",
+                                  u"-4.238273", u"σ0 = 0.0022"}) {
+        EXPECT_TRUE(transform.report.contains(QString::fromUtf16(value))) << QString::fromUtf16(value).toStdString();
+        EXPECT_TRUE(texts::help::kTransformText.contains(QString::fromUtf16(value)));
+    }
+    EXPECT_TRUE(transform.report.contains(texts::transform::kNoneFlagged));
+    const QString firstPoint = transform.applied.left(transform.applied.indexOf(QStringLiteral("\r\n")));
+    EXPECT_TRUE(texts::help::kTransformText.contains(firstPoint)) << firstPoint.toStdString();
 
     NumberSplit split;
     split.number = QStringLiteral("12345.678");
