@@ -16,8 +16,8 @@ struct Topic {
     ScreenId screen;
 };
 
-const std::array<Topic, 10>& topics() {
-    static const std::array<Topic, 10> list = {{
+const std::array<Topic, 12>& topics() {
+    static const std::array<Topic, 12> list = {{
         {t::kOverviewTitle, t::kHelpText, ScreenId::Help},
         {t::kCalculatorTitle, t::kCalculatorText, ScreenId::Main},
         {t::kVariablesTitle, t::kVariablesText, ScreenId::Variables},
@@ -28,6 +28,8 @@ const std::array<Topic, 10>& topics() {
         {t::kBearingTitle, t::kBearingText, ScreenId::Bearing},
         {t::kAttitudeTitle, t::kAttitudeText, ScreenId::Attitude},
         {t::kNumberSplitTitle, t::kNumberSplitText, ScreenId::NumberSplit},
+        {t::kAreaTitle, t::kAreaText, ScreenId::Area},
+        {t::kForwardTitle, t::kForwardText, ScreenId::Forward},
     }};
     return list;
 }

@@ -78,6 +78,8 @@ enum class ScreenId {
     Attitude,        // 面体产状
     Welcome,         // a placeholder that only greets
     ButtonTest,      // a placeholder row of styled buttons
+    Area,            // 计算面积
+    Forward,         // 坐标正算 (stake-out)
 };
 
 class ScreenNavigator {

@@ -1,5 +1,7 @@
 #include "session/session_store.h"
 
+#include "screens/area_texts.h"
+#include "screens/forward_texts.h"
 #include "screens/help_texts.h"
 #include "screens/main_screen_texts.h"
 #include "screens/module_menu_texts.h"
@@ -29,7 +31,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 15> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -43,6 +45,8 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
     {ScreenId::Attitude, u"attitude"},
     {ScreenId::Welcome, u"welcome"},
     {ScreenId::ButtonTest, u"buttonTest"},
+    {ScreenId::Area, u"area"},
+    {ScreenId::Forward, u"forward"},
 }};
 
 }  // namespace
@@ -74,6 +78,8 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Attitude: return texts::main::kAttitude;
     case ScreenId::Welcome: return texts::menu::kWelcomeTitle;
     case ScreenId::ButtonTest: return texts::menu::kButtonTestTitle;
+    case ScreenId::Area: return texts::area::kCaption;
+    case ScreenId::Forward: return texts::forward::kCaption;
     }
     return QString();
 }
