@@ -26,6 +26,24 @@ constexpr std::size_t kPointsPerChunk = 2048;
 
 }  // namespace
 
+double GeodeticDegrees(const QString& serial, const CalcValue& angle, const QString& field, bool latitude,
+                       QStringList& problems) {
+    if (angle.isEmpty()) {
+        problems.append(t::msgMissingGeodetic(serial, field));
+        return 0;
+    }
+    const double value = angle.toDouble().value_or(0);
+    if (!DmsFieldsValid(angle)) {
+        problems.append(t::msgGeodeticOver59(serial, field, angle.trimmedText()));
+        return 0;
+    }
+    if (!(std::fabs(value) <= (latitude ? 90 : 360))) {
+        problems.append(t::msgGeodeticOutOfRange(serial, field, angle.trimmedText()));
+        return 0;
+    }
+    return GeoDmsToDegrees(value);
+}
+
 BearingScreen::BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
                              FileChooser& files)
     : SurveyScreen(messages, printer, screens, files,
@@ -120,21 +138,7 @@ void BearingScreen::computeGeodesics(const SurveyPoint& origin) {
     // Every point's latitude and longitude checked first: each problem named in one box.
     QStringList problems;
     const auto degreesOf = [&problems](const SurveyPoint& p, const CalcValue& v, bool latitude) {
-        const QString& field = latitude ? t::kLatitude : t::kLongitude;
-        if (v.isEmpty()) {
-            problems.append(t::msgMissingGeodetic(p.serial, field));
-            return 0.0;
-        }
-        const double angle = v.toDouble().value_or(0);
-        if (!DmsFieldsValid(v)) {
-            problems.append(t::msgGeodeticOver59(p.serial, field, v.trimmedText()));
-            return 0.0;
-        }
-        if (std::fabs(angle) > (latitude ? 90 : 360)) {
-            problems.append(t::msgGeodeticOutOfRange(p.serial, field, v.trimmedText()));
-            return 0.0;
-        }
-        return GeoDmsToDegrees(angle);
+        return GeodeticDegrees(p.serial, v, latitude ? t::kLatitude : t::kLongitude, latitude, problems);
     };
     const double b0 = degreesOf(origin, origin.x, true), l0 = degreesOf(origin, origin.y, false);
     const std::size_t n = points.points.size();

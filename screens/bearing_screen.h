@@ -17,6 +17,12 @@
 
 namespace cesuan {
 
+// The decimal degrees of a latitude (|B| <= 90) or longitude (|L| <= 360) written D.MMSS; 0
+// after a problem (missing, minutes or seconds of 60, out of range), which is appended to
+// `problems` naming the point, the field and the value.
+double GeodeticDegrees(const QString& serial, const CalcValue& angle, const QString& field, bool latitude,
+                       QStringList& problems);
+
 class BearingScreen : public SurveyScreen {
 public:
     BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens, FileChooser& files);

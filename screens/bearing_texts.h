@@ -32,6 +32,10 @@ inline const QString kColumnHeading =                                        // 
 inline const QString kGeodesic = QStringLiteral("大地线（经纬度）");
 inline const QString kGeodesicColumnHeading =
     QStringLiteral("序号  大地线长(米)    起点方位角(度)  反方位角(度)");
+// The names of the number fields of a line of two points (cesuan-cli geodesic) in the messages.
+inline const QString kGeodesicLineFieldNames[4] = {QStringLiteral("纬度1"), QStringLiteral("经度1"),
+                                                   QStringLiteral("纬度2"), QStringLiteral("经度2")};
+inline const QString kMsgNoGeodesicLines = QStringLiteral("没有发现大地线数据：每行为名称，纬度1，经度1，纬度2，经度2。");
 inline const QString kLatitude = QStringLiteral("纬度");
 inline const QString kLongitude = QStringLiteral("经度");
 inline QString msgMissingGeodetic(const QString& serial, const QString& field) {
