@@ -147,7 +147,7 @@ inline const QString kAreaText = QStringLiteral(
     "　　J4,3000,5025\r\n"
     "得面积 1000.000 平方米，即 1.5000 亩、0.100000 公顷，周长 130.000 米，顺时针。\r\n");
 
-inline const QString kForwardTitle = QStringLiteral("坐标正算");
+inline const QString kForwardTitle = QStringLiteral("坐标正算（放样）");
 inline const QString kForwardText = QStringLiteral(
     "坐标正算（放样）\r\n"
     "\r\n"
