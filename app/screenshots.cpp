@@ -1,8 +1,8 @@
 // cesuan-screenshots [DIR]: renders each window of the program with an example in it to
 // DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
 // DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png,
-// DIR/attitude_window.png, DIR/base_calculator_window.png, DIR/number_split.png,
-// DIR/transform_window.png,
+// DIR/attitude_window.png, DIR/bearing_geodesic.png, DIR/area_window.png, DIR/forward_window.png,
+// DIR/base_calculator_window.png, DIR/number_split.png, DIR/transform_window.png,
 // DIR/module_menu.png, DIR/help_screen.png, one DIR/help_<topic>.png per help topic and
 // DIR/context_menu.png, the formula box's context menu in Chinese (DIR defaults to
 // docs/screenshots). Runs
@@ -133,6 +133,30 @@ int main(int argc, char* argv[]) {
     click(transform, "EstimateButton");
     click(transform, "ApplyButton");
     ok = save(transform, dir, QStringLiteral("transform_window.png")) && ok;
+    // Geodesics on WGS 84 from Beijing to Shanghai and to Guangzhou.
+    open(screens, cesuan::ScreenId::Bearing);
+    bearing->findChild<QAbstractButton*>(QStringLiteral("Check2"))->click();
+    auto* ellipsoids = bearing->findChild<QComboBox*>(QStringLiteral("Combo3"));
+    ellipsoids->setCurrentIndex(ellipsoids->findText(QStringLiteral("WGS")));
+    setPoints(bearing, QStringLiteral("BJ,39.5427,116.2328\nSH,31.1349,121.2824\nGZ,23.0744,113.1552"),
+              QStringLiteral("BJ"));
+    click(bearing, "Command1");
+    ok = save(bearing, dir, QStringLiteral("bearing_geodesic.png")) && ok;
+
+    // A parcel of five corners with the closing repeat of the first: its area in 亩.
+    QWidget* area = open(screens, cesuan::ScreenId::Area);
+    area->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(QStringLiteral(
+        "J1,3521.456,8724.310\nJ2,3598.102,8731.877\nJ3,3604.530,8802.645\nJ4,3551.218,8819.003\n"
+        "J5,3516.774,8779.120\nJ1,3521.456,8724.310"));
+    click(area, "Command1");
+    ok = save(area, dir, QStringLiteral("area_window.png")) && ok;
+
+    // Stake-out from a station with a height: radial lines, one with a vertical angle.
+    QWidget* stakeOut = open(screens, cesuan::ScreenId::Forward);
+    stakeOut->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(QStringLiteral(
+        "P1,45.0000,100.000\nP2,90.0000,50.000\nP3,180.3000,80.000,2.3000\nP4,301.1522,64.318"));
+    click(stakeOut, "Command1");
+    ok = save(stakeOut, dir, QStringLiteral("forward_window.png")) && ok;
 
     // Hexadecimal FF times 1A (255 times 26 = 6630): 19E6.
     QWidget* bases = open(screens, cesuan::ScreenId::BaseCalculator);
@@ -160,6 +184,8 @@ int main(int argc, char* argv[]) {
         {cesuan::ScreenId::Statistics, "statistics"}, {cesuan::ScreenId::Coordinates, "coordinates"},
         {cesuan::ScreenId::Bearing, "bearing"},       {cesuan::ScreenId::Attitude, "attitude"},
         {cesuan::ScreenId::NumberSplit, "number_split"},  {cesuan::ScreenId::Transform, "transform"},
+        {cesuan::ScreenId::NumberSplit, "number_split"},
+        {cesuan::ScreenId::Area, "area"},             {cesuan::ScreenId::Forward, "forward"},
     };
     for (const auto& [screen, name] : topics) {
         screens.showHelp(screen);

@@ -11,7 +11,12 @@
 #include "radix/radix_arithmetic.h"
 #include "geodesy/projection.h"
 #include "screens/angle_screen.h"
+#include "screens/area_screen.h"
 #include "screens/attitude_screen.h"
+#include "screens/forward_screen.h"
+#include "geodesy/geodesic.h"
+#include "geodesy/survey_values.h"
+#include "screens/bearing_texts.h"
 #include "screens/base_calculator_screen.h"
 #include "screens/base_calculator_texts.h"
 #include "screens/bearing_screen.h"
@@ -52,6 +57,9 @@ const char kUsage[] =
     "       cesuan-cli points [--no-serial] [FILE]\n"
     "       cesuan-cli bearing [--origin SERIAL] [--no-serial] [FILE]\n"
     "       cesuan-cli attitude [--first SERIAL] [FILE]\n"
+    "       cesuan-cli area [--no-serial] [--json] [FILE]\n"
+    "       cesuan-cli forward --station X,Y[,H] [--chain] [--json] [FILE]\n"
+    "       cesuan-cli geodesic --ellipsoid CODE [--json] [FILE]\n"
     "       cesuan-cli radix --from 2|8|10|16 --to 2|8|10|16 VALUE ...\n"
     "       cesuan-cli base --radix 2|8|10|16 --op add|sub|mul|div|pow|rem|and|or|not|xor|nand|nor A B\n"
     "       cesuan-cli split NUMBER\n"
@@ -81,6 +89,13 @@ const char kUsage[] =
     "          origin (its serial, or 0 for the point 0, 0, 0) as the bearing screen shows them.\n"
     "attitude  strike, dip direction and dip of the plane through three points, starting at\n"
     "          --first (0: the first three points), as the attitude screen shows them.\n"
+    "area      area of a parcel from its points (serial, X, Y) in order around it: perimeter, ㎡, 亩,\n"
+    "          公顷, orientation (north up) and whether the outline crosses itself.\n"
+    "forward   points from a station and lines \"name, bearing, distance[, vertical]\" (D.MMSS; with\n"
+    "          a vertical angle the distance is a slope distance): \"name, X, Y[, H]\", radial from the\n"
+    "          station or with --chain leg by leg.\n"
+    "geodesic  lines \"name, B1, L1, B2, L2\" (D.MMSS) on the ellipsoid (BJ, XA, WGS, CGCS …):\n"
+    "          \"name, distance, azimuth1, azimuth2\", azimuth2 the back azimuth at the second point.\n"
     "radix     converts each VALUE between the radixes as the base calculator does.\n"
     "base      computes A op B as the base calculator does and prints data 1, data 2, the result\n"
     "          and, when shown, the too-long-result warning, one per line (not: B alone is enough).\n"
@@ -559,6 +574,164 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
     return failed ? 1 : 0;
 }
 
+// A text as a JSON string, quotes and escapes included.
+QString jsonString(const QString& text) {
+    const QString array = QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
+    return array.mid(1, array.size() - 2);
+}
+
+// The codes of the ellipsoid list, "BJ, XA, WGS or CGCS".
+QString ellipsoidCodes() {
+    QStringList codes;
+    for (const EllipsoidChoice& choice : EllipsoidChoices()) codes.append(choice.code);
+    const QString last = codes.takeLast();
+    return codes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+// The parcel area of a point list as the area window computes it; the numbers keep their
+// fixed decimals in the JSON too.
+int area(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption noSerial(QStringLiteral("no-serial"), QStringLiteral("the lines carry no serials"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("one JSON object"));
+    parser.addOptions({noSerial, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("area reads one FILE"));
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+
+    StreamMessageBox messages(err);
+    NoPrinter printer;
+    NoFileDialogs dialogs;
+    NoScreens screens;
+    AreaScreen screen(messages, printer, screens, dialogs);
+    screen.serialColumnClicked(!parser.isSet(noSerial));
+    screen.pointText = *input;
+    screen.compute();
+    if (screen.failed) return 1;
+    const AreaFigures& f = screen.figures;
+    if (parser.isSet(json)) {
+        write(out, QStringLiteral("{\"points\":") + QString::number(f.points) + QStringLiteral(",\"perimeter\":") +
+                       f.perimeter + QStringLiteral(",\"area_m2\":") + f.squareMetres + QStringLiteral(",\"area_mu\":") +
+                       f.mu + QStringLiteral(",\"area_ha\":") + f.hectares + QStringLiteral(",\"orientation\":\"") +
+                       (f.clockwise ? QStringLiteral("clockwise") : QStringLiteral("counterclockwise")) +
+                       QStringLiteral("\",\"self_intersecting\":") +
+                       (f.selfIntersecting ? QStringLiteral("true") : QStringLiteral("false")) + QStringLiteral("}\n"));
+        return 0;
+    }
+    writeWithLf(out, screen.resultText);
+    return 0;
+}
+
+// The forward problem from a station as the stake-out window computes it.
+int forward(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption station(QStringLiteral("station"), QStringLiteral("X,Y[,H] of the station"),
+                                     QStringLiteral("X,Y[,H]"));
+    const QCommandLineOption chain(QStringLiteral("chain"), QStringLiteral("leg by leg (an open traverse)"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("one JSON object"));
+    parser.addOptions({station, chain, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const QStringList parts = parser.value(station).split(u',');
+    if (!parser.isSet(station) || parts.size() < 2 || parts.size() > 3)
+        return usage(err, QStringLiteral("forward needs --station X,Y or X,Y,H"));
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("forward reads one FILE"));
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+
+    StreamMessageBox messages(err);
+    NoPrinter printer;
+    NoFileDialogs dialogs;
+    NoScreens screens;
+    ForwardScreen screen(messages, printer, screens, dialogs);
+    screen.stationX = parts[0];
+    screen.stationY = parts[1];
+    screen.stationH = parts.value(2);
+    if (parser.isSet(chain)) screen.chainClicked();
+    screen.lineText = *input;
+    screen.compute();
+    if (screen.failed) return 1;
+    if (parser.isSet(json)) {
+        QStringList objects;
+        for (const QStringList& row : screen.rows)
+            objects.append(QStringLiteral("{\"name\":") + jsonString(row[0]) + QStringLiteral(",\"x\":") + row[1] +
+                           QStringLiteral(",\"y\":") + row[2] +
+                           (row.size() > 3 ? QStringLiteral(",\"h\":") + row[3] : QString()) + u'}');
+        write(out, QStringLiteral("{\"points\":[") + objects.join(u',') + QStringLiteral("]}\n"));
+        return 0;
+    }
+    for (const QStringList& row : screen.rows) write(out, row.join(QStringLiteral(", ")) + u'\n');
+    return 0;
+}
+
+// Geodesics between two points a line on the chosen ellipsoid.
+int geodesic(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption ellipsoid(QStringLiteral("ellipsoid"), QStringLiteral("the ellipsoid's code"),
+                                       QStringLiteral("CODE"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("one JSON object"));
+    parser.addOptions({ellipsoid, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const auto& ellipsoids = EllipsoidChoices();
+    const auto found = std::find_if(ellipsoids.begin(), ellipsoids.end(), [&](const EllipsoidChoice& e) {
+        return e.code == parser.value(ellipsoid).trimmed().toUpper();
+    });
+    if (found == ellipsoids.end()) return usage(err, QStringLiteral("--ellipsoid takes ") + ellipsoidCodes());
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("geodesic reads one FILE"));
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+
+    namespace t = texts::bearing;
+    StreamMessageBox messages(err);
+    PointList list;
+    CalcErrorJournal journal;
+    ParsePointList(journal, *input, true, list, t::kGeodesicLineFieldNames);
+    ShowNotices(messages, journal.notices);
+    if (!list.badValues.isEmpty()) {
+        messages.show(list.badValues.join(u'\n') + u'\n' + t::kMsgDataError);
+        return 1;
+    }
+    if (list.points.empty()) {
+        messages.show(t::kMsgNoGeodesicLines);
+        return 1;
+    }
+    QStringList problems;
+    std::vector<std::array<double, 4>> places;
+    places.reserve(list.points.size());
+    for (const SurveyPoint& p : list.points) {
+        const CalcValue* fields[4] = {&p.x, &p.y, &p.h, &p.extra};
+        std::array<double, 4> degrees{};
+        for (int k = 0; k < 4; ++k)
+            degrees[std::size_t(k)] =
+                GeodeticDegrees(p.serial, *fields[k], t::kGeodesicLineFieldNames[k], k % 2 == 0, problems);
+        places.push_back(degrees);
+    }
+    if (!problems.isEmpty()) {
+        messages.show(problems.join(u'\n') + u'\n' + t::kMsgDataError);
+        return 1;
+    }
+    const GeodesicSolver solver(EllipsoidOfCode(found->code));
+    QStringList lines;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const auto& [b1, l1, b2, l2] = places[i];
+        const GeodesicResult r = solver.inverse(b1, l1, b2, l2);
+        const QString& name = list.points[i].serial;
+        const QString distance = FixedPlaces(r.distance, 4), azimuth1 = AzimuthDmsText(r.azimuth1, 8),
+                      azimuth2 = AzimuthDmsText(r.backAzimuth, 8);
+        if (parser.isSet(json))
+            lines.append(QStringLiteral("{\"name\":") + jsonString(name) + QStringLiteral(",\"distance\":") + distance +
+                         QStringLiteral(",\"azimuth1\":") + azimuth1 + QStringLiteral(",\"azimuth2\":") + azimuth2 + u'}');
+        else
+            lines.append(QStringList{name, distance, azimuth1, azimuth2}.join(QStringLiteral(", ")));
+    }
+    if (parser.isSet(json)) write(out, QStringLiteral("{\"lines\":[") + lines.join(u',') + QStringLiteral("]}\n"));
+    else write(out, lines.join(u'\n') + u'\n');
+    return 0;
+}
+
 std::optional<int> radixOf(const QString& text) {
     for (int radix : {2, 8, 10, 16})
         if (text == QString::number(radix)) return radix;
@@ -653,7 +826,7 @@ QStringList dashedArgumentsAsPositionals(const QStringList& arguments) {
         QStringLiteral("to"),     QStringLiteral("lead"),     QStringLiteral("sep"),      QStringLiteral("op"),
         QStringLiteral("ellipsoid"), QStringLiteral("meridian"), QStringLiteral("order"), QStringLiteral("limit"),
         QStringLiteral("origin"), QStringLiteral("first"),    QStringLiteral("radix"),    QStringLiteral("model"),
-        QStringLiteral("params")};
+        QStringLiteral("params"), QStringLiteral("station")};
     QStringList options, positionals;
     bool dashed = false;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
@@ -686,6 +859,9 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"radix") return radix(rest, out, err);
     if (command == u"base") return base(rest, out, err);
     if (command == u"split") return split(rest, out, err);
+    if (command == u"area") return area(rest, in, out, err);
+    if (command == u"forward") return forward(rest, in, out, err);
+    if (command == u"geodesic") return geodesic(rest, in, out, err);
     if (command == u"points" || command == u"bearing" || command == u"attitude")
         return survey(command, rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {

@@ -2,7 +2,9 @@
 // selector bytes that put them on their screens' usual settings.
 //   write_seeds DIR   (fuzz/corpus in the repository)
 
+#include "screens/area_texts.h"
 #include "screens/attitude_texts.h"
+#include "screens/forward_texts.h"
 #include "screens/bearing_texts.h"
 #include "screens/coordinate_texts.h"
 #include "screens/main_screen_texts.h"
@@ -149,6 +151,18 @@ int main(int argc, char** argv) {
     for (int conversion = 0; conversion < 6; ++conversion)
         seed("angles", QStringLiteral("no-number-") + QString::number(conversion), conversion,
              conversion % 2 ? QStringLiteral("1E+35") : QStringLiteral("abc"));
+    // The area window, the stake-out window and geodesics: their start texts and edge cases.
+    seed("area", QStringLiteral("start"), 0, t::area::kStartPoints);
+    seed("area", QStringLiteral("bow-tie"), 1, QStringLiteral("0,0\r\n10,10\r\n10,0\r\n0,20\r\n0,0"));
+    seed("area", QStringLiteral("line-and-bad"), 0, QStringLiteral("A,0,0\r\nB,1,1\r\nC,2,2\r\nD,x,1e400"));
+    seed("forward", QStringLiteral("start"), 0,
+         t::forward::kStartStationX + u',' + t::forward::kStartStationY + u',' + t::forward::kStartStationH + u'\n' +
+             t::forward::kStartLines);
+    seed("forward", QStringLiteral("chain-no-height"), 1, QStringLiteral("0,0\nT1,0,10\r\nT2,90,20,30\r\nT3,359.5959,1e9"));
+    seed("forward", QStringLiteral("bad"), 0, QStringLiteral("a,\nP,45.6,-1,95\r\nQ,10"));
+    seed("geodesic", QStringLiteral("start"), 2, QStringLiteral("A\nA,30,117,5\r\nB,31,118\r\nJFK,40.3824,-73.4648"));
+    seed("geodesic", QStringLiteral("poles"), 0, QStringLiteral("0\nN,90,0\r\nS,-90,180\r\nX,0,179.5959"));
+    seed("geodesic", QStringLiteral("bad"), 1, QStringLiteral("Q\nA,91,0\r\nB,30.6,400\r\nC,1"));
     seed("number", QStringLiteral("long"), 2, QStringLiteral("123456789012345678901234567890.123456789"));
     seed("radix", QStringLiteral("hex-invalid"), 3 + 4 * 0, QStringLiteral("GZ!\n1"));
     return 0;

@@ -42,8 +42,10 @@ QString leftAligned(const QString& s, int width) { return s.leftJustified(width,
 
 }  // namespace
 
-QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasSerial, PointList& list) {
+QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasSerial, PointList& list,
+                       const QString* fieldNames) {
     if (text.size() < 2) return text;
+    if (fieldNames == nullptr) fieldNames = texts::kPointFieldNames;
 
     QString t = WithCrLfLineEnds(TrimBlanks(text));
     t = t.endsWith(u'\n') ? u' ' + t + u' ' : u' ' + t + QStringLiteral("\r\n ");
@@ -95,7 +97,7 @@ QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasS
         if (reading.errorCount > 0) {
             badLine[line] = true;
             list.badValues.append(texts::msgPointValueNotANumber(int(line) + 1, hasSerial ? p.serial : QString(),
-                                                                  texts::kPointFieldNames[column - 1], value));
+                                                                  fieldNames[column - 1], value));
             return;
         }
         CalcValue* fields[4] = {&p.x, &p.y, &p.h, &p.extra};

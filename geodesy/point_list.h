@@ -32,7 +32,9 @@ struct PointList {
 // Cleans the text, fills `list` and returns the aligned text (an empty line stays empty). A
 // text shorter than two characters is returned unchanged and the list is left as it was.
 // Each removed character is a notice in the journal (up to a count, then one notice for the
-// rest), and so are the skipped lines, in one notice.
-QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasSerial, PointList& list);
+// rest), and so are the skipped lines, in one notice. `fieldNames`, when given, are the four
+// names the messages give the number fields (X, Y, H and 第4个数 otherwise).
+QString ParsePointList(CalcErrorJournal& journal, const QString& text, bool hasSerial, PointList& list,
+                       const QString* fieldNames = nullptr);
 
 }  // namespace cesuan

@@ -2,12 +2,17 @@
 
 #include "engine/parallel.h"
 #include "geodesy/bearing.h"
+#include "geodesy/dms.h"
+#include "geodesy/ellipsoid.h"
+#include "geodesy/geodesic.h"
+#include "geodesy/survey_values.h"
 #include "screens/bearing_texts.h"
 #include "screens/message_box.h"
 #include "screens/platform_texts.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace cesuan {
@@ -21,17 +26,47 @@ constexpr std::size_t kPointsPerChunk = 2048;
 
 }  // namespace
 
+double GeodeticDegrees(const QString& serial, const CalcValue& angle, const QString& field, bool latitude,
+                       QStringList& problems) {
+    if (angle.isEmpty()) {
+        problems.append(t::msgMissingGeodetic(serial, field));
+        return 0;
+    }
+    const double value = angle.toDouble().value_or(0);
+    if (!DmsFieldsValid(angle)) {
+        problems.append(t::msgGeodeticOver59(serial, field, angle.trimmedText()));
+        return 0;
+    }
+    if (!(std::fabs(value) <= (latitude ? 90 : 360))) {
+        problems.append(t::msgGeodeticOutOfRange(serial, field, angle.trimmedText()));
+        return 0;
+    }
+    return GeoDmsToDegrees(value);
+}
+
 BearingScreen::BearingScreen(MessageBoxService& messages, WindowPrinter& printer, ScreenNavigator& screens,
                              FileChooser& files)
     : SurveyScreen(messages, printer, screens, files,
                    {t::kWindowTitle, t::kStartPoints, t::kSerialColumn, t::kCompute, t::kPrint, t::kTipPrint,
                     t::kHeading, t::kFormatNote, t::kZeroDirections, t::kUsePoint, t::kAsOrigin, t::kColumnHeading,
                     t::kNoOrigin, t::kCalculator, t::kMenu, texts::files::kBearingFileName},
-                   false) {}
+                   false),
+      geodesicCaption(t::kGeodesic) {
+    for (const EllipsoidChoice& choice : EllipsoidChoices()) ellipsoidNames.append(choice.name);
+}
 
 void BearingScreen::serialColumnClicked(bool checked) {
     serialColumn = checked;
     serialColumnCaption = checked ? t::kSerialColumn : t::kNoSerialColumn;
+}
+
+void BearingScreen::geodesicClicked(bool checked) {
+    geodesic = checked;
+    resultHeading = checked ? t::kGeodesicColumnHeading : t::kColumnHeading;
+}
+
+void BearingScreen::chooseEllipsoid(int index) {
+    if (index >= 0 && index < ellipsoidNames.size()) ellipsoidIndex = index;
 }
 
 void BearingScreen::compute() {
@@ -55,6 +90,7 @@ void BearingScreen::compute() {
         return;
     }
     if (journal_.errorCount > 0) return fail();
+    if (geodesic) return computeGeodesics(origin);
 
     // Each point on its own, a long list on every core; the first point that fails ends the
     // command, as it would in one pass.
@@ -80,18 +116,55 @@ void BearingScreen::compute() {
         if (failedAt[chunk.index] < n) return fail();
     }
 
+    showTable(rows, 5);
+}
+
+void BearingScreen::showTable(const std::vector<std::array<QString, 5>>& rows, std::size_t columns) {
     std::array<int, 5> widths{};
     for (const auto& row : rows)
-        for (std::size_t c = 0; c < 5; ++c) widths[c] = std::max(widths[c], int(row[c].size()));
+        for (std::size_t c = 0; c < columns; ++c) widths[c] = std::max(widths[c], int(row[c].size()));
     QString table;
     for (const auto& row : rows) {
-        for (std::size_t c = 0; c < 5; ++c) {
+        for (std::size_t c = 0; c < columns; ++c) {
             if (c > 0) table += QStringLiteral(" ,");
             table += row[c].rightJustified(widths[c], u' ');
         }
         table += QStringLiteral("\r\n");
     }
     resultText = table;
+}
+
+void BearingScreen::computeGeodesics(const SurveyPoint& origin) {
+    // Every point's latitude and longitude checked first: each problem named in one box.
+    QStringList problems;
+    const auto degreesOf = [&problems](const SurveyPoint& p, const CalcValue& v, bool latitude) {
+        return GeodeticDegrees(p.serial, v, latitude ? t::kLatitude : t::kLongitude, latitude, problems);
+    };
+    const double b0 = degreesOf(origin, origin.x, true), l0 = degreesOf(origin, origin.y, false);
+    const std::size_t n = points.points.size();
+    std::vector<std::array<double, 2>> places(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const SurveyPoint& p = points.points[i];
+        places[i] = {degreesOf(p, p.x, true), degreesOf(p, p.y, false)};
+    }
+    problems.removeDuplicates();  // the origin is one of the points
+    if (!problems.isEmpty()) {
+        messages_.showError(problems.join(u'\n') + u'\n' + t::kMsgDataError);
+        resultText = QStringLiteral(" ");
+        failed = true;
+        return;
+    }
+
+    const GeodesicSolver solver(EllipsoidOfCode(EllipsoidChoices()[std::size_t(ellipsoidIndex)].code));
+    std::vector<std::array<QString, 5>> rows(n);
+    RunChunks(ChunksOf(n, kPointsPerChunk, threads), [&](const Chunk& chunk) {
+        for (std::size_t i = chunk.begin; i < chunk.end; ++i) {
+            const GeodesicResult r = solver.inverse(b0, l0, places[i][0], places[i][1]);
+            rows[i] = {points.points[i].serial, FixedPlaces(r.distance, 4), AzimuthDmsText(r.azimuth1, 8),
+                       AzimuthDmsText(r.backAzimuth, 8), QString()};
+        }
+    });
+    showTable(rows, 4);
 }
 
 void BearingScreen::fail() {

@@ -28,6 +28,29 @@ inline const QString kAsOrigin = QStringLiteral("作为原点计算其它点。"
 inline const QString kColumnHeading =                                        // Label7
     QStringLiteral("序号  平距(米)   水平角(度)   斜距(米)   仰俯角(度)");
 
+// Check2 and the heading of the table of geodesics (Label7 while Check2 is checked).
+inline const QString kGeodesic = QStringLiteral("大地线（经纬度）");
+inline const QString kGeodesicColumnHeading =
+    QStringLiteral("序号  大地线长(米)    起点方位角(度)  反方位角(度)");
+// The names of the number fields of a line of two points (cesuan-cli geodesic) in the messages.
+inline const QString kGeodesicLineFieldNames[4] = {QStringLiteral("纬度1"), QStringLiteral("经度1"),
+                                                   QStringLiteral("纬度2"), QStringLiteral("经度2")};
+inline const QString kMsgNoGeodesicLines = QStringLiteral("没有发现大地线数据：每行为名称，纬度1，经度1，纬度2，经度2。");
+inline const QString kLatitude = QStringLiteral("纬度");
+inline const QString kLongitude = QStringLiteral("经度");
+inline QString msgMissingGeodetic(const QString& serial, const QString& field) {
+    return QStringLiteral("点 ") + serial + QStringLiteral(" 缺少") + field + QStringLiteral("。");
+}
+inline QString msgGeodeticOver59(const QString& serial, const QString& field, const QString& value) {
+    return QStringLiteral("点 ") + serial + QStringLiteral(" 的") + field + QStringLiteral(" ") + value +
+           QStringLiteral(" 中分或秒大于59。");
+}
+// Latitudes lie in -90 … 90 degrees, longitudes in -360 … 360.
+inline QString msgGeodeticOutOfRange(const QString& serial, const QString& field, const QString& value) {
+    return QStringLiteral("点 ") + serial + QStringLiteral(" 的") + field + QStringLiteral(" ") + value +
+           QStringLiteral(" 超出常规范围。");
+}
+
 // The origin when no point is chosen.
 inline const QString kNoOrigin = QStringLiteral("0");
 

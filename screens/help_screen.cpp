@@ -16,8 +16,8 @@ struct Topic {
     ScreenId screen;
 };
 
-const std::array<Topic, 11>& topics() {
-    static const std::array<Topic, 11> list = {{
+const std::array<Topic, 13>& topics() {
+    static const std::array<Topic, 13> list = {{
         {t::kOverviewTitle, t::kHelpText, ScreenId::Help},
         {t::kCalculatorTitle, t::kCalculatorText, ScreenId::Main},
         {t::kVariablesTitle, t::kVariablesText, ScreenId::Variables},
@@ -29,6 +29,8 @@ const std::array<Topic, 11>& topics() {
         {t::kBearingTitle, t::kBearingText, ScreenId::Bearing},
         {t::kAttitudeTitle, t::kAttitudeText, ScreenId::Attitude},
         {t::kNumberSplitTitle, t::kNumberSplitText, ScreenId::NumberSplit},
+        {t::kAreaTitle, t::kAreaText, ScreenId::Area},
+        {t::kForwardTitle, t::kForwardText, ScreenId::Forward},
     }};
     return list;
 }

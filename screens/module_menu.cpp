@@ -23,8 +23,11 @@ std::optional<ScreenId> screenOf(int index) {
     case 9: return ScreenId::NumberSplit;
     case 12: return ScreenId::Coordinates;
     case 13: return ScreenId::Bearing;
-    case 14: return ScreenId::Welcome;
+    case 14: return ScreenId::Area;
     case 15: return ScreenId::Attitude;
+    case 16: return ScreenId::Forward;
+    case 17: return ScreenId::Forward;
+    case 18: return ScreenId::Area;
     case 30: return ScreenId::ButtonTest;
     case kHelpIndex: return ScreenId::Help;
     default: return std::nullopt;

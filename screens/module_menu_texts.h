@@ -41,7 +41,7 @@ inline const std::array<QString, kButtonCount> kCaptions = {
     QStringLiteral("动脑筋4"), QString(), QStringLiteral("帮助"),                    // 63 - 65
 };
 
-// The placeholder window of the area module (menu index 14).
+// A placeholder window that only greets (no button opens it now).
 inline const QString kWelcomeTitle = QStringLiteral("计算面积");
 inline const QString kWelcome = QStringLiteral("欢迎光临");
 

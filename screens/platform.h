@@ -79,6 +79,8 @@ enum class ScreenId {
     Welcome,         // a placeholder that only greets
     ButtonTest,      // a placeholder row of styled buttons
     Transform,       // GPS坐标转换: transformation parameters and Cartesian coordinates
+    Area,            // 计算面积
+    Forward,         // 坐标正算 (stake-out)
 };
 
 class ScreenNavigator {

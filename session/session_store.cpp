@@ -1,6 +1,8 @@
 #include "session/session_store.h"
 
 #include "screens/coordinate_texts.h"
+#include "screens/area_texts.h"
+#include "screens/forward_texts.h"
 #include "screens/help_texts.h"
 #include "screens/main_screen_texts.h"
 #include "screens/module_menu_texts.h"
@@ -30,7 +32,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 14> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 16> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -45,6 +47,8 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 14> kKeys = {{
     {ScreenId::Welcome, u"welcome"},
     {ScreenId::ButtonTest, u"buttonTest"},
     {ScreenId::Transform, u"transform"},
+    {ScreenId::Area, u"area"},
+    {ScreenId::Forward, u"forward"},
 }};
 
 }  // namespace
@@ -77,6 +81,8 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Welcome: return texts::menu::kWelcomeTitle;
     case ScreenId::ButtonTest: return texts::menu::kButtonTestTitle;
     case ScreenId::Transform: return texts::coordinates::kGps;
+    case ScreenId::Area: return texts::area::kCaption;
+    case ScreenId::Forward: return texts::forward::kCaption;
     }
     return QString();
 }

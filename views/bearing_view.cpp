@@ -65,16 +65,33 @@ void BearingView::setUpTexts() {
         box->setMinimumHeight(metrics.lineSpacing() * 10 + 12);
     }
     ui_->Text1->setMinimumWidth(metrics.horizontalAdvance(QString(40, u'0')) + 2 * metrics.lineSpacing());
-    ui_->Text2->setMinimumWidth(metrics.horizontalAdvance(screen_.resultHeading) + 2 * metrics.lineSpacing());
+    ui_->Text2->setMinimumWidth(metrics.horizontalAdvance(t::kGeodesicColumnHeading) + 2 * metrics.lineSpacing());
 }
 
 void BearingView::connectControls() {
     connectSurveyControls(this, screen_, *ui_, t::kCalculator, t::kMenu, [this](auto operation) { binding_.run(operation); });
+    // Geodesics: the check box and the ellipsoid list.
+    ui_->Check2->setText(screen_.geodesicCaption);
+    ui_->Combo3->addItems(screen_.ellipsoidNames);
+    connect(ui_->Check2, &QCheckBox::clicked, this,
+            [this](bool checked) { binding_.run([this, checked] { screen_.geodesicClicked(checked); }); });
+    connect(ui_->Combo3, &QComboBox::activated, this,
+            [this](int index) { binding_.run([this, index] { screen_.chooseEllipsoid(index); }); });
 }
 
-void BearingView::copyIn() { copySurveyTextsIn(screen_, *ui_); }
+void BearingView::copyIn() {
+    copySurveyTextsIn(screen_, *ui_);
+    screen_.geodesic = ui_->Check2->isChecked();
+    screen_.chooseEllipsoid(ui_->Combo3->currentIndex());
+}
 
-void BearingView::copyOut() { copySurveyTextsOut(screen_, *ui_); }
+void BearingView::copyOut() {
+    copySurveyTextsOut(screen_, *ui_);
+    ui_->Check2->setChecked(screen_.geodesic);
+    ui_->Combo3->setCurrentIndex(screen_.ellipsoidIndex);
+    ui_->Combo3->setEnabled(screen_.geodesic);
+    ui_->Label7->setText(screen_.resultHeading);
+}
 
 bool BearingView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched == ui_->Combo2) binding_.run([this] { screen_.serialChoicesOpened(); });

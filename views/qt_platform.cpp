@@ -1,10 +1,12 @@
 #include "views/qt_platform.h"
 
 #include "views/angle_screen_view.h"
+#include "views/area_view.h"
 #include "views/attitude_view.h"
 #include "views/base_calculator_view.h"
 #include "views/bearing_view.h"
 #include "views/coordinate_view.h"
+#include "views/forward_view.h"
 #include "views/help_view.h"
 #include "views/main_window_view.h"
 #include "views/module_menu_view.h"
@@ -237,6 +239,8 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Welcome: return std::make_unique<WelcomeView>();
     case ScreenId::ButtonTest: return std::make_unique<ButtonTestView>();
     case ScreenId::Transform: return std::make_unique<TransformView>(messages_, *this, files_);
+    case ScreenId::Area: return std::make_unique<AreaView>(messages_, *this, files_);
+    case ScreenId::Forward: return std::make_unique<ForwardView>(messages_, *this, files_);
     }
     return nullptr;
 }

@@ -28,7 +28,10 @@ QStringList SessionKeeper::inputBoxes(ScreenId screen) {
     case ScreenId::NumberSplit:
     case ScreenId::Coordinates:
     case ScreenId::Bearing:
-    case ScreenId::Attitude: return {QStringLiteral("Text1")};
+    case ScreenId::Attitude:
+    case ScreenId::Area: return {QStringLiteral("Text1")};
+    case ScreenId::Forward:
+        return {QStringLiteral("TextX"), QStringLiteral("TextY"), QStringLiteral("TextH"), QStringLiteral("Text1")};
     case ScreenId::BaseCalculator: return {QStringLiteral("Text1"), QStringLiteral("Text2")};
     case ScreenId::Transform:
         return {QStringLiteral("CommonPoints"), QStringLiteral("Parameters"), QStringLiteral("ApplyPoints"),

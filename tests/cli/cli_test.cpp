@@ -192,6 +192,77 @@ TEST(CliSurvey, PointsBearingAndAttitude) {
     EXPECT_EQ(r.err, lines({u"数据中存在无用的字符或汉字！已被自动清除，计算继续进行。"}));  // the removed 例
 }
 
+TEST(CliArea, AreaInMuAndJson) {
+    // Any line ends; the closing repeat of J1 is not counted.
+    const QByteArray parcel("J1,3000,5000\r\nJ2,3040,5000\nJ3,3040,5025\rJ4,3000,5025\nJ1,3000.000,5000\n");
+    Outcome r = cli({QStringLiteral("area")}, parcel);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"界址点数：4", u"周　　长：130.000 米", u"面　　积：1000.000 ㎡（平方米）", u"　　　　　1.5000 亩",
+                            u"　　　　　0.100000 公顷", u"点的顺序：顺时针（北方朝上的图上）"}));
+    EXPECT_TRUE(r.err.isEmpty());
+    r = cli({QStringLiteral("area"), QStringLiteral("--json")}, parcel);
+    EXPECT_EQ(r.out, lines({u"{\"points\":4,\"perimeter\":130.000,\"area_m2\":1000.000,\"area_mu\":1.5000,"
+                            u"\"area_ha\":0.100000,\"orientation\":\"clockwise\",\"self_intersecting\":false}"}));
+
+    // A bow-tie is named and still measured; without serials every line is a corner.
+    r = cli({QStringLiteral("area"), QStringLiteral("--no-serial"), QStringLiteral("--json")},
+            QByteArray("0,0\n10,10\n10,0\n0,20\n"));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"{\"points\":4,\"perimeter\":66.503,\"area_m2\":50.000,\"area_mu\":0.0750,"
+                            u"\"area_ha\":0.005000,\"orientation\":\"clockwise\",\"self_intersecting\":true}"}));
+    r = cli({QStringLiteral("area"), QStringLiteral("--no-serial")}, QByteArray("0,0\n0,10\n10,10\n"));
+    EXPECT_TRUE(r.out.contains(u"逆时针")) << r.out.toStdString();
+
+    r = cli({QStringLiteral("area")}, QByteArray("A,0,0\nB,1,1\nA,0,0\n"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, lines({u"界址点少于3个，围不成地块，无法计算面积。"}));
+    EXPECT_TRUE(r.out.isEmpty());
+    r = cli({QStringLiteral("area")}, QByteArray("A,0,0\nB,1,x\nC,2,0\n"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(u"第2行 B 的 Y 值 x 不是数字。")) << r.err.toStdString();
+}
+
+TEST(CliForward, RadialChainedAndJson) {
+    const QByteArray legs("P1,45,100\r\nP3,180.3,80,2.3\n");
+    Outcome r = cli({QStringLiteral("forward"), QStringLiteral("--station"), QStringLiteral("3000,5000,50")}, legs);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"P1, 3070.711, 5070.711, 50.000", u"P3, 2920.079, 4999.303, 53.490"}));
+    // No station height: no H; chained, P3 starts at P1; a station with a leading "-".
+    r = cli({QStringLiteral("forward"), QStringLiteral("--station=-3000,5000"), QStringLiteral("--chain"),
+             QStringLiteral("--json")}, legs);
+    EXPECT_EQ(r.out, lines({u"{\"points\":[{\"name\":\"P1\",\"x\":-2929.289,\"y\":5070.711},"
+                            u"{\"name\":\"P3\",\"x\":-3009.210,\"y\":5070.013}]}"}));
+    r = cli({QStringLiteral("forward"), QStringLiteral("--station"), QStringLiteral("-3000,5000"), QStringLiteral("--chain")}, legs);
+    EXPECT_EQ(r.out, lines({u"P1, -2929.289, 5070.711", u"P3, -3009.210, 5070.013"}));
+
+    r = cli({QStringLiteral("forward"), QStringLiteral("--station"), QStringLiteral("0,0")},
+            QByteArray("A,45.6,10\nB,10,-5\nC,10,5,95\n"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, lines({u"点 A 的方位角 45.6 中分或秒大于59。 点 B 的距离 -5 为负数。 点 C 的竖直角 95 超出 -90 至 90 度。 "
+                            u"放样数据存在错误，请修改后计算。"}));
+    r = cli({QStringLiteral("forward"), QStringLiteral("--station"), QStringLiteral("a,0")}, legs);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(u"测站的 X 值 a 不是数字。")) << r.err.toStdString();
+}
+
+TEST(CliGeodesic, DistanceAndAzimuths) {
+    // New York JFK to Singapore Changi (40°38′24″ N 73°46′48″ W, 1°21′36″ N 103°59′24″ E):
+    // GeodSolve gives 15347512.9405 m, 3.30577348° and a travel azimuth of 177.48784021°.
+    const QByteArray pairs("JFK-SIN,40.3824,-73.4648,1.2136,103.5924\r\nB,30,117,31,118\n");
+    Outcome r = cli({QStringLiteral("geodesic"), QStringLiteral("--ellipsoid"), QStringLiteral("WGS")}, pairs);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, lines({u"JFK-SIN, 15347512.9405, 3.18207845, 357.29162247", u"B, 146647.1994, 40.38164213, 221.08436638"}));
+    r = cli({QStringLiteral("geodesic"), QStringLiteral("--ellipsoid=xa"), QStringLiteral("--json")}, QByteArray("B,30,117,31,118\n"));
+    EXPECT_EQ(r.out, lines({u"{\"lines\":[{\"name\":\"B\",\"distance\":146647.2682,\"azimuth1\":40.38164216,"
+                            u"\"azimuth2\":221.08436642}]}"}));
+
+    r = cli({QStringLiteral("geodesic"), QStringLiteral("--ellipsoid"), QStringLiteral("BJ")},
+            QByteArray("A,30.6,117,31,118\nB,91,0,0,0\nC,1,2,3\n"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, lines({u"点 A 的纬度1 30.6 中分或秒大于59。 点 B 的纬度1 91 超出常规范围。 点 C 缺少经度2。 "
+                            u"坐标数据存在错误，请修改后计算。"}));
+}
+
 TEST(CliBases, RadixAndBase) {
     Outcome r = cli({QStringLiteral("radix"), QStringLiteral("--from"), QStringLiteral("10"), QStringLiteral("--to"),
                      QStringLiteral("2"), QStringLiteral("--"), QStringLiteral("10"), QStringLiteral("-5")});
@@ -291,6 +362,11 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         {QStringLiteral("base"), QStringLiteral("--radix"), QStringLiteral("2"), QStringLiteral("--op"), QStringLiteral("add"), QStringLiteral("1")},
         {QStringLiteral("coord"), QStringLiteral("--op"), QStringLiteral("J6"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS")},
         {QStringLiteral("split")},
+        {QStringLiteral("forward"), QStringLiteral("--station"), QStringLiteral("1")},
+        {QStringLiteral("forward")},
+        {QStringLiteral("geodesic")},
+        {QStringLiteral("geodesic"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS")},
+        {QStringLiteral("area"), QStringLiteral("--origin"), QStringLiteral("A")},
         {QStringLiteral("split"), QStringLiteral("1"), QStringLiteral("2")},
     };
     for (const QStringList& arguments : bad) {

@@ -356,5 +356,41 @@ TEST_F(BearingScreenTest, NoPrinterIsSaidOnTheStatusLine) {
     EXPECT_TRUE(box.shown.isEmpty());
 }
 
+// 大地线: latitude and longitude in D.MMSS, distances and azimuths on the chosen ellipsoid
+// (values of GeodSolve); unchecked, the window measures plane coordinates again.
+TEST_F(BearingScreenTest, GeodesicsOnTheChosenEllipsoid) {
+    screen.geodesicClicked(true);
+    EXPECT_EQ(screen.resultHeading, q(u"序号  大地线长(米)    起点方位角(度)  反方位角(度)"));
+    ASSERT_TRUE(screen.ellipsoidNames.contains(q(u"WGS")));
+    screen.chooseEllipsoid(int(screen.ellipsoidNames.indexOf(q(u"WGS"))));
+    screen.pointText = q(u"A,30,117,5\r\nB,31,118,9\r\nJFK,40.3824,-73.4648");
+    screen.chosenSerial = q(u"B");
+    screen.compute();
+    ASSERT_FALSE(screen.failed);
+    const std::vector<QStringList> wgs = rows();
+    ASSERT_EQ(wgs.size(), 3u);
+    EXPECT_EQ(wgs[0], (QStringList{q(u"A"), q(u"146647.1994"), q(u"221.08436638"), q(u"40.38164213")}));
+    EXPECT_EQ(wgs[1], (QStringList{q(u"B"), q(u"0.0000"), q(u"0.00000000"), q(u"0.00000000")}));
+    screen.chosenSerial = q(u"A");
+    screen.chooseEllipsoid(int(screen.ellipsoidNames.indexOf(q(u"西安"))));
+    screen.chooseEllipsoid(99);  // ignored
+    screen.compute();
+    EXPECT_EQ(rows()[1], (QStringList{q(u"B"), q(u"146647.2682"), q(u"40.38164216"), q(u"221.08436642")}));
+    EXPECT_TRUE(box.shown.isEmpty());
+
+    // Each bad latitude or longitude named once, the origin's too.
+    screen.pointText = q(u"A,91,117\r\nB,31,118.6\r\nC,31");
+    screen.compute();
+    EXPECT_TRUE(screen.failed);
+    EXPECT_EQ(box.errors, QStringList{q(u"点 A 的纬度 91 超出常规范围。\n点 B 的经度 118.6 中分或秒大于59。\n点 C 缺少经度。\n"
+                                        u"坐标数据存在错误，请修改后计算。")});
+
+    screen.geodesicClicked(false);
+    EXPECT_EQ(screen.resultHeading, q(u"序号  平距(米)   水平角(度)   斜距(米)   仰俯角(度)"));
+    screen.pointText = q(u"A,0,0,0\r\nB,3,4,0");
+    screen.compute();
+    EXPECT_EQ(rows()[1], (QStringList{q(u"B"), q(u"5"), q(u"53.074837"), q(u"5"), q(u"0")}));
+}
+
 }  // namespace
 }  // namespace cesuan

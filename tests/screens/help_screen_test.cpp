@@ -55,7 +55,7 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
     const ScreenId windows[] = {ScreenId::Main,       ScreenId::Variables,   ScreenId::Angles,
                                 ScreenId::BaseCalculator, ScreenId::Statistics, ScreenId::Coordinates,
                                 ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit,
-                                ScreenId::Transform};
+                                ScreenId::Transform,  ScreenId::Area,       ScreenId::Forward};
     QStringList seen{help.topicTitles.front()};
     for (const ScreenId window : windows) {
         help.showTopic(window);

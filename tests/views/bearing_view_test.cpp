@@ -36,6 +36,7 @@ private slots:
     void pastedPointsFromTheChosenOrigin();
     void badValueIsReported();
     void keysOpenPointsAndSaveTheResult();
+    void geodesicsOnTheChosenEllipsoid();
 
 private:
     QPlainTextEdit* points() const { return control<QPlainTextEdit>(screen_, "Text1"); }
@@ -167,6 +168,33 @@ void BearingViewTest::keysOpenPointsAndSaveTheResult() {
     QVERIFY(out.open(QIODevice::ReadOnly));
     QCOMPARE(out.readAll(), "\xEF\xBB\xBF" + WithCrLfLineEnds(results()->toPlainText()).toUtf8());
     QVERIFY(program_->messages.shown.isEmpty());
+}
+
+// 大地线 switches the table to geodesics on the ellipsoid of the list, and back.
+void BearingViewTest::geodesicsOnTheChosenEllipsoid() {
+    auto* geodesic = control<QCheckBox>(screen_, "Check2");
+    auto* ellipsoids = control<QComboBox>(screen_, "Combo3");
+    QCOMPARE(geodesic->text(), t::kGeodesic);
+    QVERIFY(!ellipsoids->isEnabled());
+    QTest::mouseClick(geodesic, Qt::LeftButton);
+    QVERIFY(ellipsoids->isEnabled());
+    QCOMPARE(control<QLabel>(screen_, "Label7")->text(), t::kGeodesicColumnHeading);
+    const int wgs = ellipsoids->findText(QStringLiteral("WGS"));
+    QVERIFY(wgs >= 0);
+    ellipsoids->setFocus();
+    ellipsoids->setCurrentIndex(wgs);
+
+    paste(QStringLiteral("A,30,117\nB,31,118"));
+    origin()->setFocus();
+    origin()->setEditText(QStringLiteral("A"));
+    click(screen_, "Command1");
+    QCOMPARE(results()->toPlainText().split(u'\n').value(1), u"B ,146647.1994 ,40.38164213 ,221.08436638");
+    QVERIFY(program_->messages.shown.isEmpty());
+
+    QTest::mouseClick(geodesic, Qt::LeftButton);
+    QCOMPARE(control<QLabel>(screen_, "Label7")->text(), t::kColumnHeading);
+    click(screen_, "Command1");
+    QCOMPARE(results()->toPlainText().split(u'\n').value(1), u"B ,1.414 ,45 ,1.414 ,0");
 }
 
 }  // namespace cesuan

@@ -80,6 +80,8 @@ void WindowKeysViewTest::f1OpensTheWindowsTopic_data() {
     QTest::newRow("bearing") << int(ScreenId::Bearing) << texts::help::kBearingTitle;
     QTest::newRow("attitude") << int(ScreenId::Attitude) << texts::help::kAttitudeTitle;
     QTest::newRow("number split") << int(ScreenId::NumberSplit) << texts::help::kNumberSplitTitle;
+    QTest::newRow("area") << int(ScreenId::Area) << texts::help::kAreaTitle;
+    QTest::newRow("stake-out") << int(ScreenId::Forward) << texts::help::kForwardTitle;
     QTest::newRow("menu: the overview") << int(ScreenId::ModuleMenu) << texts::help::kOverviewTitle;
 }
 
@@ -192,6 +194,10 @@ void WindowKeysViewTest::enterRunsTheMainCommand_data() {
     row("bearing, from a button", ScreenId::Bearing, "Command2", enter, ctrl, "Command1", true);
     row("bearing, Enter", ScreenId::Bearing, "Text1", enter, none, "Command1", false);
     row("attitude", ScreenId::Attitude, "Text1", enter, ctrl, "Command1", true);
+    row("area", ScreenId::Area, "Text1", enter, ctrl, "Command1", true);
+    row("area, Enter", ScreenId::Area, "Text1", enter, none, "Command1", false);
+    row("stake-out", ScreenId::Forward, "Text1", keypadEnter, ctrl | keypad, "Command1", true);
+    row("stake-out, station", ScreenId::Forward, "TextY", enter, none, "Command1", true);
     // Six conversions: no key picks one.
     for (const char* command : {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6"})
         QTest::addRow("angles: not %s", command) << int(ScreenId::Angles) << QStringLiteral("Text1") << enter << none
