@@ -574,12 +574,6 @@ int survey(const QString& command, const QStringList& arguments, std::FILE* in, 
     return failed ? 1 : 0;
 }
 
-// A text as a JSON string, quotes and escapes included.
-QString jsonString(const QString& text) {
-    const QString array = QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact));
-    return array.mid(1, array.size() - 2);
-}
-
 // The codes of the ellipsoid list, "BJ, XA, WGS or CGCS".
 QString ellipsoidCodes() {
     QStringList codes;
