@@ -183,7 +183,11 @@ AreaProblem MeasureParcel(const std::vector<SurveyPoint>& points, ParcelArea& re
     result.areaHectares = DivideTwo(journal, result.area, CalcValue(kSquareMetresPerHectare));
     result.clockwise = sign > 0;
     result.selfIntersecting = OutlineSelfIntersects(corners);
-    return sign == 0 ? AreaProblem::ZeroArea : AreaProblem::None;
+    if (sign != 0) return AreaProblem::None;
+    // A sum of 0 is a parcel only when the outline crosses itself and its parts cancel out.
+    for (std::size_t i = 2; i < n; ++i)
+        if (turn(corners[0], corners[1], corners[i]) != 0) return AreaProblem::None;
+    return AreaProblem::ZeroArea;
 }
 
 }  // namespace cesuan

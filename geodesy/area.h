@@ -21,15 +21,15 @@ struct ParcelArea {
     CalcValue areaMu;            // 亩
     CalcValue areaHectares;      // 公顷
     double perimeter = 0;        // m, the closing side included
-    bool clockwise = false;      // the sign of the shoelace sum
+    bool clockwise = false;      // the sign of the shoelace sum (a sum of 0, from the parts of a
+                                 // crossing outline cancelling out, counts as counterclockwise)
     bool selfIntersecting = false;
 };
 
 enum class AreaProblem {
     None,
     TooFewPoints,  // fewer than three corners
-    ZeroArea,      // the shoelace sum is 0: the corners lie on one line, or the parts of a
-                   // crossing outline cancel out; no orientation can be given
+    ZeroArea,      // every corner lies on one line: there is no parcel
 };
 
 // Measures the outline; empty coordinates count as 0. `result` is filled unless the problem is

@@ -44,8 +44,7 @@ inline const QString kSelfIntersecting = QStringLiteral(
 
 // Failures.
 inline const QString kMsgTooFewPoints = QStringLiteral("界址点少于3个，围不成地块，无法计算面积。");
-inline const QString kMsgZeroArea = QStringLiteral(
-    "面积为零：各界址点在一条直线上，或边界自相交且各部分正负相抵，无法计算面积和方向。");
+inline const QString kMsgZeroArea = QStringLiteral("面积为零：各界址点在一条直线上，围不成地块，无法计算面积和方向。");
 inline const QString kMsgDataError = QStringLiteral("坐标数据存在错误，请修改后计算。");
 // A corner without an X or Y.
 inline QString msgMissingCoordinate(const QString& serial, const QString& field) {

@@ -74,9 +74,17 @@ TEST(ParcelArea, OutlinesWithoutAnArea) {
     // On one line the outline runs back over itself.
     EXPECT_EQ(MeasureParcel(Outline({{u"0", u"0"}, {u"1", u"1"}, {u"2", u"2"}}), r), AreaProblem::ZeroArea);
     EXPECT_TRUE(r.selfIntersecting);
-    // A bow-tie of two equal triangles: +100 and -100.
-    EXPECT_EQ(MeasureParcel(Outline({{u"0", u"0"}, {u"10", u"10"}, {u"10", u"0"}, {u"0", u"10"}}), r), AreaProblem::ZeroArea);
+}
+
+// A bow-tie of two equal triangles, +50 and -50: a crossing outline whose area is the absolute
+// sum, 0, still measured; a sum of 0 counts as counterclockwise.
+TEST(ParcelArea, CancellingBowTieIsMeasured) {
+    ParcelArea r;
+    EXPECT_EQ(MeasureParcel(Outline({{u"0", u"0"}, {u"10", u"10"}, {u"10", u"0"}, {u"0", u"10"}}), r), AreaProblem::None);
     EXPECT_TRUE(r.selfIntersecting);
+    EXPECT_EQ(r.area.toDouble().value_or(-1), 0.0);
+    EXPECT_FALSE(r.clockwise);
+    EXPECT_EQ(r.points, 4);
 }
 
 // Repeated neighbouring corners are no crossing; a side that turns straight back is.
