@@ -15,7 +15,9 @@ AreaScreen::AreaScreen(MessageBoxService& messages, WindowPrinter& printer, Scre
                     t::kHeading, t::kFormatNote, QString(), QString(), QString(), t::kResultHeading, QString(),
                     t::kCalculator, t::kMenu, t::kResultFileName},
                    false),
-      unitNote(t::kUnitNote) {}
+      unitNote(t::kUnitNote) {
+    keepTypedText_ = true;  // a parcel's list is the surveyor's record: its digits stay as typed
+}
 
 void AreaScreen::serialColumnClicked(bool checked) {
     serialColumn = checked;

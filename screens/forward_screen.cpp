@@ -84,7 +84,7 @@ void ForwardScreen::compute() {
 
     // The lines: every one named, as the point lists are read.
     PointList list;
-    const QString aligned = ParsePointList(journal_, lineText, true, list, t::kLineFieldNames);
+    ParsePointList(journal_, lineText, true, list, t::kLineFieldNames);
     ShowNotices(messages_, TakeNotices(journal_));
     if (!list.badValues.isEmpty()) return fail(list.badValues.join(u'\n') + u'\n' + t::kMsgDataError);
     if (list.points.empty()) return fail(t::kMsgNoLines);
@@ -112,7 +112,6 @@ void ForwardScreen::compute() {
     }
     if (!problems.isEmpty()) return fail(problems.join(u'\n') + u'\n' + t::kMsgDataError);
 
-    lineText = aligned;
     std::vector<ForwardPoint> computed = ForwardPoints(station, lines, chain ? ForwardMode::Chain : ForwardMode::Radial);
     for (const ForwardPoint& p : computed) {
         QStringList row = {p.name, FixedPlaces(p.x, 3), FixedPlaces(p.y, 3)};

@@ -50,7 +50,7 @@ bool SurveyScreen::readPointsForCommand(const QString& dataError) {
         failed = true;
         return false;
     }
-    pointText = aligned;
+    if (!keepTypedText_) pointText = aligned;
     return true;
 }
 

@@ -62,8 +62,12 @@ protected:
     QString parsePoints();
     // Parses the point text for a command. A list with values that are no numbers fails: one
     // box names each of them and ends with `dataError`, the point text stays as typed and the
-    // result is cleared; false then. Otherwise the point text becomes the aligned list.
+    // result is cleared; false then. Otherwise the point text becomes the aligned list, unless
+    // the window keeps what was typed.
     bool readPointsForCommand(const QString& dataError);
+
+    // The point text stays as typed after a command (windows whose list is not rewritten).
+    bool keepTypedText_ = false;
 
     MessageBoxService& messages_;
     CalcErrorJournal journal_;

@@ -37,6 +37,15 @@ TEST_F(AreaScreenTest, CrossingOutlineIsNamed) {
     EXPECT_TRUE(screen.resultText.contains(t::kSelfIntersecting));
 }
 
+// The list is the surveyor's record: trailing zeros, blanks and all stay as typed.
+TEST_F(AreaScreenTest, TypedListStaysAsTyped) {
+    const QString typed = q(u"J1,3521.450,8724.310\r\nJ2, 3598.100 ,8731.870\r\nJ3,3604.530,8802.640\r\nJ1,3521.450,8724.310");
+    screen.pointText = typed;
+    screen.compute();
+    EXPECT_FALSE(screen.failed);
+    EXPECT_EQ(screen.pointText, typed);
+}
+
 // Each failure says why in an error box and leaves no figures from an earlier list behind.
 TEST_F(AreaScreenTest, FailuresAreNamed) {
     screen.compute();

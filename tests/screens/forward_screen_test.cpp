@@ -23,6 +23,7 @@ TEST_F(ForwardScreenTest, StartExampleRadialAndChained) {
     EXPECT_EQ(screen.resultText, q(u"P1 ,3070.711 ,5070.711 ,50.000\r\n"
                                    u"P2 ,3000.000 ,5050.000 ,50.000\r\n"
                                    u"P3 ,2920.079 ,4999.303 ,53.490\r\n"));
+    EXPECT_EQ(screen.lineText, t::kStartLines);  // the lines stay as typed
     screen.chainClicked();
     screen.compute();
     EXPECT_EQ(screen.rows[1], (QStringList{q(u"P2"), q(u"3070.711"), q(u"5120.711"), q(u"50.000")}));
