@@ -78,6 +78,7 @@ enum class ScreenId {
     Attitude,        // 面体产状
     Welcome,         // a placeholder that only greets
     ButtonTest,      // a placeholder row of styled buttons
+    Regression,      // 线性回归
 };
 
 class ScreenNavigator {

@@ -29,7 +29,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 14> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -43,6 +43,7 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
     {ScreenId::Attitude, u"attitude"},
     {ScreenId::Welcome, u"welcome"},
     {ScreenId::ButtonTest, u"buttonTest"},
+    {ScreenId::Regression, u"regression"},
 }};
 
 }  // namespace
@@ -74,6 +75,7 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Attitude: return texts::main::kAttitude;
     case ScreenId::Welcome: return texts::menu::kWelcomeTitle;
     case ScreenId::ButtonTest: return texts::menu::kButtonTestTitle;
+    case ScreenId::Regression: return texts::menu::kCaptions[8];
     }
     return QString();
 }

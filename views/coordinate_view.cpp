@@ -7,6 +7,7 @@
 #include "screens/coordinate_texts.h"
 #include "views/box_font.h"
 #include "views/long_text.h"
+#include "views/plot_view.h"
 #include "engine/line_ends.h"
 #include "ui_coordinate_view.h"
 
@@ -30,6 +31,11 @@ CoordinateView::CoordinateView(MessageBoxService& messages, WebPageOpener& web, 
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
+    plan_ = new PlotView;
+    plan_->setObjectName(QStringLiteral("planView"));
+    plan_->setServices(&files, &messages);
+    connect(plan_, &PlotView::statusMessage, ui_->StatusLine, &QLabel::setText);
+    PlaceBeside(*this, plan_, Qt::Vertical);  // the window's width keeps its two panes
     // A narrow window still shows a whole result line of the start example in the input box,
     // and all the captions of the buttons under it.
     const QFontMetrics metrics(ui_->Text1->font());
@@ -169,6 +175,7 @@ void CoordinateView::copyOut() {
     ui_->Check1->setText(screen_.serialOutputCaption);
     ui_->Label4->setText(screen_.zoneLabel);
     ui_->StatusLine->setText(screen_.statusLine);
+    plan_->showPicture(screen_.plan);
 }
 
 bool CoordinateView::eventFilter(QObject* watched, QEvent* event) {

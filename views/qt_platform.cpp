@@ -9,6 +9,7 @@
 #include "views/main_window_view.h"
 #include "views/module_menu_view.h"
 #include "views/number_split_view.h"
+#include "views/regression_view.h"
 #include "views/session_keeper.h"
 #include "views/statistics_view.h"
 #include "views/variable_editor_view.h"
@@ -235,6 +236,7 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Help: return std::make_unique<HelpView>(web_, *this);
     case ScreenId::Welcome: return std::make_unique<WelcomeView>();
     case ScreenId::ButtonTest: return std::make_unique<ButtonTestView>();
+    case ScreenId::Regression: return std::make_unique<RegressionView>(messages_, files_, *this);
     }
     return nullptr;
 }

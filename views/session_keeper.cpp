@@ -28,7 +28,8 @@ QStringList SessionKeeper::inputBoxes(ScreenId screen) {
     case ScreenId::NumberSplit:
     case ScreenId::Coordinates:
     case ScreenId::Bearing:
-    case ScreenId::Attitude: return {QStringLiteral("Text1")};
+    case ScreenId::Attitude:
+    case ScreenId::Regression: return {QStringLiteral("Text1")};
     case ScreenId::BaseCalculator: return {QStringLiteral("Text1"), QStringLiteral("Text2")};
     default: return {};
     }
