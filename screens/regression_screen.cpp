@@ -90,7 +90,8 @@ void RegressionScreen::compute() {
     ResetJournal(journal_);
     PairsOfColumns(table, xColumn(), yColumn(), xs, ys, skippedRows);
 
-    switch (FitPolynomial(xs, ys, degree(), fit)) {
+    const RegressionProblem problem = FitPolynomial(xs, ys, degree(), fit);
+    switch (problem) {
     case RegressionProblem::None: break;
     case RegressionProblem::BadDegree:
     case RegressionProblem::NotFinite: messages_.showError(t::kOutOfRange); break;
@@ -103,7 +104,7 @@ void RegressionScreen::compute() {
         break;
     }
     }
-    fitted = fit.n > 0 && int(fit.coefficients.size()) == degree() + 1 && std::isfinite(fit.residualSd);
+    fitted = problem == RegressionProblem::None;
     if (!fitted) {
         drawPicture(nullptr, 0);  // the data alone
         return;

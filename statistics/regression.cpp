@@ -105,12 +105,12 @@ RegressionProblem FitPolynomial(std::span<const long double> x, std::span<const 
     const Real r = std::sqrt(std::max(r2, Real(0)));
     fit.r = double(degree == 1 && b(1) < 0 ? -r : r);
     fit.residualSd = double(std::sqrt(variance));
-    for (double v : fit.coefficients)
-        if (!std::isfinite(v)) return RegressionProblem::NotFinite;
-    for (double v : fit.stdErrors)
-        if (!std::isfinite(v)) return RegressionProblem::NotFinite;
-    if (!finite(rss) || !finite(tss)) return RegressionProblem::NotFinite;
-    return RegressionProblem::None;
+    bool finiteResults = finite(rss) && finite(tss) && std::isfinite(fit.residualSd);
+    for (double v : fit.coefficients) finiteResults = finiteResults && std::isfinite(v);
+    for (double v : fit.stdErrors) finiteResults = finiteResults && std::isfinite(v);
+    if (finiteResults) return RegressionProblem::None;
+    fit = RegressionFit{};
+    return RegressionProblem::NotFinite;
 }
 
 namespace {

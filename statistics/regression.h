@@ -38,6 +38,7 @@ struct RegressionFit {
 // The data travel in extended precision, so that decimals read from a text keep the digits
 // a double would round away: the results are then those of the decimals to nearly the last
 // bit of a double.
+// After a problem the fit is empty (n = 0).
 RegressionProblem FitPolynomial(std::span<const long double> x, std::span<const long double> y, int degree,
                                 RegressionFit& fit);
 RegressionProblem FitPolynomial(std::span<const double> x, std::span<const double> y, int degree, RegressionFit& fit);

@@ -353,6 +353,8 @@ TEST(Regression, DataThatCannotBeFitted) {
     for (const Case& c : cases) {
         RegressionFit fit;
         EXPECT_EQ(FitPolynomial(c.x, c.y, c.degree, fit), c.problem);
+        EXPECT_EQ(fit.n, 0);
+        EXPECT_TRUE(fit.coefficients.empty());
     }
 }
 
