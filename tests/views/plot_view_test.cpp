@@ -4,10 +4,14 @@
 
 #include "views/plot_view.h"
 
+#include "screens/help_texts.h"
 #include "screens/picture_texts.h"
+#include "screens/regression_texts.h"
 #include "tests/views/view_test_support.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QSpinBox>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -61,6 +65,8 @@ private slots:
     void plansKeepTheOrderAndOneScale();
     void zoomPanAndReadout();
     void savedAsPngAndSvg();
+    void regressionWindowFromTheMenu();
+    void statisticsPicturesFollowTheChoices();
 
 private:
     // Computes the survey window's points from the serial given.
@@ -234,6 +240,46 @@ void PlotViewTest::savedAsPngAndSvg() {
     QCOMPARE(messages.errors, QStringList{texts::picture::msgImageNotWritten(dir.filePath(u"no/such/c.png"_qs))});
     QCOMPARE(said, (QStringList{texts::picture::imageSaved(dir.filePath(u"a.png"_qs)),
                                 texts::picture::imageSaved(dir.filePath(u"b.svg"_qs))}));
+}
+
+// 线性回归 in the module menu opens the regression window; F1 there opens its help topic.
+void PlotViewTest::regressionWindowFromTheMenu() {
+    QVERIFY(program_->screens.show(ScreenId::ModuleMenu));
+    QWidget* menu = program_->screens.window(ScreenId::ModuleMenu);
+    QTest::mouseClick(control<QPushButton>(menu, "Command1_8"), Qt::LeftButton);
+    QWidget* window = program_->screens.window(ScreenId::Regression);
+    QVERIFY(window != nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(window->windowTitle(), texts::regression::kWindowTitle);
+    control<QComboBox>(window, "ComboDegree")->setCurrentIndex(1);
+    QTest::keyClick(window, Qt::Key_Return, Qt::ControlModifier);
+    const QString result = control<QPlainTextEdit>(window, "Text3")->toPlainText();
+    QVERIFY2(result.startsWith(texts::regression::heading(2)), qPrintable(result));
+    auto* plot = control<PlotView>(window, "plotView");
+    QCOMPARE(plot->picture().title, texts::regression::pictureTitle(2));
+    QCOMPARE(plot->picture().marks.size(), std::size_t(8));  // seven pairs and the prediction
+
+    QTest::keyClick(window, Qt::Key_F1);
+    QWidget* help = program_->screens.window(ScreenId::Help);
+    QVERIFY(help != nullptr && help->isVisible());
+    QVERIFY(control<QPlainTextEdit>(help, "Text1")->toPlainText().startsWith(texts::help::kRegressionTitle));
+}
+
+void PlotViewTest::statisticsPicturesFollowTheChoices() {
+    QVERIFY(program_->screens.show(ScreenId::Statistics));
+    QWidget* window = program_->screens.window(ScreenId::Statistics);
+    control<QPlainTextEdit>(window, "Text1")->setPlainText(u"a*0*1\nb*1*3\nc*2*5\nd*3*7\ne*4*9\nf*5*11\ng*6*13\nh*7*15\n"_qs);
+    QTest::mouseClick(control<QPushButton>(window, "Command1"), Qt::LeftButton);
+    auto* histogram = control<PlotView>(window, "histogramView");
+    QCOMPARE(histogram->picture().bars.size(), std::size_t(2));
+    QCOMPARE(control<QSpinBox>(window, "binCount")->value(), 2);
+    QVERIFY(control<QCheckBox>(window, "binsByRule")->isChecked());
+    control<QSpinBox>(window, "binCount")->setValue(4);
+    QCOMPARE(histogram->picture().bars.size(), std::size_t(4));
+    QVERIFY(!control<QCheckBox>(window, "binsByRule")->isChecked());
+    QTest::mouseClick(control<QCheckBox>(window, "binsByRule"), Qt::LeftButton);
+    QCOMPARE(histogram->picture().bars.size(), std::size_t(2));
+    QCOMPARE(control<PlotView>(window, "scatterView")->picture().marks.size(), std::size_t(8));
 }
 
 }  // namespace cesuan
