@@ -25,7 +25,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSplitter>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -69,6 +71,24 @@ bool save(QWidget* window, const QDir& dir, const QString& name) {
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// Sixty rows "测k*a*b" of a bell-shaped measurement a and a b that follows it with scatter,
+// from a fixed sequence of pseudo-random numbers.
+QString measurements() {
+    const auto uniform = [](int k, int j) {
+        const double v = std::sin(k * 12.9898 + j * 78.233) * 43758.5453;
+        return v - std::floor(v);
+    };
+    QString text;
+    for (int k = 1; k <= 60; ++k) {
+        double sum = 0;
+        for (int j = 0; j < 4; ++j) sum += uniform(k, j);
+        const double a = 50 + 12 * (sum - 2);
+        const double b = 0.8 * a + 6 * (uniform(k, 7) - 0.5) + 4;
+        text += QStringLiteral("测%1*%2*%3\n").arg(k).arg(a, 0, 'f', 2).arg(b, 0, 'f', 2);
+    }
+    return text;
 }
 
 // The picture beside a window's results, drawn on its own at 560 × 480 pixels.
@@ -117,8 +137,10 @@ int main(int argc, char* argv[]) {
     click(angles, "Command6");
     ok = save(angles, dir, QStringLiteral("angle_screen.png")) && ok;
 
-    // The start example of the data box, computed.
+    // Sixty rows of two related columns, computed: the histogram of the first, the scatter of
+    // both.
     QWidget* statistics = open(screens, cesuan::ScreenId::Statistics);
+    statistics->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(measurements());
     click(statistics, "Command1");
     ok = save(statistics, dir, QStringLiteral("statistics_window.png")) && ok;
     ok = savePicture(statistics, "histogramView", dir, QStringLiteral("statistics_histogram.png")) && ok;
@@ -126,6 +148,11 @@ int main(int argc, char* argv[]) {
 
     // The start points, latitude and longitude, converted to 6° zones.
     QWidget* coordinates = open(screens, cesuan::ScreenId::Coordinates);
+    // Room for the plan below the boxes.
+    coordinates->resize(coordinates->width(), coordinates->height() + 300);
+    QApplication::processEvents();
+    if (auto* splitter = coordinates->findChild<QSplitter*>(QStringLiteral("pictureSplitter")))
+        splitter->setSizes({splitter->height() - 480, 480});
     click(coordinates, "CommandJto6");
     ok = save(coordinates, dir, QStringLiteral("coordinate_window.png")) && ok;
     ok = savePicture(coordinates, "planView", dir, QStringLiteral("coordinate_plan.png")) && ok;
@@ -165,6 +192,7 @@ int main(int argc, char* argv[]) {
 
     // The start example of the regression window, a straight line, with the prediction at 8.
     QWidget* regression = open(screens, cesuan::ScreenId::Regression);
+    regression->resize(1120, 760);
     click(regression, "Command1");
     ok = save(regression, dir, QStringLiteral("regression_window.png")) && ok;
     ok = savePicture(regression, "plotView", dir, QStringLiteral("regression_plot.png")) && ok;

@@ -13,6 +13,7 @@
 #include "statistics/data_text.h"
 
 #include <algorithm>
+#include <map>
 #include <cmath>
 
 namespace cesuan {
@@ -184,10 +185,17 @@ Picture planOf(const std::vector<CoordinatePoint>& points, const std::vector<Pla
     picture.hAxis = p::kEastAxis;
     picture.vAxis = p::kNorthAxis;
     QStringList failed;
+    // Points at one place share one mark, their serials joined.
+    std::map<std::pair<double, double>, std::size_t> markAt;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const QString serial = TrimBlanks(points[i].serial);
-        if (places[i].failed) failed.append(serial);
-        else picture.marks.push_back({places[i].at, serial, PictureInk::Point, MarkShape::Dot});
+        if (places[i].failed) {
+            failed.append(serial);
+            continue;
+        }
+        const auto [found, added] = markAt.try_emplace({places[i].at.x(), places[i].at.y()}, picture.marks.size());
+        if (added) picture.marks.push_back({places[i].at, serial, PictureInk::Point, MarkShape::Dot});
+        else picture.marks[found->second].label += QStringLiteral("、") + serial;
     }
     if (!failed.isEmpty()) picture.notes.append(p::notDrawn(failed.join(QStringLiteral("、"))));
     if (points.size() > places.size()) picture.notes.append(p::morePointsThanDrawn(int(places.size())));

@@ -14,6 +14,7 @@
 #include <QFocusEvent>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QSplitter>
 
 #include <algorithm>
 #include <tuple>
@@ -35,7 +36,10 @@ CoordinateView::CoordinateView(MessageBoxService& messages, WebPageOpener& web, 
     plan_->setObjectName(QStringLiteral("planView"));
     plan_->setServices(&files, &messages);
     connect(plan_, &PlotView::statusMessage, ui_->StatusLine, &QLabel::setText);
-    PlaceBeside(*this, plan_, Qt::Vertical);  // the window's width keeps its two panes
+    // Below the panes, so that the window's width keeps serving them; low at first, so that a
+    // taller window heightens the boxes (the splitter's handle heightens the plan).
+    plan_->setPreferredSize(QSize(420, 150));
+    PlaceBeside(*this, plan_, Qt::Vertical);
     // A narrow window still shows a whole result line of the start example in the input box,
     // and all the captions of the buttons under it.
     const QFontMetrics metrics(ui_->Text1->font());
@@ -199,6 +203,10 @@ void CoordinateView::resizeEvent(QResizeEvent* event) {
     // rather than a moment later.
     ui_->leftPane->setFixedWidth(std::max(narrowWidth_, int(event->size().width() / 2.4)));
     ui_->windowLayout->activate();
+    // The panes and the plan below them share a splitter: its minimum, and the window's,
+    // follow at once.
+    if (auto* splitter = findChild<QSplitter*>(QStringLiteral("pictureSplitter"))) splitter->updateGeometry();
+    layout()->activate();
     QWidget::resizeEvent(event);
 }
 

@@ -102,8 +102,11 @@ QSplitter* PlaceBeside(QWidget& window, QWidget* picture, Qt::Orientation orient
     splitter->setObjectName(QStringLiteral("pictureSplitter"));
     splitter->addWidget(content);
     splitter->addWidget(picture);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
+    // A wider window widens the picture beside the text; a taller one heightens the text
+    // above the picture, as it did before.
+    const bool beside = orientation == Qt::Horizontal;
+    splitter->setStretchFactor(0, beside ? 0 : 1);
+    splitter->setStretchFactor(1, beside ? 1 : 0);
     splitter->setChildrenCollapsible(false);
     auto* layout = new QHBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -59,8 +59,13 @@ public:
     void saveImageAs();
     void copyImage();
 
-    QSize sizeHint() const override { return {420, 380}; }
-    QSize minimumSizeHint() const override { return {200, 180}; }
+    // The size the picture asks for (420 × 380 unless set).
+    void setPreferredSize(QSize size) {
+        preferred_ = size;
+        updateGeometry();
+    }
+    QSize sizeHint() const override { return preferred_; }
+    QSize minimumSizeHint() const override { return {200, 120}; }
 
 signals:
     // A line for the window's status: where a picture was saved, or that it was copied.
@@ -99,10 +104,13 @@ private:
     QPointF dragFrom_;
     bool dragging_ = false;
     QString readout_;
+    QSize preferred_{420, 380};
 };
 
 // Puts a window's own layout, as it is, in the first pane of a splitter and `picture` in the
-// second: side by side, or the picture below. The splitter is the window's layout then.
+// second: side by side (a wider window widens the picture), or the picture below (a taller
+// window heightens the text). The splitter is the window's layout then; the window grows by
+// the picture's size hint.
 QSplitter* PlaceBeside(QWidget& window, QWidget* picture, Qt::Orientation orientation = Qt::Horizontal);
 
 }  // namespace cesuan
