@@ -3,15 +3,19 @@
 // DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png,
 // DIR/attitude_window.png, DIR/bearing_geodesic.png, DIR/area_window.png, DIR/forward_window.png,
 // DIR/base_calculator_window.png, DIR/number_split.png, DIR/transform_window.png,
-// DIR/module_menu.png, DIR/help_screen.png, one DIR/help_<topic>.png per help topic and
-// DIR/context_menu.png, the formula box's context menu in Chinese (DIR defaults to
-// docs/screenshots). Runs
+// DIR/regression_window.png, DIR/module_menu.png, DIR/help_screen.png, one
+// DIR/help_<topic>.png per help topic, DIR/context_menu.png, the formula box's context menu
+// in Chinese, and the pictures beside the results on their own: DIR/coordinate_plan.png,
+// DIR/bearing_plan.png, DIR/attitude_stereonet.png, DIR/attitude_plan.png,
+// DIR/statistics_histogram.png, DIR/statistics_scatter.png and DIR/regression_plot.png
+// (DIR defaults to docs/screenshots). Runs
 // offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and web pages are only
 // recorded.
 
 #include "cli/offline_platform.h"
 #include "screens/platform.h"
 #include "views/box_font.h"
+#include "views/plot_view.h"
 #include "views/qt_platform.h"
 
 #include <QAbstractButton>
@@ -22,7 +26,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSplitter>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <utility>
@@ -68,6 +74,36 @@ bool save(QWidget* window, const QDir& dir, const QString& name) {
     return true;
 }
 
+// Sixty rows "测k*a*b" of a bell-shaped measurement a and a b that follows it with scatter,
+// from a fixed sequence of pseudo-random numbers.
+QString measurements() {
+    const auto uniform = [](int k, int j) {
+        const double v = std::sin(k * 12.9898 + j * 78.233) * 43758.5453;
+        return v - std::floor(v);
+    };
+    QString text;
+    for (int k = 1; k <= 60; ++k) {
+        double sum = 0;
+        for (int j = 0; j < 4; ++j) sum += uniform(k, j);
+        const double a = 50 + 12 * (sum - 2);
+        const double b = 0.8 * a + 6 * (uniform(k, 7) - 0.5) + 4;
+        text += QStringLiteral("测%1*%2*%3\n").arg(k).arg(a, 0, 'f', 2).arg(b, 0, 'f', 2);
+    }
+    return text;
+}
+
+// The picture beside a window's results, drawn on its own at 560 × 480 pixels.
+bool savePicture(QWidget* window, const char* name, const QDir& dir, const QString& file) {
+    auto* plot = window->findChild<cesuan::PlotView*>(QString::fromLatin1(name));
+    const QString path = dir.filePath(file);
+    if (plot == nullptr || !plot->image(QSize(560, 480)).save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -102,15 +138,25 @@ int main(int argc, char* argv[]) {
     click(angles, "Command6");
     ok = save(angles, dir, QStringLiteral("angle_screen.png")) && ok;
 
-    // The start example of the data box, computed.
+    // Sixty rows of two related columns, computed: the histogram of the first, the scatter of
+    // both.
     QWidget* statistics = open(screens, cesuan::ScreenId::Statistics);
+    statistics->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(measurements());
     click(statistics, "Command1");
     ok = save(statistics, dir, QStringLiteral("statistics_window.png")) && ok;
+    ok = savePicture(statistics, "histogramView", dir, QStringLiteral("statistics_histogram.png")) && ok;
+    ok = savePicture(statistics, "scatterView", dir, QStringLiteral("statistics_scatter.png")) && ok;
 
     // The start points, latitude and longitude, converted to 6° zones.
     QWidget* coordinates = open(screens, cesuan::ScreenId::Coordinates);
+    // Room for the plan below the boxes.
+    coordinates->resize(coordinates->width(), coordinates->height() + 300);
+    QApplication::processEvents();
+    if (auto* splitter = coordinates->findChild<QSplitter*>(QStringLiteral("pictureSplitter")))
+        splitter->setSizes({splitter->height() - 480, 480});
     click(coordinates, "CommandJto6");
     ok = save(coordinates, dir, QStringLiteral("coordinate_window.png")) && ok;
+    ok = savePicture(coordinates, "planView", dir, QStringLiteral("coordinate_plan.png")) && ok;
 
     // The start points measured from A001.
     QWidget* bearing = open(screens, cesuan::ScreenId::Bearing);
@@ -120,12 +166,15 @@ int main(int argc, char* argv[]) {
               QStringLiteral("A001"));
     click(bearing, "Command1");
     ok = save(bearing, dir, QStringLiteral("bearing_window.png")) && ok;
+    ok = savePicture(bearing, "planView", dir, QStringLiteral("bearing_plan.png")) && ok;
 
     // The plane Z = -X - Y through G4, G5 and G6: strike 135 degrees.
     QWidget* attitude = open(screens, cesuan::ScreenId::Attitude);
     setPoints(attitude, QStringLiteral("G4,0,0,0\nG5,2,0,-2\nG6,0,2,-2"), QStringLiteral("G4"));
     click(attitude, "Command1");
     ok = save(attitude, dir, QStringLiteral("attitude_window.png")) && ok;
+    ok = savePicture(attitude, "stereonetView", dir, QStringLiteral("attitude_stereonet.png")) && ok;
+    ok = savePicture(attitude, "planView", dir, QStringLiteral("attitude_plan.png")) && ok;
 
     // The start example of the transformation window, 7 parameters estimated and applied.
     QWidget* transform = open(screens, cesuan::ScreenId::Transform);
@@ -173,6 +222,13 @@ int main(int argc, char* argv[]) {
     click(split, "Command1");
     ok = save(split, dir, QStringLiteral("number_split.png")) && ok;
 
+    // The start example of the regression window, a straight line, with the prediction at 8.
+    QWidget* regression = open(screens, cesuan::ScreenId::Regression);
+    regression->resize(1120, 760);
+    click(regression, "Command1");
+    ok = save(regression, dir, QStringLiteral("regression_window.png")) && ok;
+    ok = savePicture(regression, "plotView", dir, QStringLiteral("regression_plot.png")) && ok;
+
     // The module menu as the coordinate window's 其它功能 opens it, and the help window.
     ok = save(open(screens, cesuan::ScreenId::ModuleMenu), dir, QStringLiteral("module_menu.png")) && ok;
     ok = save(open(screens, cesuan::ScreenId::Help), dir, QStringLiteral("help_screen.png")) && ok;
@@ -184,8 +240,8 @@ int main(int argc, char* argv[]) {
         {cesuan::ScreenId::Statistics, "statistics"}, {cesuan::ScreenId::Coordinates, "coordinates"},
         {cesuan::ScreenId::Bearing, "bearing"},       {cesuan::ScreenId::Attitude, "attitude"},
         {cesuan::ScreenId::NumberSplit, "number_split"},  {cesuan::ScreenId::Transform, "transform"},
-        {cesuan::ScreenId::NumberSplit, "number_split"},
         {cesuan::ScreenId::Area, "area"},             {cesuan::ScreenId::Forward, "forward"},
+        {cesuan::ScreenId::Regression, "regression"},
     };
     for (const auto& [screen, name] : topics) {
         screens.showHelp(screen);

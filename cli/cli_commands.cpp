@@ -26,6 +26,7 @@
 #include "screens/coordinate_texts.h"
 #include "screens/main_screen.h"
 #include "screens/number_split.h"
+#include "screens/regression_screen.h"
 #include "screens/statistics_screen.h"
 #include "screens/statistics_texts.h"
 #include "screens/transform_screen.h"
@@ -35,6 +36,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonArray>
 #include <QJsonObject>
 
 #include <algorithm>
@@ -49,6 +51,7 @@ const char kUsage[] =
     "usage: cesuan-cli calc [--places N] [--unit rad|deg|dms] [--var r=VALUE ...] [--json] [FORMULA ...]\n"
     "       cesuan-cli angle --from rad|deg|dms --to rad|deg|dms VALUE ...\n"
     "       cesuan-cli stats [--lead 0|1|2|3] [--sep C|tab|blank] [FILE]\n"
+    "       cesuan-cli regress [--x COL] [--y COL] [--degree 1|2|3] [--lead N] [--sep C] [--json] [FILE]\n"
     "       cesuan-cli coord --op J6|J3|J1.5|6J|3J|1.5J|1.5to3|3to6|3to1.5|6to3 [--ellipsoid BJ|XA|WGS|CGCS|BJ-STD]\n"
     "                        [--meridian DEG] [--order XYZ|YXZ] [--sep C] [--no-serial] [--limit N] [FILE]\n"
     "       cesuan-cli transform estimate --model 3|4|7 [--json] [FILE]\n"
@@ -73,6 +76,11 @@ const char kUsage[] =
     "       screen does: prints the aligned table, an empty line, then the ten rows of the result\n"
     "       grid, five tab-separated cells each. --lead: leading name columns (1); --sep: the\n"
     "       separator (*).\n"
+    "regress   fits y on x by least squares, a polynomial of --degree (1), from number columns\n"
+    "          --x (1) and --y (2) of the table in FILE (or standard input), read as stats reads\n"
+    "          it, and prints the regression window's result; --json prints one object with\n"
+    "          coefficients (constant first), std_errors, r, r2, residual_sd and n in full\n"
+    "          precision. Exit status 1 when the data cannot be fitted (the reason on standard error).\n"
     "coord  converts the points in FILE (or standard input) as the coordinate screen does and\n"
     "       prints the result block; the cleaned input and its remarks go to standard error.\n"
     "       Defaults: BJ, meridian 117, order XYZ, separator \",\", serials, no point limit.\n"
@@ -313,22 +321,37 @@ std::optional<QString> readInput(const QStringList& files, std::FILE* in, std::F
     return text;
 }
 
+// The options --lead and --sep of the commands that read a data table as the statistics
+// window does.
+struct TableOptions {
+    QCommandLineOption lead{QStringLiteral("lead"), QStringLiteral("leading name columns, 0..3"), QStringLiteral("N"),
+                            QStringLiteral("1")};
+    QCommandLineOption sep{QStringLiteral("sep"), QStringLiteral("the separator: a character, tab or blank"),
+                           QStringLiteral("C"), QStringLiteral("*")};
+    int leading = 1;
+    int separatorIndex = 0;
+
+    // The values of the parsed options; the usage problem when one is wrong.
+    QString read(const QCommandLineParser& parser) {
+        bool ok = false;
+        leading = parser.value(lead).toInt(&ok);
+        if (!ok || leading < 0 || leading > 3) return QStringLiteral("--lead takes 0..3");
+        QString separator = parser.value(sep);
+        if (separator.compare(QStringLiteral("blank"), Qt::CaseInsensitive) == 0) separator = QStringLiteral(" ");
+        separatorIndex = int(texts::statistics::kSeparators.indexOf(
+            separator.compare(QStringLiteral("tab"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Tab") : separator));
+        if (separatorIndex < 0)
+            return QStringLiteral("--sep takes one of * / , %% $ # @ & ! ? ; : \" ' ( ) < > [ ] { } | _ - \\ ^ ~ `, tab or blank");
+        return QString();
+    }
+};
+
 int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
     QCommandLineParser parser;
-    const QCommandLineOption lead(QStringLiteral("lead"), QStringLiteral("leading name columns, 0..3"), QStringLiteral("N"),
-                                  QStringLiteral("1"));
-    const QCommandLineOption sep(QStringLiteral("sep"), QStringLiteral("the separator: a character, tab or blank"),
-                                 QStringLiteral("C"), QStringLiteral("*"));
-    parser.addOptions({lead, sep});
+    TableOptions table;
+    parser.addOptions({table.lead, table.sep});
     if (!parser.parse(arguments)) return usage(err, parser.errorText());
-    bool ok = false;
-    const int leading = parser.value(lead).toInt(&ok);
-    if (!ok || leading < 0 || leading > 3) return usage(err, QStringLiteral("--lead takes 0..3"));
-    QString separator = parser.value(sep);
-    if (separator.compare(QStringLiteral("blank"), Qt::CaseInsensitive) == 0) separator = QStringLiteral(" ");
-    const qsizetype entry = texts::statistics::kSeparators.indexOf(
-        separator.compare(QStringLiteral("tab"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Tab") : separator);
-    if (entry < 0) return usage(err, QStringLiteral("--sep takes one of * / , %% $ # @ & ! ? ; : \" ' ( ) < > [ ] { } | _ - \\ ^ ~ `, tab or blank"));
+    if (const QString problem = table.read(parser); !problem.isEmpty()) return usage(err, problem);
     const QStringList files = parser.positionalArguments().mid(1);
     if (files.size() > 1) return usage(err, QStringLiteral("stats reads one FILE"));
 
@@ -340,13 +363,75 @@ int stats(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     NoFileDialogs dialogs;
     NoScreens screens;
     StatisticsScreen screen(messages, printer, dialogs, screens);
-    screen.chooseLeadingColumns(leading);
-    screen.chooseSeparator(int(entry));
+    screen.chooseLeadingColumns(table.leading);
+    screen.chooseSeparator(table.separatorIndex);
     screen.data = *input;
     screen.computeStatistics();
 
     write(out, ConvertLineEnds(screen.data, LineEnds{LineEnds::Read::CrLf, u"\n"}) + u'\n');
     for (const auto& row : screen.grid) write(out, QStringList(row.begin(), row.end()).join(u'\t') + u'\n');
+    return 0;
+}
+
+int regress(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    TableOptions table;
+    const QCommandLineOption xColumn(QStringLiteral("x"), QStringLiteral("the number column of x, 1..5"),
+                                     QStringLiteral("COL"), QStringLiteral("1"));
+    const QCommandLineOption yColumn(QStringLiteral("y"), QStringLiteral("the number column of y, 1..5"),
+                                     QStringLiteral("COL"), QStringLiteral("2"));
+    const QCommandLineOption degree(QStringLiteral("degree"), QStringLiteral("the polynomial degree, 1..3"),
+                                    QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("one JSON object"));
+    parser.addOptions({xColumn, yColumn, degree, table.lead, table.sep, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    if (const QString problem = table.read(parser); !problem.isEmpty()) return usage(err, problem);
+    const auto number = [&parser](const QCommandLineOption& option, int low, int high) {
+        bool ok = false;
+        const int value = parser.value(option).toInt(&ok);
+        return ok && value >= low && value <= high ? value : 0;
+    };
+    const int x = number(xColumn, 1, 5), y = number(yColumn, 1, 5), d = number(degree, 1, 3);
+    if (x == 0 || y == 0) return usage(err, QStringLiteral("--x and --y take a number column, 1..5"));
+    if (d == 0) return usage(err, QStringLiteral("--degree takes 1, 2 or 3"));
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("regress reads one FILE"));
+
+    const std::optional<QString> input = readInput(files, in, err);
+    if (!input) return 1;
+
+    StreamMessageBox messages(err);
+    NoFileDialogs dialogs;
+    NoScreens screens;
+    RegressionScreen screen(messages, dialogs, screens);
+    screen.chooseLeadingColumns(table.leading);
+    screen.chooseSeparator(table.separatorIndex);
+    screen.xColumnIndex = x - 1;
+    screen.yColumnIndex = y - 1;
+    screen.degreeIndex = d - 1;
+    screen.xText.clear();
+    screen.data = *input;
+    screen.compute();
+    if (!screen.fitted) return 1;
+
+    if (parser.isSet(json)) {
+        const auto array = [](const std::vector<double>& values) {
+            QJsonArray list;
+            for (double v : values) list.append(v);
+            return list;
+        };
+        const QJsonObject object{
+            {QStringLiteral("coefficients"), array(screen.fit.coefficients)},
+            {QStringLiteral("std_errors"), array(screen.fit.stdErrors)},
+            {QStringLiteral("r"), screen.fit.r},
+            {QStringLiteral("r2"), screen.fit.r2},
+            {QStringLiteral("residual_sd"), screen.fit.residualSd},
+            {QStringLiteral("n"), screen.fit.n},
+        };
+        write(out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n');
+        return 0;
+    }
+    write(out, ConvertLineEnds(screen.resultText, LineEnds{LineEnds::Read::CrLf, u"\n"}));
     return 0;
 }
 
@@ -820,7 +905,8 @@ QStringList dashedArgumentsAsPositionals(const QStringList& arguments) {
         QStringLiteral("to"),     QStringLiteral("lead"),     QStringLiteral("sep"),      QStringLiteral("op"),
         QStringLiteral("ellipsoid"), QStringLiteral("meridian"), QStringLiteral("order"), QStringLiteral("limit"),
         QStringLiteral("origin"), QStringLiteral("first"),    QStringLiteral("radix"),    QStringLiteral("model"),
-        QStringLiteral("params"), QStringLiteral("station")};
+        QStringLiteral("params"), QStringLiteral("station"),  QStringLiteral("x"),        QStringLiteral("y"),
+        QStringLiteral("degree")};
     QStringList options, positionals;
     bool dashed = false;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
@@ -847,6 +933,7 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"calc") return calc(rest, in, out, err);
     if (command == u"angle") return angle(rest, out, err);
     if (command == u"stats") return stats(rest, in, out, err);
+    if (command == u"regress") return regress(rest, in, out, err);
     if (command == u"coord") return coord(rest, in, out, err);
     if (command == u"transform") return transform(rest, in, out, err);
     if (command == u"cart") return cart(rest, in, out, err);

@@ -4,6 +4,9 @@
 #include "geodesy/attitude.h"
 #include "engine/journal.h"
 #include "screens/attitude_texts.h"
+#include "geodesy/dms.h"
+#include "geodesy/stereonet.h"
+#include "screens/picture_texts.h"
 #include "screens/message_box.h"
 #include "screens/platform_texts.h"
 
@@ -30,7 +33,59 @@ void AttitudeScreen::compute() {
     computeFromPoints();
 }
 
+namespace {
+
+// The plane on the net: its great circle, its pole, and its attitude written beside.
+Picture stereonetOf(double dipDirection, double dip, const QStringList& notes) {
+    namespace p = texts::picture;
+    Picture picture;
+    picture.kind = PictureKind::Stereonet;
+    picture.title = p::kStereonetTitle;
+    picture.notes = notes;
+    const auto line = [](const std::vector<NetPoint>& points) {
+        PictureLine drawn;
+        drawn.ink = PictureInk::Plane;
+        drawn.width = 2;
+        for (const NetPoint& q : points) drawn.points.emplace_back(q.h, q.v);
+        return drawn;
+    };
+    picture.lines.push_back(line(GreatCircle(dipDirection, dip)));
+    if (dip == 0) {  // a level plane: the whole primitive circle
+        picture.lines.push_back(line(GreatCircle(dipDirection + 180, 0)));
+        picture.notes.append(p::kLevelPlane);
+    }
+    const LineDirection pole = PoleOfPlane(dipDirection, dip);
+    const NetPoint at = ProjectLine(pole.trend, pole.plunge);
+    picture.marks.push_back({QPointF(at.h, at.v), p::kPoleLabel, PictureInk::Pole, MarkShape::Dot});
+    return picture;
+}
+
+// The three points in plan, joined as a triangle.
+Picture planOf(const SurveyPoint* const chosen[3]) {
+    namespace p = texts::picture;
+    Picture picture;
+    picture.kind = PictureKind::Plan;
+    picture.title = p::kThreePointsTitle;
+    picture.hAxis = p::kEastAxis;
+    picture.vAxis = p::kNorthAxis;
+    PictureLine triangle;
+    triangle.ink = PictureInk::Outline;
+    triangle.closed = true;
+    triangle.filled = true;
+    for (int k = 0; k < 3; ++k) {
+        const QPointF at(chosen[k]->y.toDouble().value_or(0), chosen[k]->x.toDouble().value_or(0));
+        triangle.points.push_back(at);
+        picture.marks.push_back({at, chosen[k]->serial, PictureInk::Point, MarkShape::Dot});
+    }
+    picture.lines.push_back(std::move(triangle));
+    return picture;
+}
+
+}  // namespace
+
 void AttitudeScreen::computeFromPoints() {
+    stereonet = Picture{};
+    plan = Picture{};
     const int n = points.count();
     if (n < 3) {
         messages_.show(t::kMsgTooFewPoints);
@@ -74,6 +129,13 @@ void AttitudeScreen::computeFromPoints() {
         lines << t::strikeLine(r.strike.text()) << t::dipDirectionLine(r.dipDirection.text())
               << t::dipLine(r.dip.text());
     }
+    const auto degrees = [](const CalcValue& dms) { return GeoDmsToDegrees(dms.toDouble().value_or(0)); };
+    const double dipDirection = degrees(r.dipDirection), dip = degrees(r.dip);
+    stereonet = stereonetOf(dipDirection, dip,
+                            {texts::picture::strikeNote(DegreesMinutesSeconds(degrees(r.strike))),
+                             texts::picture::dipDirectionNote(DegreesMinutesSeconds(dipDirection)),
+                             texts::picture::dipNote(DegreesMinutesSeconds(dip))});
+    plan = planOf(chosen);
     lines << QString() << t::kSides
           << QStringLiteral("    ") + r.side12.text() + QStringLiteral("  ") + r.side23.text() + QStringLiteral("  ") +
                  r.side13.text() + QStringLiteral("  ");

@@ -6,6 +6,7 @@
 #include "geodesy/ellipsoid.h"
 #include "geodesy/geodesic.h"
 #include "geodesy/survey_values.h"
+#include "screens/picture_texts.h"
 #include "screens/bearing_texts.h"
 #include "screens/message_box.h"
 #include "screens/platform_texts.h"
@@ -68,8 +69,44 @@ void BearingScreen::geodesicClicked(bool checked) {
 void BearingScreen::chooseEllipsoid(int index) {
     if (index >= 0 && index < ellipsoidNames.size()) ellipsoidIndex = index;
 }
+namespace {
+
+// The plan: the origin, and a ray to each point labelled with its distance and bearing.
+Picture planOf(const SurveyPoint& origin, const std::vector<SurveyPoint>& points,
+               const std::vector<std::array<QString, 5>>& rows) {
+    namespace p = texts::picture;
+    Picture picture;
+    picture.kind = PictureKind::Plan;
+    picture.title = p::kBearingPlanTitle;
+    picture.hAxis = p::kEastAxis;
+    picture.vAxis = p::kNorthAxis;
+    const auto place = [](const SurveyPoint& point) {
+        return QPointF(point.y.toDouble().value_or(0), point.x.toDouble().value_or(0));
+    };
+    const QPointF from = place(origin);
+    const std::size_t drawn = std::min(points.size(), std::size_t(kPlanPointLimit));
+    for (std::size_t i = 0; i < drawn; ++i) {
+        const QPointF to = place(points[i]);
+        const double azimuth = GeoDmsToDegrees(rows[i][2].trimmed().toDouble());
+        if (to != from) {
+            PictureLine ray;
+            ray.ink = PictureInk::Ray;
+            ray.points = {from, to};
+            ray.label = p::rayLabel(rows[i][1].trimmed(), DegreesMinutesSeconds(azimuth));
+            picture.lines.push_back(std::move(ray));
+        }
+        picture.marks.push_back({to, points[i].serial, PictureInk::Point, MarkShape::Dot});
+    }
+    picture.marks.push_back({from, origin.serial, PictureInk::Origin, MarkShape::Triangle});
+    picture.notes.append(p::originNote(origin.serial));
+    if (points.size() > drawn) picture.notes.append(p::morePointsThanDrawn(int(drawn)));
+    return picture;
+}
+
+}  // namespace
 
 void BearingScreen::compute() {
+    plan = Picture{};
     ResetJournal(journal_);
     if (!readPointsForCommand(t::kMsgDataError)) return;
 
@@ -117,6 +154,7 @@ void BearingScreen::compute() {
     }
 
     showTable(rows, 5);
+    plan = planOf(origin, points.points, rows);
 }
 
 void BearingScreen::showTable(const std::vector<std::array<QString, 5>>& rows, std::size_t columns) {

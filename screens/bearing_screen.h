@@ -6,6 +6,7 @@
 // serial, latitude B and longitude L in D.MMSS (H ignored) and the table shows the geodesic
 // distance on the chosen ellipsoid, the azimuth at the origin and the back azimuth at the point.
 
+#include "screens/picture.h"
 #include "screens/survey_screen.h"
 
 #include <QString>
@@ -35,6 +36,10 @@ public:
     QString geodesicCaption;
     QStringList ellipsoidNames;  // the ellipsoid list, in the order of EllipsoidChoices()
     int ellipsoidIndex = 0;
+    // The plan of the last computation: a ray from the origin to each point, labelled with its
+    // distance and bearing. Empty before the first, after a failed one and for geodesics (latitude
+    // and longitude are no plane coordinates).
+    Picture plan;
 
     // --- Operations, one per event (and those of SurveyScreen) ---
     void serialColumnClicked(bool checked);  // the serial check box

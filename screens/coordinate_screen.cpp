@@ -8,10 +8,12 @@
 #include "screens/coordinate_texts.h"
 #include "screens/file_actions.h"
 #include "screens/main_screen_texts.h"
+#include "screens/picture_texts.h"
 #include "screens/platform_texts.h"
 #include "statistics/data_text.h"
 
 #include <algorithm>
+#include <map>
 #include <cmath>
 
 namespace cesuan {
@@ -162,6 +164,44 @@ bool minutesOrSecondsOver59(double value) {
     return text.mid(point + 1, 2).toInt() > 59 || text.mid(point + 3, 2).toInt() > 59;
 }
 
+// Whether a forward projection failed: a message that is neither of its two notes.
+bool gridFailed(const GridPoint& grid) {
+    if (grid.message.isEmpty()) return !std::isfinite(grid.x) || !std::isfinite(grid.y);
+    const QString meridian = FormatDouble(grid.centralMeridian);
+    return grid.message != texts::msgCrossZone(meridian) && grid.message != texts::msgOtherMeridian(meridian);
+}
+
+// A point of the plan: its grid place, or its failure.
+struct PlanPlace {
+    QPointF at;  // (Y, X)
+    bool failed = false;
+};
+
+Picture planOf(const std::vector<CoordinatePoint>& points, const std::vector<PlanPlace>& places) {
+    namespace p = texts::picture;
+    Picture picture;
+    picture.kind = PictureKind::Plan;
+    picture.title = p::kCoordinatePlanTitle;
+    picture.hAxis = p::kEastAxis;
+    picture.vAxis = p::kNorthAxis;
+    QStringList failed;
+    // Points at one place share one mark, their serials joined.
+    std::map<std::pair<double, double>, std::size_t> markAt;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const QString serial = TrimBlanks(points[i].serial);
+        if (places[i].failed) {
+            failed.append(serial);
+            continue;
+        }
+        const auto [found, added] = markAt.try_emplace({places[i].at.x(), places[i].at.y()}, picture.marks.size());
+        if (added) picture.marks.push_back({places[i].at, serial, PictureInk::Point, MarkShape::Dot});
+        else picture.marks[found->second].label += QStringLiteral("、") + serial;
+    }
+    if (!failed.isEmpty()) picture.notes.append(p::notDrawn(failed.join(QStringLiteral("、"))));
+    if (points.size() > places.size()) picture.notes.append(p::morePointsThanDrawn(int(places.size())));
+    return picture;
+}
+
 }  // namespace
 
 void CoordinateScreen::cleanInput() {
@@ -222,6 +262,7 @@ void CoordinateScreen::convert(Source from, Target to) {
     for (int i = 0; i < std::min(dropped, kFieldRemarks); ++i)
         AppendCoordinateRemark(input, texts::remarkDroppedLine(batch.droppedLines[std::size_t(i)]));
     if (dropped > kFieldRemarks) AppendCoordinateRemark(input, texts::remarkMoreDroppedLines(dropped - kFieldRemarks));
+    plan = Picture{};
     if (batch.count() < 1) {
         output.clear();
         return;
@@ -280,6 +321,7 @@ void CoordinateScreen::convert(Source from, Target to) {
     const bool inputEastFirst = from == Source::Geodetic ? geodeticEastFirst : eastFirst;
     const std::vector<Chunk> chunks = ChunksOf(batch.points.size(), kPointsPerChunk, threads);
     std::vector<QString> lines(chunks.size());
+    std::vector<PlanPlace> places(std::min(batch.points.size(), std::size_t(kPlanPointLimit)));
     RunChunks(chunks, [&](const Chunk& chunk) {
         lines[chunk.index].reserve(qsizetype(chunk.end - chunk.begin) * kCharactersPerLine);
         for (std::size_t i = chunk.begin; i < chunk.end; ++i) {
@@ -288,22 +330,27 @@ void CoordinateScreen::convert(Source from, Target to) {
             double north = inputEastFirst ? point.col2 : point.col1;
             double east = inputEastFirst ? point.col1 : point.col2;
             QString message;
+            PlanPlace place{QPointF(east, north), false};
             if (from != Source::Geodetic) {
                 const GeodeticPoint geodetic = ZoneToGeo(widthOf(from), ellipsoid, north, east);
                 north = geodetic.latitude;
                 east = geodetic.longitude;
                 message = geodetic.message;
+                place.failed = !message.isEmpty();
             }
             if (to != Target::Geodetic) {
                 const GridPoint grid = GeoToZone(widthOf(to), ellipsoid, north, east, centralMeridian);
                 north = grid.x;
                 east = grid.y;
                 message = from == Source::Geodetic ? grid.message : message + u' ' + grid.message;
+                place = {QPointF(grid.y, grid.x), place.failed || gridFailed(grid)};
             }
+            if (i < places.size()) places[i] = place;
             AppendCoordinateResultLine(lines[chunk.index], layout, point.serial, north, east, point.col3, message);
         }
     });
 
+    plan = planOf(batch.points, places);
     batch = {};  // the points are in the lines now
 
     const auto& ellipsoids = EllipsoidChoices();

@@ -5,6 +5,7 @@
 
 #include "geodesy/coordinate_text.h"
 #include "screens/main_screen.h"  // Rgb
+#include "screens/picture.h"
 #include "screens/platform.h"
 
 #include <QString>
@@ -30,6 +31,10 @@ public:
     QString serialOutputCaption;
     QString zoneLabel;                // the zone numbers of the central meridian
     QString statusLine;               // what a button, a file or the printer says happened
+    // The plan of the last conversion: every point at its grid coordinates (the converted ones,
+    // or the given ones of a conversion to latitude and longitude), labelled by its serial;
+    // the points whose conversion failed are listed in its notes, not drawn.
+    Picture plan;
 
     // --- State read before every conversion ---
     bool serialOutput = true;

@@ -16,8 +16,8 @@ struct Topic {
     ScreenId screen;
 };
 
-const std::array<Topic, 13>& topics() {
-    static const std::array<Topic, 13> list = {{
+const std::array<Topic, 14>& topics() {
+    static const std::array<Topic, 14> list = {{
         {t::kOverviewTitle, t::kHelpText, ScreenId::Help},
         {t::kCalculatorTitle, t::kCalculatorText, ScreenId::Main},
         {t::kVariablesTitle, t::kVariablesText, ScreenId::Variables},
@@ -31,8 +31,15 @@ const std::array<Topic, 13>& topics() {
         {t::kNumberSplitTitle, t::kNumberSplitText, ScreenId::NumberSplit},
         {t::kAreaTitle, t::kAreaText, ScreenId::Area},
         {t::kForwardTitle, t::kForwardText, ScreenId::Forward},
+        {t::kRegressionTitle, t::kRegressionText, ScreenId::Regression},
     }};
     return list;
+}
+
+// The windows that show a picture beside their results.
+bool showsPicture(ScreenId screen) {
+    return screen == ScreenId::Statistics || screen == ScreenId::Coordinates || screen == ScreenId::Bearing ||
+           screen == ScreenId::Attitude || screen == ScreenId::Regression;
 }
 
 }  // namespace
@@ -45,7 +52,8 @@ HelpScreen::HelpScreen(WebPageOpener& web, ScreenNavigator& screens)
 void HelpScreen::chooseTopic(int index) {
     if (index < 0 || index >= int(topics().size())) return;
     topicIndex = index;
-    text = topics()[std::size_t(index)].text;
+    const Topic& topic = topics()[std::size_t(index)];
+    text = showsPicture(topic.screen) ? topic.text + t::kPictureNote : topic.text;
 }
 
 int HelpScreen::topicOf(ScreenId screen) {

@@ -204,6 +204,29 @@ inline const QString kAttitudeText = QStringLiteral(
     "　　C,0,100,42.265\r\n"
     "从 A 起计算：走向 0 度，倾向 90 度（向东），倾角 29.595996，即约 30 度。\r\n");
 
+inline const QString kRegressionTitle = QStringLiteral("线性回归");
+inline const QString kRegressionText = QStringLiteral(
+    "线性回归\r\n"
+    "\r\n"
+    "在数据框中每行写一组数据，规则与数理统计相同：各列用分隔符（默认 *）隔开，“前 N 列为序号”选择前面的名称列数。"
+    "选好 x 和 y 各为第几列数字、多项式的次数（1、2 或 3 次），按“回 归”即按最小二乘法求出 y 对 x 的回归多项式："
+    "各系数及其标准误差、相关系数 r、决定系数 r²、剩余标准差 s。在“预测 x =”中输入一个 x 值，"
+    "同时给出回归曲线上的 y 及其 95% 预测区间（一次新观测值以 95% 的概率落在其中）。"
+    "只有 x 和 y 都是数字的行参加计算。估计值只保留标准误差允许的位数。"
+    "右边的图画出数据点和回归曲线。Ctrl+O 或“导 入”读入文本或 CSV 文件。\r\n"
+    "\r\n"
+    "例：前 1 列为序号，x 为第1列、y 为第2列数字，数据为\r\n"
+    "　　例1*1*2.1　例2*2*3.9　例3*3*6.2　例4*4*7.8　例5*5*10.1　例6*6*12.2　例7*7*13.8\r\n"
+    "1 次回归得 b0 = 0.07（标准误差 0.16），b1 = 1.986（标准误差 0.036），r = 0.999172912755884，s = 0.191；"
+    "x = 8 时 y = 15.96 ± 0.64（95% 预测区间 15.31 … 16.60）。\r\n"
+    "命令行：cesuan-cli regress --degree 1 --json 数据.txt\r\n");
+
+// Added to the topic of every window that shows a picture beside its results.
+inline const QString kPictureNote = QStringLiteral(
+    "\r\n"
+    "图：结果旁的图随结果一起更新。滚轮缩放，按住左键拖动平移，双击还原；鼠标所指位置的坐标写在图的左下角。"
+    "右键菜单“保存图片…”存为 PNG 或 SVG 文件，“复制图片”复制到剪贴板。\r\n");
+
 inline const QString kNumberSplitTitle = QStringLiteral("数的分解");
 inline const QString kNumberSplitText = QStringLiteral(
     "数的分解\r\n"

@@ -20,6 +20,7 @@ std::optional<ScreenId> screenOf(int index) {
     case 1: return ScreenId::Angles;
     case 2: return ScreenId::BaseCalculator;
     case 5: return ScreenId::Main;
+    case 8: return ScreenId::Regression;
     case 9: return ScreenId::NumberSplit;
     case 12: return ScreenId::Coordinates;
     case 13: return ScreenId::Bearing;

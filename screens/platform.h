@@ -81,6 +81,7 @@ enum class ScreenId {
     Transform,       // GPS坐标转换: transformation parameters and Cartesian coordinates
     Area,            // 计算面积
     Forward,         // 坐标正算 (stake-out)
+    Regression,      // 线性回归
 };
 
 class ScreenNavigator {

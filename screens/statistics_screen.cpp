@@ -8,7 +8,11 @@
 #include "screens/file_actions.h"
 #include "screens/platform_texts.h"
 #include "screens/statistics_texts.h"
+#include "statistics/histogram.h"
 #include "statistics/measures.h"
+#include "statistics/regression.h"
+#include "screens/picture_texts.h"
+#include "screens/regression_screen.h"
 
 #include <QFileInfo>
 
@@ -32,6 +36,73 @@ void StatisticsScreen::load() {
     dataSeparator = u'*';
     placesNote = t::placesLabel(decimalPlaces);
     for (auto& row : grid) row.fill(QString());
+    histogramColumnIndex = 0;
+    binsByRule = true;
+    binCount = 1;
+    scatterXIndex = 0;
+    scatterYIndex = 1;
+    histogram = Picture{};
+    scatter = Picture{};
+}
+
+void StatisticsScreen::chooseHistogramColumn(int index) {
+    histogramColumnIndex = std::clamp(index, 0, 4);
+    drawHistogram();
+}
+
+void StatisticsScreen::chooseBinCount(int bins) {
+    binsByRule = false;
+    binCount = std::clamp(bins, 1, kMaxHistogramBins);
+    drawHistogram();
+}
+
+void StatisticsScreen::binsByRuleClicked(bool checked) {
+    binsByRule = checked;
+    drawHistogram();
+}
+
+void StatisticsScreen::chooseScatterColumns(int xIndex, int yIndex) {
+    scatterXIndex = std::clamp(xIndex, 0, 4);
+    scatterYIndex = std::clamp(yIndex, 0, 4);
+    drawScatter();
+}
+
+void StatisticsScreen::drawHistogram() {
+    namespace p = texts::picture;
+    const int column = histogramColumnIndex + 1;
+    std::vector<double> values;
+    for (const QString& item : table.values[std::size_t(column + 1)].items) {
+        long double v = 0;
+        if (ReadExtendedNumber(item, v)) values.push_back(double(v));
+    }
+    if (binsByRule) binCount = FreedmanDiaconisBins(values);
+    const Histogram bins = MakeHistogram(values, binCount);
+    histogram = Picture{};
+    histogram.kind = PictureKind::Chart;
+    histogram.title = p::histogramTitle(column, int(values.size()), int(bins.counts.size()));
+    histogram.hAxis = p::columnName(column);
+    histogram.vAxis = p::kCountAxis;
+    if (values.empty()) histogram.notes.append(p::kNoNumbers);
+    const double width = bins.binWidth();
+    for (std::size_t i = 0; i < bins.counts.size(); ++i)
+        histogram.bars.push_back({bins.low + width * double(i), bins.low + width * double(i + 1), double(bins.counts[i])});
+}
+
+void StatisticsScreen::drawScatter() {
+    namespace p = texts::picture;
+    std::vector<long double> x, y;
+    int skipped = 0;
+    RegressionScreen::PairsOfColumns(table, scatterXIndex + 1, scatterYIndex + 1, x, y, skipped);
+    scatter = Picture{};
+    scatter.kind = PictureKind::Chart;
+    scatter.title = p::scatterTitle(scatterXIndex + 1, scatterYIndex + 1, int(x.size()));
+    scatter.hAxis = p::columnName(scatterXIndex + 1);
+    scatter.vAxis = p::columnName(scatterYIndex + 1);
+    const std::size_t drawn = std::min(x.size(), std::size_t(kPlanPointLimit) * 5);
+    for (std::size_t i = 0; i < drawn; ++i)
+        scatter.marks.push_back({QPointF(double(x[i]), double(y[i])), QString(), PictureInk::Point, MarkShape::Dot});
+    if (x.size() > drawn) scatter.notes.append(p::morePointsThanDrawn(int(drawn)));
+    if (x.empty()) scatter.notes.append(p::kNoNumbers);
 }
 
 void StatisticsScreen::chooseSeparator(int index) {
@@ -53,21 +124,27 @@ QString StatisticsScreen::boxText(CalcErrorJournal& journal, const CalcValue& va
     return text.startsWith(u'-') ? text : u' ' + text;
 }
 
-void StatisticsScreen::computeStatistics() {
-    ResetJournal(journal_);
-    data = NormaliseDataText(data);
-    if (dataSeparator == u' ') {
+QString ReadStatisticsTable(MessageBoxService& messages, CalcErrorJournal& journal, const QString& data,
+                            QChar& separator, int& separatorIndex, int leadingColumns, DataTable& table) {
+    ResetJournal(journal);
+    QString text = NormaliseDataText(data);
+    if (separator == u' ') {
         // Blanks are never a separator: "*" takes their place.
-        data.remove(u'*');
-        data.replace(u' ', u'*');
-        dataSeparator = u'*';
+        text.remove(u'*');
+        text.replace(u' ', u'*');
+        separator = u'*';
         separatorIndex = 0;
-        messages_.showCancelTryContinue(t::kBlankSeparatorReplaced, t::kBlankSeparatorTitle);
+        messages.showCancelTryContinue(t::kBlankSeparatorReplaced, t::kBlankSeparatorTitle);
     }
-    const QString pattern = ColumnPattern(leadingColumnsIndex);
-    ParseDataTable(journal_, table, data, dataSeparator, pattern);
-    data = FormatDataTable(journal_, table, dataSeparator, pattern);
-    ShowNotices(messages_, TakeNotices(journal_));
+    const QString pattern = ColumnPattern(leadingColumns);
+    ParseDataTable(journal, table, text, separator, pattern);
+    text = FormatDataTable(journal, table, separator, pattern);
+    ShowNotices(messages, TakeNotices(journal));
+    return text;
+}
+
+void StatisticsScreen::computeStatistics() {
+    data = ReadStatisticsTable(messages_, journal_, data, dataSeparator, separatorIndex, leadingColumnsIndex, table);
     ResetJournal(journal_);
 
     for (std::size_t c = 0; c < 5; ++c) {
@@ -82,6 +159,8 @@ void StatisticsScreen::computeStatistics() {
         grid[0][c] = u' ' + QString::number(m.count);
         for (std::size_t r = 1; r < 10; ++r) grid[r][c] = boxText(journal_, shown[r - 1], decimalPlaces);
     }
+    drawHistogram();
+    drawScatter();
 }
 
 void StatisticsScreen::printScreen() { ReportPrint(messages_, printer_.printWindow()); }
@@ -179,6 +258,8 @@ void StatisticsScreen::import() {
         data = std::move(file->text);
     }
     for (auto& row : grid) row.fill(QString());
+    histogram = Picture{};
+    scatter = Picture{};
 }
 
 }  // namespace cesuan

@@ -5,6 +5,7 @@
 
 #include "engine/journal.h"
 #include "engine/calc_value.h"
+#include "screens/picture.h"
 #include "screens/platform.h"
 #include "statistics/data_text.h"
 
@@ -13,6 +14,13 @@
 #include <array>
 
 namespace cesuan {
+
+// Reads a data box as the statistics window reads it: the text cleaned, a blank separator
+// replaced by "*" (with its warning; `separator` and `separatorIndex` then name "*"), the
+// rows split by the pattern of the leading name columns and aligned. The notices are shown;
+// the aligned text is returned. Number column c (1 … 5) of a row is its field c + 1.
+QString ReadStatisticsTable(MessageBoxService& messages, CalcErrorJournal& journal, const QString& data,
+                            QChar& separator, int& separatorIndex, int leadingColumns, DataTable& table);
 
 class StatisticsScreen {
 public:
@@ -29,11 +37,24 @@ public:
     // A box of the grid by its number 2 … 51 (row by row), as the window numbers its boxes.
     QString& gridBox(int textNumber) { return grid[std::size_t((textNumber - 2) / 5)][std::size_t((textNumber - 2) % 5)]; }
 
+    // --- The pictures beside the grid: a histogram of one number column, a scatter of two ---
+    int histogramColumnIndex = 0;  // number column histogramColumnIndex + 1
+    bool binsByRule = true;        // the bin count by the Freedman–Diaconis rule
+    int binCount = 1;              // the bins drawn (the rule's count while binsByRule)
+    int scatterXIndex = 0;         // number columns of the scatter's x and y, from 0
+    int scatterYIndex = 1;
+    Picture histogram;
+    Picture scatter;
+
     // --- Operations ---
     void load();                      // the window is created
     void chooseSeparator(int index);  // an entry of the separator list
     void chooseLeadingColumns(int index);
-    void computeStatistics();  // "统 计"
+    void computeStatistics();  // "统 计": the grid and both pictures
+    void chooseHistogramColumn(int index);
+    void chooseBinCount(int bins);        // a count typed or stepped: the rule is left
+    void binsByRuleClicked(bool checked);  // 自动: the rule's count again
+    void chooseScatterColumns(int xIndex, int yIndex);
     void printScreen();        // "打屏幕"
     void learn();                        // "学 习": the help at the statistics topic
     // "保 存": computes the measures, then writes the table and the grid to a CSV file.
@@ -62,6 +83,9 @@ public:
     const CalcErrorJournal& journal() const { return journal_; }
 
 private:
+    void drawHistogram();
+    void drawScatter();
+
     MessageBoxService& messages_;
     WindowPrinter& printer_;
     FileChooser& files_;

@@ -13,6 +13,7 @@ CESUAN_PACKAGES=(
   libboost-dev          # Boost.Multiprecision, the exact oracle of the tests and a benchmark peer
   fonts-noto-cjk        # Noto Sans Mono CJK SC: a Chinese character two columns wide keeps results aligned
   libqt6svg6            # the SVG image and icon plugins: the application icon app/cesuan.svg
+  qt6-svg-dev           # Qt SVG: the pictures beside the results saved as SVG
   qt6-translations-l10n # Qt's own texts (context menus, dialog buttons) in Chinese
   libproj-dev           # PROJ: an independent check of the projections in the tests and a peer in the benchmark
   proj-bin              # cs2cs: PROJ's command line, the peer of cesuan-cli coord in scripts/bench-coord

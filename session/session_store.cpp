@@ -32,7 +32,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 16> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 17> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -49,6 +49,7 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 16> kKeys = {{
     {ScreenId::Transform, u"transform"},
     {ScreenId::Area, u"area"},
     {ScreenId::Forward, u"forward"},
+    {ScreenId::Regression, u"regression"},
 }};
 
 }  // namespace
@@ -83,6 +84,7 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Transform: return texts::coordinates::kGps;
     case ScreenId::Area: return texts::area::kCaption;
     case ScreenId::Forward: return texts::forward::kCaption;
+    case ScreenId::Regression: return texts::menu::kCaptions[8];
     }
     return QString();
 }

@@ -6,10 +6,12 @@
 
 #include "screens/attitude_texts.h"
 #include "views/box_font.h"
+#include "views/plot_view.h"
 #include "engine/line_ends.h"
 #include "ui_attitude_view.h"
 
 #include <QEvent>
+#include <QSplitter>
 
 #include <tuple>
 
@@ -25,6 +27,20 @@ AttitudeView::AttitudeView(MessageBoxService& messages, ScreenNavigator& screens
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
+    // The net above, the three points in plan below it.
+    auto* pictures = new QSplitter(Qt::Vertical);
+    net_ = new PlotView;
+    net_->setObjectName(QStringLiteral("stereonetView"));
+    plan_ = new PlotView;
+    plan_->setObjectName(QStringLiteral("planView"));
+    for (PlotView* view : {net_, plan_}) {
+        view->setServices(&files, &messages);
+        connect(view, &PlotView::statusMessage, ui_->StatusLine, &QLabel::setText);
+        pictures->addWidget(view);
+    }
+    pictures->setStretchFactor(0, 3);
+    pictures->setStretchFactor(1, 2);
+    PlaceBeside(*this, pictures);
     ui_->Combo2->installEventFilter(this);
     copyOut();  // the start points and the first point "0" as the controller loaded them
 }
@@ -73,7 +89,11 @@ void AttitudeView::connectControls() {
 
 void AttitudeView::copyIn() { copySurveyTextsIn(screen_, *ui_); }
 
-void AttitudeView::copyOut() { copySurveyTextsOut(screen_, *ui_); }
+void AttitudeView::copyOut() {
+    copySurveyTextsOut(screen_, *ui_);
+    net_->showPicture(screen_.stereonet);
+    plan_->showPicture(screen_.plan);
+}
 
 bool AttitudeView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched == ui_->Combo2) binding_.run([this] { screen_.serialChoicesOpened(); });

@@ -15,6 +15,8 @@
 
 namespace cesuan {
 
+class PlotView;
+
 namespace Ui {
 class AttitudeView;
 }
@@ -40,6 +42,8 @@ private:
     QtWindowPrinter printer_;  // the print button prints this window
     AttitudeScreen screen_;
     ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
+    PlotView* net_ = nullptr;   // the plane on the equal-area net
+    PlotView* plan_ = nullptr;  // the three points in plan
 };
 
 }  // namespace cesuan

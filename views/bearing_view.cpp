@@ -6,6 +6,7 @@
 
 #include "screens/bearing_texts.h"
 #include "views/box_font.h"
+#include "views/plot_view.h"
 #include "engine/line_ends.h"
 #include "ui_bearing_view.h"
 
@@ -25,6 +26,11 @@ BearingView::BearingView(MessageBoxService& messages, ScreenNavigator& screens, 
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
+    plan_ = new PlotView;
+    plan_->setObjectName(QStringLiteral("planView"));
+    plan_->setServices(&files, &messages);
+    connect(plan_, &PlotView::statusMessage, ui_->StatusLine, &QLabel::setText);
+    PlaceBeside(*this, plan_);
     ui_->Combo2->installEventFilter(this);
     copyOut();  // the start points and the origin "0" as the controller loaded them
 }
@@ -91,6 +97,7 @@ void BearingView::copyOut() {
     ui_->Combo3->setCurrentIndex(screen_.ellipsoidIndex);
     ui_->Combo3->setEnabled(screen_.geodesic);
     ui_->Label7->setText(screen_.resultHeading);
+    plan_->showPicture(screen_.plan);
 }
 
 bool BearingView::eventFilter(QObject* watched, QEvent* event) {

@@ -15,6 +15,8 @@
 
 namespace cesuan {
 
+class PlotView;
+
 namespace Ui {
 class BearingView;
 }
@@ -40,6 +42,7 @@ private:
     QtWindowPrinter printer_;  // the print button prints this window
     BearingScreen screen_;
     ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
+    PlotView* plan_ = nullptr;  // the picture beside the result
 };
 
 }  // namespace cesuan

@@ -7,12 +7,14 @@
 #include "screens/coordinate_texts.h"
 #include "views/box_font.h"
 #include "views/long_text.h"
+#include "views/plot_view.h"
 #include "engine/line_ends.h"
 #include "ui_coordinate_view.h"
 
 #include <QFocusEvent>
 #include <QResizeEvent>
 #include <QShortcut>
+#include <QSplitter>
 
 #include <algorithm>
 #include <tuple>
@@ -30,6 +32,14 @@ CoordinateView::CoordinateView(MessageBoxService& messages, WebPageOpener& web, 
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
+    plan_ = new PlotView;
+    plan_->setObjectName(QStringLiteral("planView"));
+    plan_->setServices(&files, &messages);
+    connect(plan_, &PlotView::statusMessage, ui_->StatusLine, &QLabel::setText);
+    // Below the panes, so that the window's width keeps serving them; low at first, so that a
+    // taller window heightens the boxes (the splitter's handle heightens the plan).
+    plan_->setPreferredSize(QSize(420, 150));
+    PlaceBeside(*this, plan_, Qt::Vertical);
     // A narrow window still shows a whole result line of the start example in the input box,
     // and all the captions of the buttons under it.
     const QFontMetrics metrics(ui_->Text1->font());
@@ -169,6 +179,7 @@ void CoordinateView::copyOut() {
     ui_->Check1->setText(screen_.serialOutputCaption);
     ui_->Label4->setText(screen_.zoneLabel);
     ui_->StatusLine->setText(screen_.statusLine);
+    plan_->showPicture(screen_.plan);
 }
 
 bool CoordinateView::eventFilter(QObject* watched, QEvent* event) {
@@ -192,6 +203,10 @@ void CoordinateView::resizeEvent(QResizeEvent* event) {
     // rather than a moment later.
     ui_->leftPane->setFixedWidth(std::max(narrowWidth_, int(event->size().width() / 2.4)));
     ui_->windowLayout->activate();
+    // The panes and the plan below them share a splitter: its minimum, and the window's,
+    // follow at once.
+    if (auto* splitter = findChild<QSplitter*>(QStringLiteral("pictureSplitter"))) splitter->updateGeometry();
+    layout()->activate();
     QWidget::resizeEvent(event);
 }
 

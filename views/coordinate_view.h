@@ -15,6 +15,8 @@
 
 namespace cesuan {
 
+class PlotView;
+
 namespace Ui {
 class CoordinateView;
 }
@@ -43,6 +45,7 @@ private:
     QtWindowPrinter printer_;  // the print button prints this window
     CoordinateScreen screen_;
     ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
+    PlotView* plan_ = nullptr;  // the picture beside the result
     int narrowWidth_ = 0;  // the input column's width in a narrow window
 };
 

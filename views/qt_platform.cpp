@@ -11,6 +11,7 @@
 #include "views/main_window_view.h"
 #include "views/module_menu_view.h"
 #include "views/number_split_view.h"
+#include "views/regression_view.h"
 #include "views/session_keeper.h"
 #include "views/statistics_view.h"
 #include "views/transform_view.h"
@@ -241,6 +242,7 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Transform: return std::make_unique<TransformView>(messages_, *this, files_);
     case ScreenId::Area: return std::make_unique<AreaView>(messages_, *this, files_);
     case ScreenId::Forward: return std::make_unique<ForwardView>(messages_, *this, files_);
+    case ScreenId::Regression: return std::make_unique<RegressionView>(messages_, files_, *this);
     }
     return nullptr;
 }

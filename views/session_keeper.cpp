@@ -32,6 +32,7 @@ QStringList SessionKeeper::inputBoxes(ScreenId screen) {
     case ScreenId::Area: return {QStringLiteral("Text1")};
     case ScreenId::Forward:
         return {QStringLiteral("TextX"), QStringLiteral("TextY"), QStringLiteral("TextH"), QStringLiteral("Text1")};
+    case ScreenId::Regression: return {QStringLiteral("Text1")};
     case ScreenId::BaseCalculator: return {QStringLiteral("Text1"), QStringLiteral("Text2")};
     case ScreenId::Transform:
         return {QStringLiteral("CommonPoints"), QStringLiteral("Parameters"), QStringLiteral("ApplyPoints"),

@@ -4,10 +4,21 @@
 #include "views/box_font.h"
 #include "views/command_keys.h"
 #include "views/long_text.h"
+#include "views/plot_view.h"
+#include "statistics/histogram.h"
+#include "screens/picture_texts.h"
 #include "engine/line_ends.h"
 #include "ui_statistics_view.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 #include <tuple>
 #include <utility>
@@ -27,6 +38,7 @@ StatisticsView::StatisticsView(MessageBoxService& messages, FileChooser& files, 
             grid_[r][c] = findChild<QLineEdit*>(QStringLiteral("Text") + QString::number(2 + c + 5 * r));
     setUpTexts();
     connectControls();
+    PlaceBeside(*this, buildPictures(messages, files));
     copyOut();  // the start example and the choices as the controller loaded them
 }
 
@@ -104,6 +116,72 @@ void StatisticsView::connectControls() {
             [this](int index) { binding_.run([this, index] { screen_.chooseSeparator(index); }); });
 }
 
+QWidget* StatisticsView::buildPictures(MessageBoxService& messages, FileChooser& files) {
+    namespace p = texts::picture;
+    const auto columnList = [] {
+        auto* combo = new QComboBox;
+        for (int c = 1; c <= 5; ++c) combo->addItem(p::columnName(c));
+        return combo;
+    };
+    const auto page = [](QHBoxLayout* choices, PlotView* plot) {
+        auto* widget = new QWidget;
+        auto* layout = new QVBoxLayout(widget);
+        choices->addStretch();
+        layout->addLayout(choices);
+        layout->addWidget(plot, 1);
+        return widget;
+    };
+    histogram_ = new PlotView;
+    histogram_->setObjectName(QStringLiteral("histogramView"));
+    histogramColumn_ = columnList();
+    histogramColumn_->setObjectName(QStringLiteral("histogramColumn"));
+    bins_ = new QSpinBox;
+    bins_->setObjectName(QStringLiteral("binCount"));
+    bins_->setRange(1, kMaxHistogramBins);
+    binsByRule_ = new QCheckBox(p::kBinsByRule);
+    binsByRule_->setObjectName(QStringLiteral("binsByRule"));
+    binsByRule_->setToolTip(p::kTipBinsByRule);
+    auto* histogramChoices = new QHBoxLayout;
+    histogramChoices->addWidget(new QLabel(p::kColumnLabel));
+    histogramChoices->addWidget(histogramColumn_);
+    histogramChoices->addWidget(new QLabel(p::kBinsLabel));
+    histogramChoices->addWidget(bins_);
+    histogramChoices->addWidget(binsByRule_);
+
+    scatter_ = new PlotView;
+    scatter_->setObjectName(QStringLiteral("scatterView"));
+    scatterX_ = columnList();
+    scatterX_->setObjectName(QStringLiteral("scatterX"));
+    scatterY_ = columnList();
+    scatterY_->setObjectName(QStringLiteral("scatterY"));
+    auto* scatterChoices = new QHBoxLayout;
+    scatterChoices->addWidget(new QLabel(p::kXColumnLabel));
+    scatterChoices->addWidget(scatterX_);
+    scatterChoices->addWidget(new QLabel(p::kYColumnLabel));
+    scatterChoices->addWidget(scatterY_);
+
+    auto* tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("pictureTabs"));
+    tabs->addTab(page(histogramChoices, histogram_), p::kHistogramTab);
+    tabs->addTab(page(scatterChoices, scatter_), p::kScatterTab);
+    for (PlotView* plot : {histogram_, scatter_}) plot->setServices(&files, &messages);
+
+    // A choice of the user; the values set from the controller do not count.
+    connect(histogramColumn_, &QComboBox::activated, this,
+            [this](int index) { binding_.run([this, index] { screen_.chooseHistogramColumn(index); }); });
+    connect(bins_, &QSpinBox::valueChanged, this,
+            [this](int bins) { binding_.run([this, bins] { screen_.chooseBinCount(bins); }); });
+    connect(binsByRule_, &QCheckBox::clicked, this,
+            [this](bool checked) { binding_.run([this, checked] { screen_.binsByRuleClicked(checked); }); });
+    for (QComboBox* combo : {scatterX_, scatterY_})
+        connect(combo, &QComboBox::activated, this, [this] {
+            binding_.run([this, x = scatterX_->currentIndex(), y = scatterY_->currentIndex()] {
+                screen_.chooseScatterColumns(x, y);
+            });
+        });
+    return tabs;
+}
+
 void StatisticsView::copyIn() { screen_.data = WithCrLfLineEnds(ui_->Text1->toPlainText()); }
 
 void StatisticsView::copyOut() {
@@ -118,6 +196,15 @@ void StatisticsView::copyOut() {
             box->setText(screen_.grid[r][c]);
             box->setCursorPosition(0);  // a value wider than the box shows its start
         }
+    const QSignalBlocker blockBins(bins_);
+    if (histogramColumn_->currentIndex() != screen_.histogramColumnIndex)
+        histogramColumn_->setCurrentIndex(screen_.histogramColumnIndex);
+    bins_->setValue(screen_.binCount);
+    binsByRule_->setChecked(screen_.binsByRule);
+    if (scatterX_->currentIndex() != screen_.scatterXIndex) scatterX_->setCurrentIndex(screen_.scatterXIndex);
+    if (scatterY_->currentIndex() != screen_.scatterYIndex) scatterY_->setCurrentIndex(screen_.scatterYIndex);
+    histogram_->showPicture(screen_.histogram);
+    scatter_->showPicture(screen_.scatter);
 }
 
 }  // namespace cesuan

@@ -13,9 +13,14 @@
 #include <array>
 #include <memory>
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
+class QSpinBox;
 
 namespace cesuan {
+
+class PlotView;
 
 namespace Ui {
 class StatisticsView;
@@ -33,6 +38,7 @@ private:
     void connectControls();
     void copyIn();
     void copyOut();
+    QWidget* buildPictures(MessageBoxService& messages, FileChooser& files);
 
     std::unique_ptr<Ui::StatisticsView> ui_;
     QtWindowPrinter printer_;  // the print button prints this window
@@ -40,6 +46,14 @@ private:
     ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};
     // The grid boxes by row and column: grid_[r][c] is Text(2 + c + 5r).
     std::array<std::array<QLineEdit*, 5>, 10> grid_{};
+    // The pictures beside the grid, in two tabs, and their choices.
+    PlotView* histogram_ = nullptr;
+    PlotView* scatter_ = nullptr;
+    QComboBox* histogramColumn_ = nullptr;
+    QSpinBox* bins_ = nullptr;
+    QCheckBox* binsByRule_ = nullptr;
+    QComboBox* scatterX_ = nullptr;
+    QComboBox* scatterY_ = nullptr;
 };
 
 }  // namespace cesuan

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -124,6 +129,68 @@ TEST(CliStats, ReadsGbkAndMarkedUtf8) {
     const Outcome garbage = cli({QStringLiteral("stats")}, QByteArray("1*2\x81\x20\xFF\xFF\n"));
     EXPECT_EQ(garbage.exitCode, 1);
     EXPECT_EQ(garbage.err, u"cesuan-cli: standard input is no text in UTF-8 or GBK\n");
+}
+
+// Pontius (NIST StRD, degree 2): the certified values to their 15 digits through the JSON,
+// which carries every digit of the doubles.
+TEST(CliRegress, JsonCarriesTheFullFit) {
+    const char* const pontius[] = {
+        "150000*.11019",   "300000*.21956",   "450000*.32949",   "600000*.43899",   "750000*.54803",
+        "900000*.65694",   "1050000*.76562",  "1200000*.87487",  "1350000*.98292",  "1500000*1.09146",
+        "1650000*1.20001", "1800000*1.30822", "1950000*1.41599", "2100000*1.52399", "2250000*1.63194",
+        "2400000*1.73947", "2550000*1.84646", "2700000*1.95392", "2850000*2.06128", "3000000*2.16844",
+        "150000*.11052",   "300000*.22018",   "450000*.32939",   "600000*.43886",   "750000*.54798",
+        "900000*.65739",   "1050000*.76596",  "1200000*.87474",  "1350000*.98300",  "1500000*1.09150",
+        "1650000*1.20004", "1800000*1.30818", "1950000*1.41613", "2100000*1.52408", "2250000*1.63159",
+        "2400000*1.73965", "2550000*1.84696", "2700000*1.95445", "2850000*2.06177", "3000000*2.16829"};
+    QByteArray input;
+    for (const char* line : pontius) input += QByteArray(line) + "\n";
+    const Outcome r = cli({QStringLiteral("regress"), QStringLiteral("--lead"), QStringLiteral("0"),
+                           QStringLiteral("--degree"), QStringLiteral("2"), QStringLiteral("--json")},
+                          input);
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject fit = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    const auto agrees = [](const QJsonValue& value, double certified) {
+        return value.isDouble() && std::fabs(value.toDouble() - certified) <=
+                                       std::pow(10.0, std::floor(std::log10(std::fabs(certified))) - 14);
+    };
+    const QJsonArray b = fit[QStringLiteral("coefficients")].toArray(), se = fit[QStringLiteral("std_errors")].toArray();
+    ASSERT_EQ(b.size(), 3);
+    ASSERT_EQ(se.size(), 3);
+    EXPECT_TRUE(agrees(b[0], 0.673565789473684E-03));
+    EXPECT_TRUE(agrees(b[1], 0.732059160401003E-06));
+    EXPECT_TRUE(agrees(b[2], -0.316081871345029E-14));
+    EXPECT_TRUE(agrees(se[0], 0.107938612033077E-03));
+    EXPECT_TRUE(agrees(se[1], 0.157817399981659E-09));
+    EXPECT_TRUE(agrees(se[2], 0.486652849992036E-16));
+    EXPECT_TRUE(agrees(fit[QStringLiteral("residual_sd")], 0.205177424076185E-03));
+    EXPECT_TRUE(agrees(fit[QStringLiteral("r2")], 0.999999900178537));
+    EXPECT_TRUE(agrees(fit[QStringLiteral("r")], std::sqrt(0.999999900178537)));
+    EXPECT_EQ(fit[QStringLiteral("n")], QJsonValue(40));
+}
+
+TEST(CliRegress, PrintsTheResultOfTheWindow) {
+    const QByteArray table = "a;1;2.1;0\nb;2;3.9;1\nc;3;6.2;0\nd;4;7.8;1\ne;5;10.1;1\nf;6;12.2;0\ng;7;13.8;1\n";
+    const Outcome r = cli({QStringLiteral("regress"), QStringLiteral("--sep"), QStringLiteral(";"), QStringLiteral("--x"),
+                           QStringLiteral("1"), QStringLiteral("--y"), QStringLiteral("2")},
+                          table);
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith(QString::fromUtf16(u"1 次回归：y = b0 + b1·x\nx 为第1列数字，y 为第2列数字，共 7 对数据。\n")))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString::fromUtf16(u"1.986"))) << r.out.toStdString();
+    EXPECT_FALSE(r.out.contains(u'\r'));
+
+    // y on the third column, the same rows from a file: the fit of 0/1 on 1 … 7.
+    const Outcome third = cli({QStringLiteral("regress"), QStringLiteral("--sep"), QStringLiteral(";"),
+                               QStringLiteral("--y"), QStringLiteral("3"), QStringLiteral("--json")},
+                              table);
+    EXPECT_TRUE(third.out.contains(u"\"n\":7")) << third.out.toStdString();
+
+    // Too few pairs: the reason on standard error, exit status 1, nothing on standard output.
+    const Outcome few = cli({QStringLiteral("regress"), QStringLiteral("--json")}, "a*1*2\nb*2*3\n");
+    EXPECT_EQ(few.exitCode, 1);
+    EXPECT_TRUE(few.out.isEmpty());
+    EXPECT_TRUE(few.err.contains(QString::fromUtf16(u"只有 2 对完整的数据"))) << few.err.toStdString();
 }
 
 TEST(CliCoord, ConvertsAsTheCoordinateScreen) {
@@ -368,6 +435,11 @@ TEST(CliUsage, BadUsageExitsWithTwo) {
         {QStringLiteral("geodesic"), QStringLiteral("--ellipsoid"), QStringLiteral("GRS")},
         {QStringLiteral("area"), QStringLiteral("--origin"), QStringLiteral("A")},
         {QStringLiteral("split"), QStringLiteral("1"), QStringLiteral("2")},
+        {QStringLiteral("regress"), QStringLiteral("--degree"), QStringLiteral("4")},
+        {QStringLiteral("regress"), QStringLiteral("--x"), QStringLiteral("6")},
+        {QStringLiteral("regress"), QStringLiteral("--y"), QStringLiteral("0")},
+        {QStringLiteral("regress"), QStringLiteral("--lead"), QStringLiteral("5")},
+        {QStringLiteral("regress"), QStringLiteral("a"), QStringLiteral("b")},
     };
     for (const QStringList& arguments : bad) {
         const Outcome r = cli(arguments);

@@ -1,4 +1,5 @@
 #include "screens/coordinate_screen.h"
+#include "screens/picture_texts.h"
 #include "screens/coordinate_texts.h"
 #include "tests/support/journal_fixture.h"
 
@@ -108,6 +109,43 @@ TEST_F(CoordinateScreenTest, ZoneToZoneAndBackToGeodetic) {
     screen.input = QStringLiteral("P , 4395570.260 , 200");  // easting out of range
     screen.zone3To6();
     EXPECT_TRUE(outputLines()[1].contains(u"错误?原始三度带坐标|Y|<00001000 超出常规范围!")) << outputLines()[1].toStdString();
+}
+
+// The plan puts each point at its grid coordinates, those converted to or those converted
+// from; a point whose conversion failed is listed in its notes instead. A point projected on
+// another zone (a note, no failure) is drawn.
+TEST_F(CoordinateScreenTest, PlanOfTheConvertedPoints) {
+    screen.geoToZone6();
+    ASSERT_EQ(screen.plan.marks.size(), 3u);  // 例3 and D004 coincide
+    EXPECT_EQ(screen.plan.kind, PictureKind::Plan);
+    EXPECT_EQ(screen.plan.marks[0].label, u"A01");
+    EXPECT_EQ(screen.plan.marks[2].label, u"例3、D004");
+    EXPECT_EQ(screen.plan.marks[0].at, QPointF(20571909.407, 4395570.260));
+    EXPECT_TRUE(screen.plan.notes.isEmpty());
+
+    screen.input = QStringLiteral("P , 4395570.260 , 20571909.407\r\nQ , 4395570.260 , 200\r\nR , 4394169.648 , 20568970.051");
+    screen.zone6ToGeo();
+    ASSERT_EQ(screen.plan.marks.size(), 2u);
+    EXPECT_EQ(screen.plan.marks[0].at, QPointF(20571909.407, 4395570.260));
+    EXPECT_EQ(screen.plan.marks[1].label, u"R");
+    EXPECT_EQ(screen.plan.notes, QStringList{texts::picture::notDrawn(QStringLiteral("Q"))});
+
+    screen.input = QStringLiteral("P , 4395570.260 , 200\r\nR , 4394169.648 , 20568970.051");
+    screen.zone6To3();
+    ASSERT_EQ(screen.plan.marks.size(), 1u);
+    EXPECT_EQ(screen.plan.marks[0].label, u"R");
+    EXPECT_EQ(screen.plan.notes, QStringList{texts::picture::notDrawn(QStringLiteral("P"))});
+
+    // 120°30′ lies in another 6° zone than 117°: projected there, with a note, and drawn.
+    screen.input = QStringLiteral("F , 39.3 , 120.3");
+    screen.geoToZone6();
+    EXPECT_FALSE(outputLines()[1].endsWith(u", 0.000 , 0.000 "));
+    EXPECT_EQ(screen.plan.marks.size(), 1u);
+    EXPECT_TRUE(screen.plan.notes.isEmpty());
+
+    screen.input = QStringLiteral("没有坐标");
+    screen.geoToZone6();
+    EXPECT_TRUE(screen.plan.isEmpty());
 }
 
 TEST_F(CoordinateScreenTest, CentralMeridian) {

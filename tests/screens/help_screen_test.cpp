@@ -55,7 +55,8 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
     const ScreenId windows[] = {ScreenId::Main,       ScreenId::Variables,   ScreenId::Angles,
                                 ScreenId::BaseCalculator, ScreenId::Statistics, ScreenId::Coordinates,
                                 ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit,
-                                ScreenId::Transform,  ScreenId::Area,       ScreenId::Forward};
+                                ScreenId::Transform,  ScreenId::Area,       ScreenId::Forward,
+                                ScreenId::Regression};
     QStringList seen{help.topicTitles.front()};
     for (const ScreenId window : windows) {
         help.showTopic(window);
@@ -68,6 +69,14 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
         EXPECT_EQ(help.text.count(QStringLiteral("\r\n")), help.text.count(u'\n'));
     }
     EXPECT_EQ(seen.size(), help.topicTitles.size());
+
+    // The windows with a picture say how to use it; the others do not.
+    for (const ScreenId window : windows) {
+        help.showTopic(window);
+        const bool picture = window == ScreenId::Statistics || window == ScreenId::Coordinates ||
+                             window == ScreenId::Bearing || window == ScreenId::Attitude || window == ScreenId::Regression;
+        EXPECT_EQ(help.text.endsWith(texts::help::kPictureNote), picture) << help.topicIndex;
+    }
 
     help.showTopic(ScreenId::ModuleMenu);  // no topic of its own: the overview
     EXPECT_EQ(help.topicIndex, 0);

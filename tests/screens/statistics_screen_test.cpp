@@ -1,6 +1,7 @@
 #include "screens/statistics_screen.h"
 #include "files/csv.h"
 #include "screens/platform_texts.h"
+#include "screens/picture_texts.h"
 #include "screens/statistics_texts.h"
 #include "tests/support/journal_fixture.h"
 
@@ -269,6 +270,41 @@ TEST_F(StatisticsFileTest, FilesThatCannotBeReadOrWrittenAreNamed) {
     EXPECT_EQ(messages.errors[2], u"这不是一个文件，无法读入：\n"_qs + dir.path());
     EXPECT_TRUE(messages.errors[3].startsWith(u"无法保存文件：\n"_qs + unwritable)) << messages.errors[3].toStdString();
     EXPECT_EQ(screen.separatorIndex, 0);
+}
+
+// The histogram of a chosen column, its bins by the Freedman–Diaconis rule until a count is
+// chosen, and the scatter of two columns from the rows that hold both.
+TEST_F(StatisticsScreenTest, HistogramAndScatter) {
+    // Column 1: 0 … 7 (IQR 3.5, two bins of 3.5); column 2 holds a gap and a word.
+    screen.data = QStringLiteral("a*0*1\r\nb*1*3\r\nc*2*\r\nd*3*7\r\ne*4*x\r\nf*5*11\r\ng*6*13\r\nh*7*15\r\n");
+    screen.computeStatistics();
+    EXPECT_TRUE(screen.binsByRule);
+    EXPECT_EQ(screen.binCount, 2);
+    const Picture& h = screen.histogram;
+    EXPECT_EQ(h.kind, PictureKind::Chart);
+    EXPECT_EQ(h.title, texts::picture::histogramTitle(1, 8, 2));
+    ASSERT_EQ(h.bars.size(), 2u);
+    EXPECT_EQ(h.bars[0], (PictureBar{0, 3.5, 4}));
+    EXPECT_EQ(h.bars[1], (PictureBar{3.5, 7, 4}));
+
+    screen.chooseBinCount(7);
+    EXPECT_FALSE(screen.binsByRule);
+    EXPECT_EQ(screen.histogram.bars.size(), 7u);
+    screen.chooseHistogramColumn(1);
+    EXPECT_EQ(screen.histogram.bars.size(), 7u);  // the chosen count stays
+    EXPECT_EQ(screen.histogram.title, texts::picture::histogramTitle(2, 6, 7));
+    screen.binsByRuleClicked(true);
+    EXPECT_EQ(screen.binCount, 2);  // 1 … 15, IQR 9.5 over six values: ⌈14 / 10.46⌉
+    screen.chooseHistogramColumn(4);  // an empty column
+    EXPECT_TRUE(screen.histogram.bars.empty());
+    EXPECT_EQ(screen.histogram.notes, QStringList{texts::picture::kNoNumbers});
+
+    const Picture& s = screen.scatter;
+    EXPECT_EQ(s.title, texts::picture::scatterTitle(1, 2, 6));
+    ASSERT_EQ(s.marks.size(), 6u);
+    EXPECT_EQ(s.marks[2].at, QPointF(3, 7));
+    screen.chooseScatterColumns(1, 0);
+    EXPECT_EQ(screen.scatter.marks[2].at, QPointF(7, 3));
 }
 
 }  // namespace
