@@ -91,23 +91,37 @@ bool within(const Corner& a, const Corner& b, const Corner& c) {
            std::min(a.second, b.second) <= c.second && c.second <= std::max(a.second, b.second);
 }
 
-bool segmentsMeet(const Corner& p1, const Corner& p2, const Corner& q1, const Corner& q2) {
+// Where the segments p1–p2 and q1–q2 meet: their crossing, or a corner of one on the other.
+std::optional<Corner> segmentsMeet(const Corner& p1, const Corner& p2, const Corner& q1, const Corner& q2) {
     const int d1 = turn(q1, q2, p1), d2 = turn(q1, q2, p2), d3 = turn(p1, p2, q1), d4 = turn(p1, p2, q2);
-    if (d1 * d2 < 0 && d3 * d4 < 0) return true;
-    return (d1 == 0 && within(q1, q2, p1)) || (d2 == 0 && within(q1, q2, p2)) || (d3 == 0 && within(p1, p2, q1)) ||
-           (d4 == 0 && within(p1, p2, q2));
+    if (d1 * d2 < 0 && d3 * d4 < 0) {
+        const long double rx = p2.first - p1.first, ry = p2.second - p1.second;
+        const long double sx = q2.first - q1.first, sy = q2.second - q1.second;
+        const long double along = ((q1.first - p1.first) * sy - (q1.second - p1.second) * sx) / (rx * sy - ry * sx);
+        return Corner{double(p1.first + along * rx), double(p1.second + along * ry)};
+    }
+    if (d1 == 0 && within(q1, q2, p1)) return p1;
+    if (d2 == 0 && within(q1, q2, p2)) return p2;
+    if (d3 == 0 && within(p1, p2, q1)) return q1;
+    if (d4 == 0 && within(p1, p2, q2)) return q2;
+    return std::nullopt;
 }
 
 }  // namespace
 
-bool OutlineSelfIntersects(const std::vector<Corner>& given) {
+bool OutlineSelfIntersects(const std::vector<Corner>& corners) { return OutlineCrossing(corners).has_value(); }
+
+std::optional<Corner> OutlineCrossing(const std::vector<Corner>& given) {
     std::vector<Corner> corners;
     corners.reserve(given.size());
     for (const Corner& c : given)
         if (corners.empty() || corners.back() != c) corners.push_back(c);
     while (corners.size() > 1 && corners.back() == corners.front()) corners.pop_back();
     const std::size_t n = corners.size();
-    if (n < 3) return n == 2;  // two corners: the outline runs back over its one side
+    if (n < 3) {  // two corners: the outline runs back over its one side
+        if (n == 2) return corners[0];
+        return std::nullopt;
+    }
 
     // Sides sorted by their least X; a side is compared with those that start (in X) before it
     // ends, and of those only with the ones whose Y ranges overlap its own.
@@ -142,13 +156,13 @@ bool OutlineSelfIntersects(const std::vector<Corner>& given) {
                 if (turn(from, shared, to) == 0 &&
                     (shared.first - from.first) * (to.first - shared.first) +
                             (shared.second - from.second) * (to.second - shared.second) < 0)
-                    return true;
+                    return shared;
                 continue;
             }
-            if (segmentsMeet(p1, p2, q1, q2)) return true;
+            if (const std::optional<Corner> meeting = segmentsMeet(p1, p2, q1, q2)) return meeting;
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 AreaProblem MeasureParcel(const std::vector<SurveyPoint>& points, ParcelArea& result) {
@@ -182,7 +196,10 @@ AreaProblem MeasureParcel(const std::vector<SurveyPoint>& points, ParcelArea& re
     result.areaMu = MultiplyTwo(journal, result.area, CalcValue(QStringLiteral("0.0015")));
     result.areaHectares = DivideTwo(journal, result.area, CalcValue(kSquareMetresPerHectare));
     result.clockwise = sign > 0;
-    result.selfIntersecting = OutlineSelfIntersects(corners);
+    if (const std::optional<Corner> crossing = OutlineCrossing(corners)) {
+        result.selfIntersecting = true;
+        result.crossing = {doubleValue(points[0].x) + crossing->first, doubleValue(points[0].y) + crossing->second};
+    }
     if (sign != 0) return AreaProblem::None;
     // A sum of 0 is a parcel only when the outline crosses itself and its parts cancel out.
     for (std::size_t i = 2; i < n; ++i)

@@ -8,6 +8,8 @@
 #include "engine/calc_value.h"
 #include "geodesy/point_list.h"
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace cesuan {
@@ -24,6 +26,7 @@ struct ParcelArea {
     bool clockwise = false;      // the sign of the shoelace sum (a sum of 0, from the parts of a
                                  // crossing outline cancelling out, counts as counterclockwise)
     bool selfIntersecting = false;
+    std::pair<double, double> crossing;  // X, Y of a place where the outline meets itself, if it does
 };
 
 enum class AreaProblem {
@@ -40,5 +43,8 @@ AreaProblem MeasureParcel(const std::vector<SurveyPoint>& points, ParcelArea& re
 // two sides that are not neighbours meet, or two neighbouring sides overlap (the outline turns
 // back on itself). Repeated neighbouring corners are taken once.
 bool OutlineSelfIntersects(const std::vector<std::pair<double, double>>& corners);
+// Where it does so first found: a crossing of two sides, a corner on another side, or the corner
+// where the outline turns straight back.
+std::optional<std::pair<double, double>> OutlineCrossing(const std::vector<std::pair<double, double>>& corners);
 
 }  // namespace cesuan

@@ -27,6 +27,7 @@ void AreaScreen::serialColumnClicked(bool checked) {
 void AreaScreen::compute() {
     ResetJournal(journal_);
     figures = AreaFigures{};
+    outline = Picture{};
     points = PointList{};  // a text too short to read leaves no points behind
     if (!readPointsForCommand(t::kMsgDataError)) return;
     const auto fail = [this](const QString& message) {
@@ -63,6 +64,16 @@ void AreaScreen::compute() {
                          t::orientationLine(figures.clockwise ? t::kClockwise : t::kCounterclockwise)};
     if (figures.selfIntersecting) lines << QString() << t::kSelfIntersecting;
     resultText = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+
+    std::vector<OutlineVertex> corners;
+    corners.reserve(std::size_t(parcel.points));
+    for (int i = 0; i < parcel.points; ++i) {
+        const SurveyPoint& p = points.points[std::size_t(i)];
+        corners.push_back({p.x.toDouble().value_or(0), p.y.toDouble().value_or(0)});
+    }
+    const QString inside = figures.squareMetres + QStringLiteral(" ㎡\n") + figures.mu + QStringLiteral(" 亩");
+    const QPointF crossing(parcel.crossing.first, parcel.crossing.second);
+    outline = OutlinePicture(corners, inside, parcel.selfIntersecting ? &crossing : nullptr, t::kCrossingMark);
 }
 
 }  // namespace cesuan

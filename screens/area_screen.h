@@ -4,6 +4,7 @@
 // perimeter and the orientation of the points, and names an outline that crosses itself.
 
 #include "geodesy/area.h"
+#include "screens/picture.h"
 #include "screens/survey_screen.h"
 
 namespace cesuan {
@@ -25,6 +26,9 @@ public:
 
     QString unitNote;  // what 亩 and 公顷 are
     AreaFigures figures;  // valid when the last command did not fail
+    // The outline of the last area: its corners numbered in order, the area written inside and
+    // a crossing marked. Empty before the first and after a failed command.
+    Picture outline;
 
     // --- Operations, one per event (and those of SurveyScreen) ---
     void serialColumnClicked(bool checked);  // the serial check box

@@ -41,6 +41,8 @@ inline QString orientationLine(const QString& way) {
 }
 inline const QString kSelfIntersecting = QStringLiteral(
     "注意：地块边界自相交！上面的面积是各部分有向面积之和的绝对值，不是地块的实际面积，请检查点的顺序。");
+// The mark of the place where the outline meets itself, in the picture.
+inline const QString kCrossingMark = QStringLiteral("自相交");
 
 // Failures.
 inline const QString kMsgTooFewPoints = QStringLiteral("界址点少于3个，围不成地块，无法计算面积。");

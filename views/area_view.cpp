@@ -5,6 +5,7 @@
 #include "views/box_font.h"
 #include "views/command_keys.h"
 #include "views/long_text.h"
+#include "views/plot_view.h"
 #include "ui_area_view.h"
 
 #include <QShortcut>
@@ -23,6 +24,12 @@ AreaView::AreaView(MessageBoxService& messages, ScreenNavigator& screens, FileCh
     ui_->setupUi(this);
     setUpTexts();
     connectControls();
+    // The outline beside the result.
+    outline_ = new PlotView;
+    outline_->setObjectName(QStringLiteral("outlineView"));
+    outline_->setServices(&files, &messages);
+    connect(outline_, &PlotView::statusMessage, ui_->StatusLine, &QLabel::setText);
+    PlaceBeside(*this, outline_);
     copyOut();  // the start points as the controller loaded them
 }
 
@@ -83,6 +90,7 @@ void AreaView::copyOut() {
     ui_->Check1->setChecked(screen_.serialColumn);
     ui_->Check1->setText(screen_.serialColumnCaption);
     ui_->StatusLine->setText(screen_.statusLine);
+    outline_->showPicture(screen_.outline);
 }
 
 }  // namespace cesuan

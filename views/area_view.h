@@ -16,6 +16,7 @@ namespace cesuan {
 namespace Ui {
 class AreaView;
 }
+class PlotView;
 
 class AreaView : public QWidget {
     Q_OBJECT
@@ -31,6 +32,7 @@ private:
     void copyOut();
 
     std::unique_ptr<Ui::AreaView> ui_;
+    PlotView* outline_ = nullptr;  // the parcel's outline beside the result
     QtWindowPrinter printer_;  // the print button prints this window
     AreaScreen screen_;
     ScreenBinding binding_{[this] { copyIn(); }, [this] { copyOut(); }};

@@ -85,6 +85,9 @@ TEST(ParcelArea, CancellingBowTieIsMeasured) {
     EXPECT_EQ(r.area.toDouble().value_or(-1), 0.0);
     EXPECT_FALSE(r.clockwise);
     EXPECT_EQ(r.points, 4);
+    // The two long sides cross at the middle.
+    EXPECT_DOUBLE_EQ(r.crossing.first, 5);
+    EXPECT_DOUBLE_EQ(r.crossing.second, 5);
 }
 
 // Repeated neighbouring corners are no crossing; a side that turns straight back is.

@@ -35,6 +35,16 @@ TEST_F(AreaScreenTest, CrossingOutlineIsNamed) {
     EXPECT_TRUE(screen.figures.selfIntersecting);
     EXPECT_EQ(screen.figures.squareMetres, q(u"50.000"));
     EXPECT_TRUE(screen.resultText.contains(t::kSelfIntersecting));
+    // The outline: four numbered corners (drawn east, north), the area inside, the crossing of
+    // 0,0–10,10 and 10,0–0,20 at 20/3, 20/3 marked last.
+    ASSERT_EQ(screen.outline.marks.size(), 5u);
+    EXPECT_EQ(screen.outline.marks[3].label, q(u"4"));
+    EXPECT_EQ(screen.outline.marks[3].at, QPointF(20, 0));
+    EXPECT_EQ(screen.outline.marks[4].label, t::kCrossingMark);
+    EXPECT_NEAR(screen.outline.marks[4].at.x(), 20.0 / 3, 1e-9);
+    EXPECT_NEAR(screen.outline.marks[4].at.y(), 20.0 / 3, 1e-9);
+    ASSERT_EQ(screen.outline.texts.size(), 1u);
+    EXPECT_EQ(screen.outline.texts[0].text, q(u"50.000 ㎡\n0.0750 亩"));
 }
 
 // The list is the surveyor's record: trailing zeros, blanks and all stay as typed.

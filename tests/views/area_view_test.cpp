@@ -2,6 +2,7 @@
 // themselves are proved on the controller and the core.
 
 #include "views/area_view.h"
+#include "views/plot_view.h"
 
 #include "engine/line_ends.h"
 #include "screens/area_texts.h"
@@ -88,6 +89,11 @@ void AreaViewTest::computesTheStartParcel() {
     QCOMPARE(lines[3], u"　　　　　1.5000 亩");
     QCOMPARE(lines[5], u"点的顺序：顺时针（北方朝上的图上）");
     QVERIFY(program_->messages.shown.isEmpty());
+    // The outline beside the result: the four corners numbered, the area inside.
+    auto* outline = screen_->findChild<PlotView*>(QStringLiteral("outlineView"));
+    QVERIFY(outline != nullptr && outline->isVisible());
+    QCOMPARE(outline->picture().marks.size(), std::size_t(4));
+    QCOMPARE(outline->picture().texts.size(), std::size_t(1));
 
     // Without serials the first number is X.
     auto* serials = control<QCheckBox>(screen_, "Check1");
