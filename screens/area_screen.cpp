@@ -71,7 +71,7 @@ void AreaScreen::compute() {
         const SurveyPoint& p = points.points[std::size_t(i)];
         corners.push_back({p.x.toDouble().value_or(0), p.y.toDouble().value_or(0)});
     }
-    const QString inside = figures.squareMetres + QStringLiteral(" ㎡\n") + figures.mu + QStringLiteral(" 亩");
+    const QString inside = figures.squareMetres + QStringLiteral(" ㎡（") + figures.mu + QStringLiteral(" 亩）");
     const QPointF crossing(parcel.crossing.first, parcel.crossing.second);
     outline = OutlinePicture(corners, inside, parcel.selfIntersecting ? &crossing : nullptr, t::kCrossingMark);
 }

@@ -44,7 +44,7 @@ TEST_F(AreaScreenTest, CrossingOutlineIsNamed) {
     EXPECT_NEAR(screen.outline.marks[4].at.x(), 20.0 / 3, 1e-9);
     EXPECT_NEAR(screen.outline.marks[4].at.y(), 20.0 / 3, 1e-9);
     ASSERT_EQ(screen.outline.texts.size(), 1u);
-    EXPECT_EQ(screen.outline.texts[0].text, q(u"50.000 ㎡\n0.0750 亩"));
+    EXPECT_EQ(screen.outline.texts[0].text, q(u"50.000 ㎡（0.0750 亩）"));
 }
 
 // The list is the surveyor's record: trailing zeros, blanks and all stay as typed.
