@@ -86,7 +86,12 @@ void RegressionScreen::compute() {
         messages_.show(t::kSameColumns);
         return;
     }
-    data = ReadStatisticsTable(messages_, journal_, data, dataSeparator, separatorIndex, leadingColumnsIndex, table);
+    // The table stays as typed; only a blank separator, which the reading replaces by "*",
+    // leaves the rewritten table behind, so that the box and the separator list agree.
+    const auto separatorBefore = dataSeparator;
+    const QString aligned =
+        ReadStatisticsTable(messages_, journal_, data, dataSeparator, separatorIndex, leadingColumnsIndex, table);
+    if (dataSeparator != separatorBefore) data = aligned;
     ResetJournal(journal_);
     PairsOfColumns(table, xColumn(), yColumn(), xs, ys, skippedRows);
 

@@ -133,6 +133,7 @@ TEST_F(RegressionScreenTest, ImportAndHelp) {
     screen.compute();
     EXPECT_TRUE(screen.fitted);
     EXPECT_EQ(screen.fit.n, 3);
+    EXPECT_EQ(screen.data, u"a,1,2\r\nb,2,4.1\r\nc,3,5.9\r\n"_qs);  // the table stays as typed
 
     screen.showHelp();
     EXPECT_EQ(navigator.helpTopics, std::vector<ScreenId>{ScreenId::Regression});
