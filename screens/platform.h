@@ -78,6 +78,9 @@ enum class ScreenId {
     Attitude,        // 面体产状
     Welcome,         // a placeholder that only greets
     ButtonTest,      // a placeholder row of styled buttons
+    Matrix,          // 矩阵计算
+    Equations,       // 解多元方程
+    Errors,          // 误差计算
 };
 
 class ScreenNavigator {
