@@ -16,8 +16,8 @@ struct Topic {
     ScreenId screen;
 };
 
-const std::array<Topic, 10>& topics() {
-    static const std::array<Topic, 10> list = {{
+const std::array<Topic, 13>& topics() {
+    static const std::array<Topic, 13> list = {{
         {t::kOverviewTitle, t::kHelpText, ScreenId::Help},
         {t::kCalculatorTitle, t::kCalculatorText, ScreenId::Main},
         {t::kVariablesTitle, t::kVariablesText, ScreenId::Variables},
@@ -28,6 +28,9 @@ const std::array<Topic, 10>& topics() {
         {t::kBearingTitle, t::kBearingText, ScreenId::Bearing},
         {t::kAttitudeTitle, t::kAttitudeText, ScreenId::Attitude},
         {t::kNumberSplitTitle, t::kNumberSplitText, ScreenId::NumberSplit},
+        {t::kMatrixTitle, t::kMatrixText, ScreenId::Matrix},
+        {t::kEquationsTitle, t::kEquationsText, ScreenId::Equations},
+        {t::kErrorsTitle, t::kErrorsText, ScreenId::Errors},
     }};
     return list;
 }

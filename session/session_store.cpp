@@ -29,7 +29,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 16> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -43,6 +43,9 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 13> kKeys = {{
     {ScreenId::Attitude, u"attitude"},
     {ScreenId::Welcome, u"welcome"},
     {ScreenId::ButtonTest, u"buttonTest"},
+    {ScreenId::Matrix, u"matrix"},
+    {ScreenId::Equations, u"equations"},
+    {ScreenId::Errors, u"errors"},
 }};
 
 }  // namespace
@@ -74,6 +77,9 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Attitude: return texts::main::kAttitude;
     case ScreenId::Welcome: return texts::menu::kWelcomeTitle;
     case ScreenId::ButtonTest: return texts::menu::kButtonTestTitle;
+    case ScreenId::Matrix: return texts::help::kMatrixTitle;
+    case ScreenId::Equations: return texts::help::kEquationsTitle;
+    case ScreenId::Errors: return texts::help::kErrorsTitle;
     }
     return QString();
 }

@@ -5,8 +5,11 @@
 #include "views/base_calculator_view.h"
 #include "views/bearing_view.h"
 #include "views/coordinate_view.h"
+#include "views/equations_view.h"
+#include "views/errors_view.h"
 #include "views/help_view.h"
 #include "views/main_window_view.h"
+#include "views/matrix_view.h"
 #include "views/module_menu_view.h"
 #include "views/number_split_view.h"
 #include "views/session_keeper.h"
@@ -235,6 +238,9 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Help: return std::make_unique<HelpView>(web_, *this);
     case ScreenId::Welcome: return std::make_unique<WelcomeView>();
     case ScreenId::ButtonTest: return std::make_unique<ButtonTestView>();
+    case ScreenId::Matrix: return std::make_unique<MatrixView>(settings_, messages_, *this);
+    case ScreenId::Equations: return std::make_unique<EquationsView>(settings_, messages_, *this);
+    case ScreenId::Errors: return std::make_unique<ErrorsView>(settings_, messages_, *this);
     }
     return nullptr;
 }

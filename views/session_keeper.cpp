@@ -30,6 +30,9 @@ QStringList SessionKeeper::inputBoxes(ScreenId screen) {
     case ScreenId::Bearing:
     case ScreenId::Attitude: return {QStringLiteral("Text1")};
     case ScreenId::BaseCalculator: return {QStringLiteral("Text1"), QStringLiteral("Text2")};
+    case ScreenId::Matrix: return {QStringLiteral("TextA"), QStringLiteral("TextB")};
+    case ScreenId::Equations: return {QStringLiteral("Text1")};
+    case ScreenId::Errors: return {QStringLiteral("TextObservations"), QStringLiteral("TextFormula"), QStringLiteral("TextVariables")};
     default: return {};
     }
 }
