@@ -52,7 +52,8 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
     HelpScreen help{web, navigator};
     const ScreenId windows[] = {ScreenId::Main,       ScreenId::Variables,   ScreenId::Angles,
                                 ScreenId::BaseCalculator, ScreenId::Statistics, ScreenId::Coordinates,
-                                ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit};
+                                ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit,
+                                ScreenId::Matrix,     ScreenId::Equations,   ScreenId::Errors};
     QStringList seen{help.topicTitles.front()};
     for (const ScreenId window : windows) {
         help.showTopic(window);
