@@ -14,6 +14,13 @@ namespace cesuan {
 
 namespace t = texts::errors;
 
+namespace {
+
+// The significant digits a sixth-order difference quotient of 28-place values vouches for.
+constexpr int kDerivativeDigits = 10;
+
+}  // namespace
+
 ErrorsScreen::ErrorsScreen(const CalcSettings& settings, MessageBoxService& messages, WorkRunner& work,
                            ScreenNavigator& screens)
     : settings_(settings), messages_(messages), work_(work), screens_(screens) {
@@ -127,16 +134,17 @@ void ErrorsScreen::propagate() {
     const PropagationResult& r = job->result;
     const int places = job->settings.decimalPlaces;
     valueText = NumberText(r.value, places);
-    propagatedMText = NumberText(r.m, places);
+    // The mean error, from difference quotients, to the 10 digits they keep.
+    propagatedMText = NumberText(r.m, places, kDerivativeDigits);
     QString text = t::kValue + QStringLiteral(" = ") + valueText + QStringLiteral("\r\n") + t::kMf + QStringLiteral(" = ±") +
                    propagatedMText + QStringLiteral("\r\n") + t::kShareHeading + QStringLiteral("\r\n");
     QList<QStringList> rows;
     for (qsizetype i = 0; i < job->input.variables.size(); ++i) {
         variableNames.append(QString(job->input.variables[i].name));
-        // The shares to 0.1 %; the derivatives carry the digits a difference quotient keeps.
+        // The shares to 0.1 %.
         shareTexts.append(NumberText(r.shares[i], 1));
-        rows.append({variableNames.last(), NumberText(r.derivatives[i], places, 10),
-                     NumberText(r.contributions[i], places, 10), shareTexts.last() + QStringLiteral(" %")});
+        rows.append({variableNames.last(), NumberText(r.derivatives[i], places, kDerivativeDigits),
+                     NumberText(r.contributions[i], places, kDerivativeDigits), shareTexts.last() + QStringLiteral(" %")});
     }
     text += AlignedRows(rows);
     for (const QString& note : r.notes) text += note + QStringLiteral("\r\n");

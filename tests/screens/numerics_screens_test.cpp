@@ -115,7 +115,7 @@ TEST_F(ErrorsScreenTest, StartExamplesAndJson) {
               q(u"{\"blunders\":[],\"m\":2.60768096208106,\"m_mean\":1.06458129484475,\"mean\":26,\"n\":6,\"relative\":24}"));
     screen.propagate();
     EXPECT_EQ(json(screen.propagationJson()),
-              q(u"{\"m\":4.13904271541143,\"shares\":{\"x\":17.4,\"y\":82.6},\"value\":10834.8648}"));
+              q(u"{\"m\":4.139042715,\"shares\":{\"x\":17.4,\"y\":82.6},\"value\":10834.8648}"));
 
     settings.decimalPlaces = 2;
     screen.computeObservations();
