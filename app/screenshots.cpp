@@ -2,7 +2,9 @@
 // DIR/main_window.png, DIR/variable_editor.png, DIR/angle_screen.png,
 // DIR/statistics_window.png, DIR/coordinate_window.png, DIR/bearing_window.png,
 // DIR/attitude_window.png, DIR/base_calculator_window.png, DIR/number_split.png,
-// DIR/module_menu.png, DIR/help_screen.png, one DIR/help_<topic>.png per help topic and
+// DIR/module_menu.png, DIR/matrix_window.png, DIR/equations_window.png, DIR/errors_window.png
+// and DIR/errors_propagation.png,
+// DIR/help_screen.png, one DIR/help_<topic>.png per help topic and
 // DIR/context_menu.png, the formula box's context menu in Chinese (DIR defaults to
 // docs/screenshots). Runs
 // offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and web pages are only
@@ -20,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 
 #include <cstdio>
 #include <memory>
@@ -139,6 +142,22 @@ int main(int argc, char* argv[]) {
     click(split, "Command1");
     ok = save(split, dir, QStringLiteral("number_split.png")) && ok;
 
+    // The start matrix inverted; the start equations solved; the start observations of the
+    // error window computed, with the propagation tab on show after its example.
+    QWidget* matrix = open(screens, cesuan::ScreenId::Matrix);
+    matrix->findChild<QComboBox*>(QStringLiteral("ComboOperation"))->setCurrentIndex(5);  // 逆矩阵
+    click(matrix, "Command1");
+    ok = save(matrix, dir, QStringLiteral("matrix_window.png")) && ok;
+    QWidget* equations = open(screens, cesuan::ScreenId::Equations);
+    click(equations, "Command1");
+    ok = save(equations, dir, QStringLiteral("equations_window.png")) && ok;
+    QWidget* errors = open(screens, cesuan::ScreenId::Errors);
+    click(errors, "CommandObservations");
+    ok = save(errors, dir, QStringLiteral("errors_window.png")) && ok;
+    click(errors, "CommandPropagate");
+    errors->findChild<QTabWidget*>(QStringLiteral("Tabs"))->setCurrentIndex(1);
+    ok = save(errors, dir, QStringLiteral("errors_propagation.png")) && ok;
+
     // The module menu as the coordinate window's 其它功能 opens it, and the help window.
     ok = save(open(screens, cesuan::ScreenId::ModuleMenu), dir, QStringLiteral("module_menu.png")) && ok;
     ok = save(open(screens, cesuan::ScreenId::Help), dir, QStringLiteral("help_screen.png")) && ok;
@@ -150,6 +169,8 @@ int main(int argc, char* argv[]) {
         {cesuan::ScreenId::Statistics, "statistics"}, {cesuan::ScreenId::Coordinates, "coordinates"},
         {cesuan::ScreenId::Bearing, "bearing"},       {cesuan::ScreenId::Attitude, "attitude"},
         {cesuan::ScreenId::NumberSplit, "number_split"},
+        {cesuan::ScreenId::Matrix, "matrix"},         {cesuan::ScreenId::Equations, "equations"},
+        {cesuan::ScreenId::Errors, "errors"},
     };
     for (const auto& [screen, name] : topics) {
         screens.showHelp(screen);
