@@ -8,7 +8,8 @@
 // in Chinese, and the pictures beside the results on their own: DIR/coordinate_plan.png,
 // DIR/bearing_plan.png, DIR/attitude_stereonet.png, DIR/attitude_plan.png,
 // DIR/statistics_histogram.png, DIR/statistics_scatter.png and DIR/regression_plot.png
-// (DIR defaults to docs/screenshots). Runs
+// and DIR/matrix_window.png, DIR/equations_window.png, DIR/errors_window.png and
+// DIR/errors_propagation.png (DIR defaults to docs/screenshots). Runs
 // offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and web pages are only
 // recorded.
 
@@ -27,6 +28,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QTabWidget>
 
 #include <cmath>
 #include <cstdio>
@@ -228,6 +230,21 @@ int main(int argc, char* argv[]) {
     click(regression, "Command1");
     ok = save(regression, dir, QStringLiteral("regression_window.png")) && ok;
     ok = savePicture(regression, "plotView", dir, QStringLiteral("regression_plot.png")) && ok;
+    // The start matrix inverted; the start equations solved; the start observations of the
+    // error window computed, with the propagation tab on show after its example.
+    QWidget* matrix = open(screens, cesuan::ScreenId::Matrix);
+    matrix->findChild<QComboBox*>(QStringLiteral("ComboOperation"))->setCurrentIndex(5);  // 逆矩阵
+    click(matrix, "Command1");
+    ok = save(matrix, dir, QStringLiteral("matrix_window.png")) && ok;
+    QWidget* equations = open(screens, cesuan::ScreenId::Equations);
+    click(equations, "Command1");
+    ok = save(equations, dir, QStringLiteral("equations_window.png")) && ok;
+    QWidget* errors = open(screens, cesuan::ScreenId::Errors);
+    click(errors, "CommandObservations");
+    ok = save(errors, dir, QStringLiteral("errors_window.png")) && ok;
+    click(errors, "CommandPropagate");
+    errors->findChild<QTabWidget*>(QStringLiteral("Tabs"))->setCurrentIndex(1);
+    ok = save(errors, dir, QStringLiteral("errors_propagation.png")) && ok;
 
     // The module menu as the coordinate window's 其它功能 opens it, and the help window.
     ok = save(open(screens, cesuan::ScreenId::ModuleMenu), dir, QStringLiteral("module_menu.png")) && ok;
@@ -242,6 +259,9 @@ int main(int argc, char* argv[]) {
         {cesuan::ScreenId::NumberSplit, "number_split"},  {cesuan::ScreenId::Transform, "transform"},
         {cesuan::ScreenId::Area, "area"},             {cesuan::ScreenId::Forward, "forward"},
         {cesuan::ScreenId::Regression, "regression"},
+        {cesuan::ScreenId::NumberSplit, "number_split"},
+        {cesuan::ScreenId::Matrix, "matrix"},         {cesuan::ScreenId::Equations, "equations"},
+        {cesuan::ScreenId::Errors, "errors"},
     };
     for (const auto& [screen, name] : topics) {
         screens.showHelp(screen);

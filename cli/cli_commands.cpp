@@ -24,6 +24,9 @@
 #include "geodesy/point_list.h"
 #include "screens/coordinate_screen.h"
 #include "screens/coordinate_texts.h"
+#include "screens/equations_screen.h"
+#include "screens/errors_screen.h"
+#include "screens/matrix_screen.h"
 #include "screens/main_screen.h"
 #include "screens/number_split.h"
 #include "screens/regression_screen.h"
@@ -66,6 +69,10 @@ const char kUsage[] =
     "       cesuan-cli radix --from 2|8|10|16 --to 2|8|10|16 VALUE ...\n"
     "       cesuan-cli base --radix 2|8|10|16 --op add|sub|mul|div|pow|rem|and|or|not|xor|nand|nor A B\n"
     "       cesuan-cli split NUMBER\n"
+    "       cesuan-cli matrix --op det|inv|rank|eig|mul|add|sub|transpose [--json] FILE [FILE2]\n"
+    "       cesuan-cli solve [--least-squares] [--json] [FILE]\n"
+    "       cesuan-cli errors --observations FILE [--json]\n"
+    "       cesuan-cli errors --propagate FORMULA --var x=VALUE±ERROR ... [--json]\n"
     "\n"
     "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
     "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
@@ -109,6 +116,21 @@ const char kUsage[] =
     "          and, when shown, the too-long-result warning, one per line (not: B alone is enough).\n"
     "split     splits NUMBER as the number split screen does and prints its integer part and its\n"
     "          fractional digits, one per line (NUMBER may begin with \"-\").\n"
+    "matrix    computes with the matrix in FILE (rows of entries, each a formula) as the matrix\n"
+    "          window does; mul, add and sub take B from FILE2. Prints the result; with --json\n"
+    "          {\"value\"} (det, rank), {\"values\", \"vectors\"} (eig, values ascending, one vector\n"
+    "          for each value) or {\"matrix\"}. The condition of the matrix goes to standard error.\n"
+    "solve     solves the linear system in FILE (or standard input): one equation a line,\n"
+    "          2x+3y-z=1 or 2x加3y减z等于1, the unknowns r..z; or the rows of the augmented matrix.\n"
+    "          --least-squares: least squares for an over-determined system without solution.\n"
+    "          --json: {\"status\": unique|none|infinite|least-squares, \"rank\", \"unknowns\"}.\n"
+    "errors    --observations: mean, mean errors, relative error 1/N and the 3m blunder check of\n"
+    "          repeated observations; --json: {\"n\", \"mean\", \"m\", \"m_mean\", \"relative\" (N),\n"
+    "          \"blunders\" (numbered from 1)}. --propagate: the value of FORMULA and its mean error by\n"
+    "          the law of propagation, each --var x=VALUE±ERROR (or +-) a variable r..z; --json:\n"
+    "          {\"value\", \"m\", \"shares\" (each variable's percent of m²)}.\n"
+    "matrix, solve and errors compute their entries at 15 places in radians, r..z = 1..9; a\n"
+    "FILE may be - for standard input.\n"
     "\n"
     "A FILE or standard input is read as UTF-8 (with or without its mark) or as GBK.\n";
 
@@ -885,6 +907,134 @@ int base(const QStringList& arguments, std::FILE* out, std::FILE* err) {
     return 0;
 }
 
+// FILE, or standard input for "-".
+std::optional<QString> readFileOrInput(const QString& path, std::FILE* in, std::FILE* err) {
+    return readInput(path == u"-" ? QStringList() : QStringList{path}, in, err);
+}
+
+void writeJson(std::FILE* out, const QJsonObject& object) {
+    write(out, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact)) + u'\n');
+}
+
+// A result text of a screen, its CR LF line ends as LF; the status line (the condition, or a
+// warning) goes to standard error.
+int writeResult(std::FILE* out, std::FILE* err, bool failed, const QString& result, const QString& status) {
+    if (failed) return 1;
+    write(out, WithLfLineEnds(result));
+    if (!status.isEmpty()) write(err, status + u'\n');
+    return 0;
+}
+
+int matrix(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption op(QStringLiteral("op"), QStringLiteral("the operation"), QStringLiteral("OP"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("the result as JSON"));
+    parser.addOptions({op, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const std::map<QString, MatrixOperation> operations = {
+        {QStringLiteral("det"), MatrixOperation::Determinant}, {QStringLiteral("inv"), MatrixOperation::Inverse},
+        {QStringLiteral("rank"), MatrixOperation::Rank},       {QStringLiteral("eig"), MatrixOperation::Eigen},
+        {QStringLiteral("mul"), MatrixOperation::Multiply},    {QStringLiteral("add"), MatrixOperation::Add},
+        {QStringLiteral("sub"), MatrixOperation::Subtract},    {QStringLiteral("transpose"), MatrixOperation::Transpose}};
+    const auto operation = operations.find(parser.value(op));
+    if (operation == operations.end())
+        return usage(err, QStringLiteral("--op takes det, inv, rank, eig, mul, add, sub or transpose"));
+    const QStringList files = parser.positionalArguments().mid(1);
+    const qsizetype needed = UsesSecondMatrix(operation->second) ? 2 : 1;
+    if (files.size() != needed)
+        return usage(err, QStringLiteral("matrix --op %1 reads %2 FILE%3").arg(parser.value(op)).arg(needed).arg(needed == 2 ? QStringLiteral("s") : QString()));
+    if (files.size() == 2 && files[0] == u"-" && files[1] == u"-")
+        return usage(err, QStringLiteral("only one FILE can be standard input"));
+
+    StreamMessageBox messages(err);
+    WorkRunner work;
+    NoScreens screens;
+    CalcSettings settings;
+    MatrixScreen screen(settings, messages, work, screens);
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const std::optional<QString> text = readFileOrInput(files[i], in, err);
+        if (!text) return 1;
+        (i == 0 ? screen.matrixA : screen.matrixB) = *text;
+    }
+    screen.chooseOperation(int(operation->second));
+    screen.compute();
+    if (parser.isSet(json) && !screen.failed) {
+        writeJson(out, screen.json());
+        if (!screen.status.isEmpty()) write(err, screen.status + u'\n');
+        return 0;
+    }
+    return writeResult(out, err, screen.failed, screen.result, screen.status);
+}
+
+int solve(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("the solution as JSON"));
+    const QCommandLineOption leastSquares(QStringLiteral("least-squares"),
+                                          QStringLiteral("least squares for an over-determined system"));
+    parser.addOptions({json, leastSquares});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const QStringList files = parser.positionalArguments().mid(1);
+    if (files.size() > 1) return usage(err, QStringLiteral("solve reads one FILE"));
+    const std::optional<QString> text = readFileOrInput(files.value(0, QStringLiteral("-")), in, err);
+    if (!text) return 1;
+
+    StreamMessageBox messages(err);
+    WorkRunner work;
+    NoScreens screens;
+    CalcSettings settings;
+    EquationsScreen screen(settings, messages, work, screens);
+    screen.system = *text;
+    screen.leastSquares = parser.isSet(leastSquares);
+    screen.solve();
+    if (parser.isSet(json) && !screen.failed) {
+        writeJson(out, screen.json());
+        if (!screen.status.isEmpty()) write(err, screen.status + u'\n');
+        return 0;
+    }
+    return writeResult(out, err, screen.failed, screen.result, screen.status);
+}
+
+int errors(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    QCommandLineParser parser;
+    const QCommandLineOption observations(QStringLiteral("observations"), QStringLiteral("the observations"),
+                                          QStringLiteral("FILE"));
+    const QCommandLineOption propagate(QStringLiteral("propagate"), QStringLiteral("the formula"),
+                                       QStringLiteral("FORMULA"));
+    const QCommandLineOption variable(QStringLiteral("var"), QStringLiteral("x=VALUE±ERROR"), QStringLiteral("VAR"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("the result as JSON"));
+    parser.addOptions({observations, propagate, variable, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    if (parser.isSet(observations) == parser.isSet(propagate))
+        return usage(err, QStringLiteral("errors takes either --observations FILE or --propagate FORMULA"));
+    if (parser.positionalArguments().size() > 1) return usage(err, QStringLiteral("errors takes no further arguments"));
+
+    StreamMessageBox messages(err);
+    WorkRunner work;
+    NoScreens screens;
+    CalcSettings settings;
+    ErrorsScreen screen(settings, messages, work, screens);
+    if (parser.isSet(observations)) {
+        const std::optional<QString> text = readFileOrInput(parser.value(observations), in, err);
+        if (!text) return 1;
+        screen.observations = *text;
+        screen.computeObservations();
+        if (parser.isSet(json) && !screen.observationsFailed) {
+            writeJson(out, screen.observationsJson());
+            return 0;
+        }
+        return writeResult(out, err, screen.observationsFailed, screen.observationsResult, QString());
+    }
+    if (!parser.isSet(variable)) return usage(err, QStringLiteral("--propagate needs --var x=VALUE±ERROR for its variables"));
+    screen.formula = parser.value(propagate);
+    screen.variables = parser.values(variable).join(QStringLiteral("\r\n"));
+    screen.propagate();
+    if (parser.isSet(json) && !screen.propagationFailed) {
+        writeJson(out, screen.propagationJson());
+        return 0;
+    }
+    return writeResult(out, err, screen.propagationFailed, screen.propagationResult, QString());
+}
+
 }  // namespace
 
 QStringList splitLines(const QString& text) {
@@ -906,7 +1056,7 @@ QStringList dashedArgumentsAsPositionals(const QStringList& arguments) {
         QStringLiteral("ellipsoid"), QStringLiteral("meridian"), QStringLiteral("order"), QStringLiteral("limit"),
         QStringLiteral("origin"), QStringLiteral("first"),    QStringLiteral("radix"),    QStringLiteral("model"),
         QStringLiteral("params"), QStringLiteral("station"),  QStringLiteral("x"),        QStringLiteral("y"),
-        QStringLiteral("degree")};
+        QStringLiteral("degree"), QStringLiteral("observations"), QStringLiteral("propagate")};
     QStringList options, positionals;
     bool dashed = false;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
@@ -943,6 +1093,9 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"area") return area(rest, in, out, err);
     if (command == u"forward") return forward(rest, in, out, err);
     if (command == u"geodesic") return geodesic(rest, in, out, err);
+    if (command == u"matrix") return matrix(rest, in, out, err);
+    if (command == u"solve") return solve(rest, in, out, err);
+    if (command == u"errors") return errors(rest, in, out, err);
     if (command == u"points" || command == u"bearing" || command == u"attitude")
         return survey(command, rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {

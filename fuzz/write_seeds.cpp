@@ -165,5 +165,15 @@ int main(int argc, char** argv) {
     seed("geodesic", QStringLiteral("bad"), 1, QStringLiteral("Q\nA,91,0\r\nB,30.6,400\r\nC,1"));
     seed("number", QStringLiteral("long"), 2, QStringLiteral("123456789012345678901234567890.123456789"));
     seed("radix", QStringLiteral("hex-invalid"), 3 + 4 * 0, QStringLiteral("GZ!\n1"));
+    // The matrix window's example for every operation at 15 places, and the equations window's.
+    for (int operation = 0; operation < 9; ++operation)
+        seed("matrix", QStringLiteral("example-") + number(operation), 2 * 9 + operation,
+             QStringLiteral("4  1  1\n1  3  0\n1  0  2\n\n6\n4\n3\n"));
+    seed("matrix", QStringLiteral("formulas-commas"), 2 * 9 + 5, QStringLiteral("sin 30, 1/3\t2\n根号2，三分之一, x\n"));
+    seed("matrix", QStringLiteral("singular"), 2 * 9 + 5, QStringLiteral("1 2 3\n4 5 6\n7 8 9"));
+    seed("equations", QStringLiteral("example"), 2 * 2, QStringLiteral("2x+3y-z=5\nx-y+2z=5\n3x加y减z等于2\n"));
+    seed("equations", QStringLiteral("least-squares"), 2 * 2 + 1, QStringLiteral("x=1\nx=2\nx=6\n"));
+    seed("equations", QStringLiteral("augmented"), 2 * 2, QStringLiteral("1 1 3\n1 -1 1\n"));
+    seed("equations", QStringLiteral("not-linear"), 2 * 2, QStringLiteral("x*y=1\n1/x=2\nsin(z)=0\n"));
     return 0;
 }

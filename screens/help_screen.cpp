@@ -16,8 +16,8 @@ struct Topic {
     ScreenId screen;
 };
 
-const std::array<Topic, 14>& topics() {
-    static const std::array<Topic, 14> list = {{
+const std::array<Topic, 17>& topics() {
+    static const std::array<Topic, 17> list = {{
         {t::kOverviewTitle, t::kHelpText, ScreenId::Help},
         {t::kCalculatorTitle, t::kCalculatorText, ScreenId::Main},
         {t::kVariablesTitle, t::kVariablesText, ScreenId::Variables},
@@ -32,6 +32,9 @@ const std::array<Topic, 14>& topics() {
         {t::kAreaTitle, t::kAreaText, ScreenId::Area},
         {t::kForwardTitle, t::kForwardText, ScreenId::Forward},
         {t::kRegressionTitle, t::kRegressionText, ScreenId::Regression},
+        {t::kMatrixTitle, t::kMatrixText, ScreenId::Matrix},
+        {t::kEquationsTitle, t::kEquationsText, ScreenId::Equations},
+        {t::kErrorsTitle, t::kErrorsText, ScreenId::Errors},
     }};
     return list;
 }

@@ -235,6 +235,58 @@ inline const QString kNumberSplitText = QStringLiteral(
     "\r\n"
     "例：原数 12345.678，整数部分为 12345，小数部分为 678。\r\n");
 
+inline const QString kMatrixTitle = QStringLiteral("矩阵计算");
+inline const QString kMatrixText = QStringLiteral(
+    "矩阵计算\r\n"
+    "\r\n"
+    "在“矩阵 A”（需要时还有“矩阵 B”）中每行输入矩阵的一行：数之间用空格隔开；一行中有逗号或 Tab 时，"
+    "用逗号或 Tab 分隔，这时空格留在数里。每个数都可以是算式，与计算器的写法、小数位数、角度单位和变量相同。"
+    "矩阵最大 50×50。选择运算后按“计 算”（Ctrl+Enter）：和、差、积、转置、行列式、逆矩阵、秩、解方程 AX = B，"
+    "以及对称矩阵的特征值（从小到大）和特征向量。\r\n"
+    "\r\n"
+    "奇异矩阵没有逆矩阵，会说明它的秩和条件数；条件数很大（病态矩阵）时，输入数据的微小误差会被放大，"
+    "结果只保留可信的有效数字，状态栏给出条件数。大矩阵在后台计算，可以取消。\r\n"
+    "\r\n"
+    "例：矩阵 A 为\r\n"
+    "　　4  1  1\r\n"
+    "　　1  3  0\r\n"
+    "　　1  0  2\r\n"
+    "行列式 det A = 19；矩阵 B 为 6、4、3（一列）时，解方程 AX = B 得 X = 1、1、1。\r\n");
+
+inline const QString kEquationsTitle = QStringLiteral("解多元方程");
+inline const QString kEquationsText = QStringLiteral(
+    "解多元方程\r\n"
+    "\r\n"
+    "每行写一个一次方程，如 2x+3y-z=5，也可以写汉字：3x加y减z等于2。每行在唯一的等号（= 或 等于）处分开，"
+    "两边按计算器的规则计算；未知数是字母 r～z，不管变量中存着什么值。也可以不写等号，"
+    "把增广矩阵 [A | b] 每行一行输入（最后一列是常数项）。按“求 解”（Ctrl+Enter）。\r\n"
+    "\r\n"
+    "结果是唯一解，或者“无解”“无穷多解”，并给出系数矩阵和增广矩阵的秩。方程多于未知数而无解时，"
+    "选中“求最小二乘解”，得到使残差平方和最小的解、各方程的残差和单位权中误差（测量平差）。\r\n"
+    "\r\n"
+    "例：\r\n"
+    "　　2x+3y-z=5\r\n"
+    "　　x-y+2z=5\r\n"
+    "　　3x加y减z等于2\r\n"
+    "的唯一解为 x = 1，y = 2，z = 3。\r\n");
+
+inline const QString kErrorsTitle = QStringLiteral("误差计算");
+inline const QString kErrorsText = QStringLiteral(
+    "误差计算\r\n"
+    "\r\n"
+    "同精度观测：输入对同一个量的多次观测值（空格、逗号或换行隔开，每个值可以是算式），按“计 算”，"
+    "得到算术平均值、观测值中误差 m = ±√([vv]/(n−1))、平均值中误差 m/√n、相对中误差 1/N"
+    "（N = 平均值 ÷ 平均值中误差，取整），以及改正数 v；改正数的绝对值超过 3m 的观测值（从1数起）可能含有粗差。\r\n"
+    "\r\n"
+    "例：某水平角观测六个测回，秒数为 30、26、28、24、25、23，平均值为 26，m = ±2.6，平均值中误差为 ±1.1。\r\n"
+    "\r\n"
+    "误差传播：输入函数式（变量是字母 r～z），每行写一个变量“x=观测值±中误差”（± 也可写成 +-），按“计 算”。"
+    "按误差传播定律 m = ±√Σ(∂f/∂x·mₓ)² 求函数值和它的中误差，偏导数用数值微分求得；"
+    "并列出各变量的偏导数、影响和在 m² 中所占的百分比。中误差与观测值的单位相同，角度按当前的角度单位。\r\n"
+    "\r\n"
+    "例：矩形的面积 x*y，x=125.36±0.02，y=86.43±0.03，面积为 10834.8648，中误差 ±4.139，"
+    "其中 y 的误差占 82.6%。\r\n");
+
 // Buttons: an outside organisation, then the maker's platform, trading site and community.
 inline const QString kPartner = QStringLiteral("合作伙伴");
 inline const QString kTipPartner = QStringLiteral("向合作伙伴问好！");

@@ -19,8 +19,11 @@ std::optional<ScreenId> screenOf(int index) {
     case 0: return ScreenId::Statistics;
     case 1: return ScreenId::Angles;
     case 2: return ScreenId::BaseCalculator;
+    case 3: return ScreenId::Errors;
+    case 4: return ScreenId::Matrix;
     case 5: return ScreenId::Main;
     case 8: return ScreenId::Regression;
+    case 6: return ScreenId::Equations;
     case 9: return ScreenId::NumberSplit;
     case 12: return ScreenId::Coordinates;
     case 13: return ScreenId::Bearing;
@@ -56,10 +59,18 @@ bool ModuleMenu::hasButton(int index) { return index >= 0 && index < t::kButtonC
 
 QString ModuleMenu::caption(int index) { return hasButton(index) ? t::kCaptions[std::size_t(index)] : QString(); }
 
-QString ModuleMenu::tooltip(int index) { return index == kMiningIndex ? t::kTipChineseAddress : QString(); }
+bool ModuleMenu::planned(int index) {
+    // 表达式分解, 曲面面积 … 。。。, the numbered buttons 2 … 6 and the four rows of 物理1 … 动脑筋4.
+    return index == 7 || (index >= 19 && index <= 23) || (index >= 31 && index <= 63);
+}
+
+QString ModuleMenu::tooltip(int index) {
+    if (index == kMiningIndex) return t::kTipChineseAddress;
+    return planned(index) ? t::kTipPlanned : QString();
+}
 
 void ModuleMenu::openModule(int index) {
-    if (!hasButton(index)) return;
+    if (!hasButton(index) || planned(index)) return;
     if (const auto screen = screenOf(index)) {
         statusLine = screens_.show(*screen) ? QString() : texts::main::moduleComing(caption(index));
     } else if (const auto page = pageOf(index)) {

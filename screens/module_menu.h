@@ -1,7 +1,7 @@
 #pragma once
 // The module menu as a controller: a button array (indexes 0 … 63 and 65) that
 // shows the function screens, opens the maker's web pages, and lists the modules planned for
-// later versions, which do nothing.
+// later versions, which the window shows disabled.
 
 #include "screens/platform.h"
 
@@ -23,6 +23,8 @@ public:
     static bool hasButton(int index);
     static QString caption(int index);
     static QString tooltip(int index);
+    // A module planned for a later version: its button is disabled, with the tooltip 计划中的功能.
+    static bool planned(int index);
 
 private:
     WebPageOpener& web_;

@@ -13,6 +13,8 @@ inline const QString kWindowTitle = QStringLiteral("测算 CeSuan — 功能模�
 inline const QString kProverb = QStringLiteral("书山有路勤为径，学海无崖巧作舟 。 ");
 inline const QString kTipChineseAddress = QStringLiteral("你的浏览器安装了中文网址，才可正确访问该页。");
 
+inline const QString kTipPlanned = QStringLiteral("计划中的功能");
+
 inline constexpr int kButtonCount = 66;  // indexes 0 … 65
 
 inline const std::array<QString, kButtonCount> kCaptions = {

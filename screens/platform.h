@@ -82,6 +82,9 @@ enum class ScreenId {
     Area,            // 计算面积
     Forward,         // 坐标正算 (stake-out)
     Regression,      // 线性回归
+    Matrix,          // 矩阵计算
+    Equations,       // 解多元方程
+    Errors,          // 误差计算
 };
 
 class ScreenNavigator {

@@ -32,7 +32,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 17> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 20> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -50,6 +50,9 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 17> kKeys = {{
     {ScreenId::Area, u"area"},
     {ScreenId::Forward, u"forward"},
     {ScreenId::Regression, u"regression"},
+    {ScreenId::Matrix, u"matrix"},
+    {ScreenId::Equations, u"equations"},
+    {ScreenId::Errors, u"errors"},
 }};
 
 }  // namespace
@@ -85,6 +88,9 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Area: return texts::area::kCaption;
     case ScreenId::Forward: return texts::forward::kCaption;
     case ScreenId::Regression: return texts::menu::kCaptions[8];
+    case ScreenId::Matrix: return texts::help::kMatrixTitle;
+    case ScreenId::Equations: return texts::help::kEquationsTitle;
+    case ScreenId::Errors: return texts::help::kErrorsTitle;
     }
     return QString();
 }

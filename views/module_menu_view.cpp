@@ -32,6 +32,7 @@ ModuleMenuView::ModuleMenuView(WebPageOpener& web, ScreenNavigator& screens, QWi
         auto* button = new QPushButton(ModuleMenu::caption(index), this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(index));
         button->setToolTip(ModuleMenu::tooltip(index));
+        button->setEnabled(!ModuleMenu::planned(index));
         button->setMinimumHeight(30);
         ui_->buttonGrid->addWidget(button, index / kColumns, index % kColumns);
         binding_.bind(button, [this, index] { menu_.openModule(index); });

@@ -7,8 +7,11 @@
 #include "views/bearing_view.h"
 #include "views/coordinate_view.h"
 #include "views/forward_view.h"
+#include "views/equations_view.h"
+#include "views/errors_view.h"
 #include "views/help_view.h"
 #include "views/main_window_view.h"
+#include "views/matrix_view.h"
 #include "views/module_menu_view.h"
 #include "views/number_split_view.h"
 #include "views/regression_view.h"
@@ -243,6 +246,9 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Area: return std::make_unique<AreaView>(messages_, *this, files_);
     case ScreenId::Forward: return std::make_unique<ForwardView>(messages_, *this, files_);
     case ScreenId::Regression: return std::make_unique<RegressionView>(messages_, files_, *this);
+    case ScreenId::Matrix: return std::make_unique<MatrixView>(settings_, messages_, *this);
+    case ScreenId::Equations: return std::make_unique<EquationsView>(settings_, messages_, *this);
+    case ScreenId::Errors: return std::make_unique<ErrorsView>(settings_, messages_, *this);
     }
     return nullptr;
 }

@@ -37,6 +37,9 @@ QStringList SessionKeeper::inputBoxes(ScreenId screen) {
     case ScreenId::Transform:
         return {QStringLiteral("CommonPoints"), QStringLiteral("Parameters"), QStringLiteral("ApplyPoints"),
                 QStringLiteral("CartesianInput")};
+    case ScreenId::Matrix: return {QStringLiteral("TextA"), QStringLiteral("TextB")};
+    case ScreenId::Equations: return {QStringLiteral("Text1")};
+    case ScreenId::Errors: return {QStringLiteral("TextObservations"), QStringLiteral("TextFormula"), QStringLiteral("TextVariables")};
     default: return {};
     }
 }

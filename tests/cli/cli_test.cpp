@@ -398,6 +398,38 @@ TEST(CliBadValues, AreNamedAndFail) {
 }
 
 // Every option is long: an argument with a single "-" is a formula or a value.
+TEST(CliNumerics, MatrixSolveAndErrorsAsJson) {
+    Outcome r = cli({QStringLiteral("matrix"), QStringLiteral("--op"), QStringLiteral("det"), QStringLiteral("--json"),
+                     QStringLiteral("-")},
+                    QByteArray("4 1 1\r1 3 0\r\n1,0,2"));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, QStringLiteral("{\"value\":19}\n"));
+    r = cli({QStringLiteral("matrix"), QStringLiteral("--op"), QStringLiteral("eig"), QStringLiteral("--json"), QStringLiteral("-")},
+            QByteArray("2 1\n1 2"));
+    // One vector a value, the first of its largest components positive.
+    EXPECT_EQ(r.out, QStringLiteral("{\"values\":[1,3],\"vectors\":[[0.707106781186547,-0.707106781186547],[0.707106781186547,0.707106781186547]]}\n"));
+    r = cli({QStringLiteral("matrix"), QStringLiteral("--op"), QStringLiteral("inv"), QStringLiteral("-")}, QByteArray("1 2\n2 4"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith(QString::fromUtf16(u"矩阵奇异（秩为1，阶数为2）"))) << r.err.toStdString();
+
+    r = cli({QStringLiteral("solve"), QStringLiteral("--json")}, QString::fromUtf16(u"2x加3y减z等于5\nx-y+2z=5\r3x+y-z=2").toUtf8());
+    EXPECT_EQ(r.out, QStringLiteral("{\"rank\":3,\"status\":\"unique\",\"unknowns\":{\"x\":1,\"y\":2,\"z\":3}}\n"));
+    r = cli({QStringLiteral("solve"), QStringLiteral("--json"), QStringLiteral("--least-squares")}, QByteArray("x=1\nx=2\nx=6\n"));
+    EXPECT_EQ(r.out, QStringLiteral("{\"rank\":1,\"status\":\"least-squares\",\"unknowns\":{\"x\":3}}\n"));
+
+    r = cli({QStringLiteral("errors"), QStringLiteral("--observations"), QStringLiteral("-"), QStringLiteral("--json")},
+            QByteArray("10 10 10 10 10 10 10 10 10 10 10 20"));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("\"blunders\":[12]"))) << r.out.toStdString();
+    r = cli({QStringLiteral("errors"), QStringLiteral("--propagate"), QStringLiteral("x+y"), QStringLiteral("--var"),
+             QString::fromUtf16(u"x=1±0.3"), QStringLiteral("--var"), QStringLiteral("y=2+-0.4"), QStringLiteral("--json")});
+    EXPECT_EQ(r.out, QStringLiteral("{\"m\":0.5,\"shares\":{\"x\":36,\"y\":64},\"value\":3}\n"));
+
+    r = cli({QStringLiteral("matrix"), QStringLiteral("--op"), QStringLiteral("mul"), QStringLiteral("-")});
+    EXPECT_EQ(r.exitCode, 2);
+    r = cli({QStringLiteral("errors"), QStringLiteral("--propagate"), QStringLiteral("x")});
+    EXPECT_EQ(r.exitCode, 2);
+}
+
 TEST(CliUsage, ASingleDashStartsAFormulaOrAValue) {
     Outcome r = cli({QStringLiteral("calc"), QStringLiteral("-2^2"), QStringLiteral("--places"), QStringLiteral("2"),
                      QStringLiteral("-1/3")});

@@ -56,7 +56,8 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
                                 ScreenId::BaseCalculator, ScreenId::Statistics, ScreenId::Coordinates,
                                 ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit,
                                 ScreenId::Transform,  ScreenId::Area,       ScreenId::Forward,
-                                ScreenId::Regression};
+                                ScreenId::Regression, ScreenId::Matrix,     ScreenId::Equations,
+                                ScreenId::Errors};
     QStringList seen{help.topicTitles.front()};
     for (const ScreenId window : windows) {
         help.showTopic(window);
