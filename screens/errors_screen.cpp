@@ -8,6 +8,8 @@
 
 #include <QJsonArray>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace cesuan {
@@ -70,7 +72,14 @@ void ErrorsScreen::computeObservations() {
     observationsFailed = false;
     summary = job->summary;
     const int places = job->settings.decimalPlaces;
-    meanText = NumberText(summary.mean, places);
+    // The mean and the corrections are known to about 15 significant digits of the largest
+    // observation: 35.4312 leaves 13 decimals, so a correction shows 0.00008, not the
+    // 0.000080000000004 of its binary tail.
+    double largest = 0;
+    for (const double x : summary.observations) largest = std::max(largest, std::fabs(x));
+    const int wholeDigits = largest >= 1 ? int(std::floor(std::log10(largest))) + 1 : 0;
+    const int dataPlaces = std::clamp(15 - wholeDigits, 0, places);
+    meanText = NumberText(summary.mean, dataPlaces);
     mText = NumberText(summary.m, places);
     mMeanText = NumberText(summary.mMean, places);
     if (summary.relative) relativeText = NumberText(*summary.relative, 0);
@@ -88,8 +97,8 @@ void ErrorsScreen::computeObservations() {
     text += t::kCorrections + QStringLiteral("\r\n");
     QList<QStringList> corrections;
     for (int i = 0; i < summary.n; ++i) {
-        QStringList row = {QString::number(i + 1), NumberText(summary.observations[i], places),
-                           NumberText(summary.corrections[i], places)};
+        QStringList row = {QString::number(i + 1), NumberText(summary.observations[i], dataPlaces),
+                           NumberText(summary.corrections[i], dataPlaces)};
         if (summary.blunders.contains(i + 1)) row.append(t::kBlunderMark);
         corrections.append(row);
     }

@@ -90,7 +90,9 @@ TEST_F(ModuleMenuTest, PlaceholdersArePlannedWithTheirTooltip) {
         SCOPED_TRACE(index);
         const bool placeholder = index == 7 || (index >= 19 && index <= 23) || (index >= 31 && index <= 63);
         EXPECT_EQ(ModuleMenu::planned(index), placeholder);
-        if (placeholder) EXPECT_EQ(ModuleMenu::tooltip(index), u"计划中的功能");
+        if (placeholder) {
+            EXPECT_EQ(ModuleMenu::tooltip(index), u"计划中的功能");
+        }
     }
     // Modules still to come that are not placeholders stay as they are.
     for (const int index : {8, 10, 11, 14, 16, 17, 18}) EXPECT_FALSE(ModuleMenu::planned(index));

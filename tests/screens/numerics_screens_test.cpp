@@ -121,6 +121,14 @@ TEST_F(ErrorsScreenTest, StartExamplesAndJson) {
     screen.computeObservations();
     EXPECT_TRUE(screen.observationsResult.contains(q(u"观测值中误差 m = ±2.61\r\n")));
 
+    // Corrections show the digits the observations carry, not a binary tail.
+    settings.decimalPlaces = 15;
+    screen.observations = q(u"35.4312 35.4318 35.4308 35.4315 35.4311");
+    screen.computeObservations();
+    EXPECT_TRUE(screen.observationsResult.contains(q(u"算术平均值 x̄ = 35.43128\r\n"))) << screen.observationsResult.toStdString();
+    EXPECT_TRUE(screen.observationsResult.contains(q(u" 0.00008\r\n"))) << screen.observationsResult.toStdString();
+    EXPECT_TRUE(screen.observationsResult.contains(q(u" -0.00052\r\n"))) << screen.observationsResult.toStdString();
+
     screen.observations = q(u"5 5 5");
     screen.computeObservations();
     EXPECT_EQ(json(screen.observationsJson()), q(u"{\"blunders\":[],\"m\":0,\"m_mean\":0,\"mean\":5,\"n\":3,\"relative\":null}"));
