@@ -218,6 +218,11 @@ CalculusResult Integrate(const CalcSettings& settings, const QString& formula, d
             result.problem = t::kNotFinite;
             return result;
         }
+        if (error >= std::fabs(value)) {
+            // Not one digit is supported: a singularity inside, or a divergent integral.
+            result.problem = t::kNotFinite;
+            return result;
+        }
         result.value = value;
         // The sum of the samples carries rounding of about 1e-15 of ∫|f|.
         result.error = std::max(error, 1e-15 * l1);
