@@ -103,6 +103,10 @@ TEST(Calculus, FormulaErrorsNameThePlace) {
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.problem.contains(QStringLiteral("x = -1"))) << r.problem.toStdString();
     EXPECT_FALSE(Integrate(CalcSettings(), QString(), 0, 1, kGo).ok());
+    // |x| has no derivative at 0, though its central quotients all say 0.
+    const CalculusResult kink = Differentiate(CalcSettings(), QStringLiteral("(x^2)^0.5"), 0, 1, kGo);
+    EXPECT_EQ(kink.problem, texts::calculus::kNoDerivative);
+    EXPECT_TRUE(Differentiate(CalcSettings(), QStringLiteral("(x^2)^0.5"), 2, 1, kGo).ok());
 }
 
 TEST(Calculus, WarningsAreCollectedOnceWithTheirCount) {
