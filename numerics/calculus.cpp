@@ -240,10 +240,22 @@ CalculusResult Integrate(const CalcSettings& settings, const QString& formula, d
                 const std::function<double(double)> h = g;
                 const double tsValue = rule.integrate(h, a, b, 1e-12, &tsError, &tsL1);
                 // What the samples leave out next to each end, bounded by the samples there.
-                const double clear = 1e-20 * (b - a) / 2;
-                const std::optional<double> nearA = f(a + clear), nearB = f(b - clear);
+                // Next to an end other than 0 a double comes no closer than its own spacing.
+                const double clear = std::fabs(1e-20 * (b - a) / 2);
+                const double dA = std::max(clear, 4 * std::numeric_limits<double>::epsilon() * std::fabs(a));
+                const double dB = std::max(clear, 4 * std::numeric_limits<double>::epsilon() * std::fabs(b));
+                const double step = b > a ? 1.0 : -1.0;
+                const std::optional<double> nearA = f(a + step * dA), nearB = f(b - step * dB);
                 f.problem.clear();
-                tsError += 4 * std::fabs(clear) * (std::fabs(nearA.value_or(0)) + std::fabs(nearB.value_or(0)));
+                const double endTerm = dA * std::fabs(nearA.value_or(0)) + dB * std::fabs(nearB.value_or(0));
+                // An integrable singularity has x·f(x) → 0 at its end (x^-0.5: 1E-10 here);
+                // 1/x keeps it at 1, and its integral diverges.
+                if (endTerm > 1e-6 * std::fabs(tsValue)) {
+                    result.warnings = f.warnings;
+                    result.problem = t::kNotFinite;
+                    return result;
+                }
+                tsError += 4 * endTerm;
                 if (std::isfinite(tsValue) && std::isfinite(tsError) && !(tsError >= error)) {
                     value = tsValue;
                     error = tsError;
