@@ -4,7 +4,8 @@
 // calculator's own road (evaluator/calculate.h) gives with the program's settings. The first
 // and second derivative come from Ridders' Richardson extrapolation of central differences,
 // the integral from Boost.Math's adaptive Gauss–Kronrod quadrature (infinite limits mapped
-// onto a finite range); each with its error estimate and the significant digits it supports.
+// onto a finite range), or its tanh-sinh rule where an endpoint singularity leaves the former
+// rough; each with its error estimate and the significant digits it supports.
 // The notices raised while sampling f are collected, each text once with its count.
 
 #include "evaluator/calc_context.h"
