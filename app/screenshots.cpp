@@ -245,6 +245,14 @@ int main(int argc, char* argv[]) {
     click(errors, "CommandPropagate");
     errors->findChild<QTabWidget*>(QStringLiteral("Tabs"))->setCurrentIndex(1);
     ok = save(errors, dir, QStringLiteral("errors_propagation.png")) && ok;
+    // The start examples of the derivative (x^3-2*x at 1.5, with its tangent) and the integral
+    // (sin from 0 to π, the area shaded).
+    QWidget* derivative = open(screens, cesuan::ScreenId::Derivative);
+    click(derivative, "CommandCompute");
+    ok = save(derivative, dir, QStringLiteral("derivative_window.png")) && ok;
+    QWidget* integral = open(screens, cesuan::ScreenId::Integral);
+    click(integral, "CommandCompute");
+    ok = save(integral, dir, QStringLiteral("integral_window.png")) && ok;
 
     // The module menu as the coordinate window's 其它功能 opens it, and the help window.
     ok = save(open(screens, cesuan::ScreenId::ModuleMenu), dir, QStringLiteral("module_menu.png")) && ok;
@@ -262,6 +270,7 @@ int main(int argc, char* argv[]) {
         {cesuan::ScreenId::NumberSplit, "number_split"},
         {cesuan::ScreenId::Matrix, "matrix"},         {cesuan::ScreenId::Equations, "equations"},
         {cesuan::ScreenId::Errors, "errors"},
+        {cesuan::ScreenId::Derivative, "derivative"}, {cesuan::ScreenId::Integral, "integral"},
     };
     for (const auto& [screen, name] : topics) {
         screens.showHelp(screen);

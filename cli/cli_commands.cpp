@@ -25,6 +25,7 @@
 #include "screens/coordinate_screen.h"
 #include "screens/coordinate_texts.h"
 #include "screens/equations_screen.h"
+#include "screens/calculus_screen.h"
 #include "screens/errors_screen.h"
 #include "screens/matrix_screen.h"
 #include "screens/main_screen.h"
@@ -73,6 +74,8 @@ const char kUsage[] =
     "       cesuan-cli solve [--least-squares] [--json] [FILE]\n"
     "       cesuan-cli errors --observations FILE [--json]\n"
     "       cesuan-cli errors --propagate FORMULA --var x=VALUE±ERROR ... [--json]\n"
+    "       cesuan-cli derive --at X0 [--order 1|2] [--unit rad|deg|dms] [--json] FORMULA\n"
+    "       cesuan-cli integrate --from A --to B [--unit rad|deg|dms] [--json] FORMULA\n"
     "\n"
     "calc   computes each FORMULA (or each line of standard input) as the compute button does,\n"
     "       each from the same settings: 15 places, radians, variables r..z = 1..9 unless given.\n"
@@ -129,8 +132,12 @@ const char kUsage[] =
     "          \"blunders\" (numbered from 1)}. --propagate: the value of FORMULA and its mean error by\n"
     "          the law of propagation, each --var x=VALUE±ERROR (or +-) a variable r..z; --json:\n"
     "          {\"value\", \"m\", \"shares\" (each variable's percent of m²)}.\n"
+    "derive    the first (or second) derivative of FORMULA in x at X0, per unit of x as typed;\n"
+    "          --json: {\"value\", \"error\"} (the error estimate). dms is refused.\n"
+    "integrate the definite integral of FORMULA in x from A to B (each may be a formula, or\n"
+    "          inf, -inf, ∞, -∞) by adaptive Gauss-Kronrod; --json: {\"value\", \"error\"}.\n"
     "matrix, solve and errors compute their entries at 15 places in radians, r..z = 1..9; a\n"
-    "FILE may be - for standard input.\n"
+    "FILE may be - for standard input, and so may the FORMULA of derive and integrate.\n"
     "\n"
     "A FILE or standard input is read as UTF-8 (with or without its mark) or as GBK.\n";
 
@@ -1035,6 +1042,64 @@ int errors(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FIL
     return writeResult(out, err, screen.propagationFailed, screen.propagationResult, QString());
 }
 
+// derive and integrate: one formula in x, through the derivative or the integral window.
+int calculus(CalculusScreen::Kind kind, const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
+    const bool derivative = kind == CalculusScreen::Kind::Derivative;
+    const QString command = derivative ? QStringLiteral("derive") : QStringLiteral("integrate");
+    QCommandLineParser parser;
+    const QCommandLineOption at(QStringLiteral("at"), QStringLiteral("the point"), QStringLiteral("X0"));
+    const QCommandLineOption order(QStringLiteral("order"), QStringLiteral("1 or 2"), QStringLiteral("N"), QStringLiteral("1"));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("the lower limit"), QStringLiteral("A"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("the upper limit"), QStringLiteral("B"));
+    const QCommandLineOption unit(QStringLiteral("unit"), QStringLiteral("rad, deg or dms"), QStringLiteral("UNIT"),
+                                  QStringLiteral("rad"));
+    const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("the result as JSON"));
+    if (derivative)
+        parser.addOptions({at, order, unit, json});
+    else
+        parser.addOptions({from, to, unit, json});
+    if (!parser.parse(arguments)) return usage(err, parser.errorText());
+    const std::map<QString, AngleUnit> units = {{QStringLiteral("rad"), AngleUnit::Radian},
+                                                {QStringLiteral("deg"), AngleUnit::DecimalDegree},
+                                                {QStringLiteral("dms"), AngleUnit::Dms}};
+    const auto angleUnit = units.find(parser.value(unit));
+    if (angleUnit == units.end()) return usage(err, QStringLiteral("--unit takes rad, deg or dms"));
+    if (derivative && !parser.isSet(at)) return usage(err, QStringLiteral("derive needs --at X0"));
+    if (!derivative && (!parser.isSet(from) || !parser.isSet(to)))
+        return usage(err, QStringLiteral("integrate needs --from A and --to B"));
+    if (derivative && parser.value(order) != u"1" && parser.value(order) != u"2")
+        return usage(err, QStringLiteral("--order takes 1 or 2"));
+    const QStringList formulas = parser.positionalArguments().mid(1);
+    if (formulas.size() != 1) return usage(err, command + QStringLiteral(" takes one FORMULA"));
+
+    QString formula = formulas.first();
+    if (formula == u"-") {
+        const std::optional<QString> text = readFileOrInput(formula, in, err);
+        if (!text) return 1;
+        formula = splitLines(*text).join(QString()).trimmed();
+    }
+    StreamMessageBox messages(err);
+    WorkRunner work;
+    NoScreens screens;
+    CalcSettings settings;
+    settings.angleUnit = angleUnit->second;
+    CalculusScreen screen(kind, settings, messages, work, screens);
+    screen.formula = formula;
+    if (derivative) {
+        screen.pointText = parser.value(at);
+        screen.orderIndex = parser.value(order) == u"2" ? 1 : 0;
+    } else {
+        screen.fromText = parser.value(from);
+        screen.toText = parser.value(to);
+    }
+    screen.compute();
+    if (parser.isSet(json) && !screen.failed) {
+        writeJson(out, screen.json());
+        return 0;
+    }
+    return writeResult(out, err, screen.failed, screen.resultText, QString());
+}
+
 }  // namespace
 
 QStringList splitLines(const QString& text) {
@@ -1056,7 +1121,8 @@ QStringList dashedArgumentsAsPositionals(const QStringList& arguments) {
         QStringLiteral("ellipsoid"), QStringLiteral("meridian"), QStringLiteral("order"), QStringLiteral("limit"),
         QStringLiteral("origin"), QStringLiteral("first"),    QStringLiteral("radix"),    QStringLiteral("model"),
         QStringLiteral("params"), QStringLiteral("station"),  QStringLiteral("x"),        QStringLiteral("y"),
-        QStringLiteral("degree"), QStringLiteral("observations"), QStringLiteral("propagate")};
+        QStringLiteral("degree"), QStringLiteral("observations"), QStringLiteral("propagate"),
+        QStringLiteral("at")};
     QStringList options, positionals;
     bool dashed = false;
     for (qsizetype i = 2; i < arguments.size(); ++i) {
@@ -1096,6 +1162,8 @@ int runCommand(const QStringList& arguments, std::FILE* in, std::FILE* out, std:
     if (command == u"matrix") return matrix(rest, in, out, err);
     if (command == u"solve") return solve(rest, in, out, err);
     if (command == u"errors") return errors(rest, in, out, err);
+    if (command == u"derive") return calculus(CalculusScreen::Kind::Derivative, rest, in, out, err);
+    if (command == u"integrate") return calculus(CalculusScreen::Kind::Integral, rest, in, out, err);
     if (command == u"points" || command == u"bearing" || command == u"attitude")
         return survey(command, rest, in, out, err);
     if (command == u"--help" || command == u"-h" || command == u"help") {

@@ -175,5 +175,12 @@ int main(int argc, char** argv) {
     seed("equations", QStringLiteral("least-squares"), 2 * 2 + 1, QStringLiteral("x=1\nx=2\nx=6\n"));
     seed("equations", QStringLiteral("augmented"), 2 * 2, QStringLiteral("1 1 3\n1 -1 1\n"));
     seed("equations", QStringLiteral("not-linear"), 2 * 2, QStringLiteral("x*y=1\n1/x=2\nsin(z)=0\n"));
+    // The derivative and integral windows' examples, an infinite range, a pole, and 度分秒.
+    seed("calculus", QStringLiteral("derivative"), 0, QStringLiteral("x^3-2*x\n1.5"));
+    seed("calculus", QStringLiteral("second-derivative"), 2, QStringLiteral("ln(x)\n0.01"));
+    seed("calculus", QStringLiteral("integral"), 1, QStringLiteral("sin(x)\n0 π"));
+    seed("calculus", QStringLiteral("infinite"), 1, QString::fromUtf16(u"1/ε^(x^2)\n-∞ inf"));
+    seed("calculus", QStringLiteral("pole"), 1 + 4, QStringLiteral("sec(x)\n0 180"));
+    seed("calculus", QStringLiteral("dms"), 8, QStringLiteral("sin(x)\n30"));
     return 0;
 }

@@ -16,8 +16,8 @@ struct Topic {
     ScreenId screen;
 };
 
-const std::array<Topic, 17>& topics() {
-    static const std::array<Topic, 17> list = {{
+const std::array<Topic, 19>& topics() {
+    static const std::array<Topic, 19> list = {{
         {t::kOverviewTitle, t::kHelpText, ScreenId::Help},
         {t::kCalculatorTitle, t::kCalculatorText, ScreenId::Main},
         {t::kVariablesTitle, t::kVariablesText, ScreenId::Variables},
@@ -35,6 +35,8 @@ const std::array<Topic, 17>& topics() {
         {t::kMatrixTitle, t::kMatrixText, ScreenId::Matrix},
         {t::kEquationsTitle, t::kEquationsText, ScreenId::Equations},
         {t::kErrorsTitle, t::kErrorsText, ScreenId::Errors},
+        {t::kDerivativeTitle, t::kDerivativeText, ScreenId::Derivative},
+        {t::kIntegralTitle, t::kIntegralText, ScreenId::Integral},
     }};
     return list;
 }
@@ -42,7 +44,8 @@ const std::array<Topic, 17>& topics() {
 // The windows that show a picture beside their results.
 bool showsPicture(ScreenId screen) {
     return screen == ScreenId::Statistics || screen == ScreenId::Coordinates || screen == ScreenId::Bearing ||
-           screen == ScreenId::Attitude || screen == ScreenId::Regression;
+           screen == ScreenId::Attitude || screen == ScreenId::Regression || screen == ScreenId::Derivative ||
+           screen == ScreenId::Integral;
 }
 
 }  // namespace

@@ -287,6 +287,36 @@ inline const QString kErrorsText = QStringLiteral(
     "例：矩形的面积 x*y，x=125.36±0.02，y=86.43±0.03，面积为 10834.8648，中误差 ±4.139，"
     "其中 y 的误差占 82.6%。\r\n");
 
+inline const QString kDerivativeTitle = QStringLiteral("微分计算");
+inline const QString kDerivativeText = QStringLiteral(
+    "微分计算\r\n"
+    "\r\n"
+    "输入 x 的函数式 f(x)，写法与主窗口相同：x 是记忆变量 x，其他记忆变量保持原值，小数位数和角度单位也与主窗口相同。"
+    "填入求导点 x₀（可以是算式），选择一阶或二阶导数，按“计 算”（或回车）。导数用中心差商的 Richardson 外推求得，"
+    "同时给出误差估计，结果只保留误差估计所支持的有效数字。\r\n"
+    "\r\n"
+    "导数按所输入的 x 的单位计：角度单位为十进制度时，sin(x) 的导数是每度的变化量。度分秒（D.MMSS）不是线性的刻度，"
+    "不能求导，请先改换角度单位。计算 f(x) 时出现的提示（如“为无穷大”）只显示一次，并注明出现的次数。\r\n"
+    "\r\n"
+    "右边的图画出 x₀ 附近的 f(x) 和它在 x₀ 处的切线。计算时间较长时会出现进度框，可以按“取消”停止。\r\n"
+    "\r\n"
+    "例：f(x) = x^3-2*x，x₀ = 1.5，一阶导数为 4.75，二阶导数为 9。\r\n");
+
+inline const QString kIntegralTitle = QStringLiteral("积分计算");
+inline const QString kIntegralText = QStringLiteral(
+    "积分计算\r\n"
+    "\r\n"
+    "输入 x 的函数式 f(x)，写法与主窗口相同：x 是记忆变量 x，其他记忆变量保持原值，小数位数和角度单位也与主窗口相同。"
+    "填入下限 a 和上限 b（可以是算式，也可以是 ∞、-∞ 或 inf、-inf），按“计 算”（或回车）。"
+    "定积分用自适应 Gauss–Kronrod 求积，同时给出误差估计，结果只保留误差估计所支持的有效数字；"
+    "端点处的奇点（如 ∫₀¹ 1/x^0.5 dx）可以处理，发散的积分会说明原因。度分秒不能积分。\r\n"
+    "\r\n"
+    "注意：本程序中 −x^2 是 (−x)^2，所以 e^(−x²) 要写成 1/ε^(x^2)。\r\n"
+    "\r\n"
+    "右边的图画出 f(x) 并把积分面积涂上颜色（无穷区间只画出有限的一段）。计算时间较长时会出现进度框，可以按“取消”停止。\r\n"
+    "\r\n"
+    "例：∫₀^π sin(x) dx = 2；∫₀^∞ 1/ε^(x^2) dx = 0.886226925452758（即 √π/2）。\r\n");
+
 // Buttons: an outside organisation, then the maker's platform, trading site and community.
 inline const QString kPartner = QStringLiteral("合作伙伴");
 inline const QString kTipPartner = QStringLiteral("向合作伙伴问好！");

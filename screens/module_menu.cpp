@@ -25,6 +25,8 @@ std::optional<ScreenId> screenOf(int index) {
     case 8: return ScreenId::Regression;
     case 6: return ScreenId::Equations;
     case 9: return ScreenId::NumberSplit;
+    case 10: return ScreenId::Derivative;
+    case 11: return ScreenId::Integral;
     case 12: return ScreenId::Coordinates;
     case 13: return ScreenId::Bearing;
     case 14: return ScreenId::Area;

@@ -85,6 +85,8 @@ enum class ScreenId {
     Matrix,          // 矩阵计算
     Equations,       // 解多元方程
     Errors,          // 误差计算
+    Derivative,      // 微分计算
+    Integral,        // 积分计算
 };
 
 class ScreenNavigator {

@@ -32,7 +32,7 @@ namespace t = texts::session;
 
 namespace {
 
-constexpr std::array<std::pair<ScreenId, const char16_t*>, 20> kKeys = {{
+constexpr std::array<std::pair<ScreenId, const char16_t*>, 22> kKeys = {{
     {ScreenId::Main, u"main"},
     {ScreenId::ModuleMenu, u"moduleMenu"},
     {ScreenId::Variables, u"variables"},
@@ -53,6 +53,8 @@ constexpr std::array<std::pair<ScreenId, const char16_t*>, 20> kKeys = {{
     {ScreenId::Matrix, u"matrix"},
     {ScreenId::Equations, u"equations"},
     {ScreenId::Errors, u"errors"},
+    {ScreenId::Derivative, u"derivative"},
+    {ScreenId::Integral, u"integral"},
 }};
 
 }  // namespace
@@ -91,6 +93,8 @@ QString SessionCaption(ScreenId screen) {
     case ScreenId::Matrix: return texts::help::kMatrixTitle;
     case ScreenId::Equations: return texts::help::kEquationsTitle;
     case ScreenId::Errors: return texts::help::kErrorsTitle;
+    case ScreenId::Derivative: return texts::help::kDerivativeTitle;
+    case ScreenId::Integral: return texts::help::kIntegralTitle;
     }
     return QString();
 }

@@ -8,6 +8,7 @@
 #include "views/coordinate_view.h"
 #include "views/forward_view.h"
 #include "views/equations_view.h"
+#include "views/calculus_view.h"
 #include "views/errors_view.h"
 #include "views/help_view.h"
 #include "views/main_window_view.h"
@@ -249,6 +250,10 @@ std::unique_ptr<QWidget> ScreenRegistry::create(ScreenId screen) {
     case ScreenId::Matrix: return std::make_unique<MatrixView>(settings_, messages_, *this);
     case ScreenId::Equations: return std::make_unique<EquationsView>(settings_, messages_, *this);
     case ScreenId::Errors: return std::make_unique<ErrorsView>(settings_, messages_, *this);
+    case ScreenId::Derivative:
+        return std::make_unique<CalculusView>(CalculusScreen::Kind::Derivative, settings_, messages_, files_, *this);
+    case ScreenId::Integral:
+        return std::make_unique<CalculusView>(CalculusScreen::Kind::Integral, settings_, messages_, files_, *this);
     }
     return nullptr;
 }

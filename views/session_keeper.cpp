@@ -40,6 +40,8 @@ QStringList SessionKeeper::inputBoxes(ScreenId screen) {
     case ScreenId::Matrix: return {QStringLiteral("TextA"), QStringLiteral("TextB")};
     case ScreenId::Equations: return {QStringLiteral("Text1")};
     case ScreenId::Errors: return {QStringLiteral("TextObservations"), QStringLiteral("TextFormula"), QStringLiteral("TextVariables")};
+    case ScreenId::Derivative: return {QStringLiteral("TextFormula"), QStringLiteral("TextPoint")};
+    case ScreenId::Integral: return {QStringLiteral("TextFormula"), QStringLiteral("TextFrom"), QStringLiteral("TextTo")};
     default: return {};
     }
 }

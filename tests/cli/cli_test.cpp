@@ -430,6 +430,32 @@ TEST(CliNumerics, MatrixSolveAndErrorsAsJson) {
     EXPECT_EQ(r.exitCode, 2);
 }
 
+TEST(CliCalculus, DeriveAndIntegrate) {
+    const auto json = [](const Outcome& r) { return QJsonDocument::fromJson(r.out.toUtf8()).object(); };
+    Outcome r = cli({QStringLiteral("derive"), QStringLiteral("--at"), QStringLiteral("1.5"), QStringLiteral("--json"),
+                     QStringLiteral("x^3-2*x")});
+    EXPECT_EQ(r.exitCode, 0);
+    QJsonObject o = json(r);
+    EXPECT_DOUBLE_EQ(o[QStringLiteral("value")].toDouble(), 4.75) << r.out.toStdString();
+    EXPECT_LT(o[QStringLiteral("error")].toDouble(), 1e-9);
+    r = cli({QStringLiteral("derive"), QStringLiteral("--at"), QStringLiteral("-2"), QStringLiteral("--order"),
+             QStringLiteral("2"), QStringLiteral("x^3")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.contains(QString::fromUtf16(u"f″(x₀) = -12\n"))) << r.out.toStdString();
+    r = cli({QStringLiteral("integrate"), QStringLiteral("--from"), QStringLiteral("0"), QStringLiteral("--to"),
+             QStringLiteral("inf"), QStringLiteral("--json"), QStringLiteral("-")},
+            QString::fromUtf16(u"1/ε^(x^2)\n").toUtf8());
+    o = json(r);
+    EXPECT_NEAR(o[QStringLiteral("value")].toDouble(), 0.886226925452758, o[QStringLiteral("error")].toDouble());
+    r = cli({QStringLiteral("integrate"), QStringLiteral("--from"), QStringLiteral("0"), QStringLiteral("--to"),
+             QStringLiteral("30"), QStringLiteral("--unit"), QStringLiteral("dms"), QStringLiteral("sin(x)")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(QString::fromUtf16(u"度分秒"))) << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty());
+    r = cli({QStringLiteral("derive"), QStringLiteral("sin(x)")});
+    EXPECT_EQ(r.exitCode, 2);
+}
+
 TEST(CliUsage, ASingleDashStartsAFormulaOrAValue) {
     Outcome r = cli({QStringLiteral("calc"), QStringLiteral("-2^2"), QStringLiteral("--places"), QStringLiteral("2"),
                      QStringLiteral("-1/3")});

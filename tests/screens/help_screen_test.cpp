@@ -57,7 +57,7 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
                                 ScreenId::Bearing,    ScreenId::Attitude,    ScreenId::NumberSplit,
                                 ScreenId::Transform,  ScreenId::Area,       ScreenId::Forward,
                                 ScreenId::Regression, ScreenId::Matrix,     ScreenId::Equations,
-                                ScreenId::Errors};
+                                ScreenId::Errors,     ScreenId::Derivative, ScreenId::Integral};
     QStringList seen{help.topicTitles.front()};
     for (const ScreenId window : windows) {
         help.showTopic(window);
@@ -75,7 +75,8 @@ TEST(HelpScreenTest, EveryWindowHasItsTopicWithAnExample) {
     for (const ScreenId window : windows) {
         help.showTopic(window);
         const bool picture = window == ScreenId::Statistics || window == ScreenId::Coordinates ||
-                             window == ScreenId::Bearing || window == ScreenId::Attitude || window == ScreenId::Regression;
+                             window == ScreenId::Bearing || window == ScreenId::Attitude || window == ScreenId::Regression ||
+                             window == ScreenId::Derivative || window == ScreenId::Integral;
         EXPECT_EQ(help.text.endsWith(texts::help::kPictureNote), picture) << help.topicIndex;
     }
 

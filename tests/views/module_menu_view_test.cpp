@@ -115,6 +115,8 @@ void ModuleMenuViewTest::everyScreenOpensOnce_data() {
     QTest::newRow("errors") << 3 << int(ScreenId::Errors);
     QTest::newRow("matrix") << 4 << int(ScreenId::Matrix);
     QTest::newRow("equations") << 6 << int(ScreenId::Equations);
+    QTest::newRow("derivative") << 10 << int(ScreenId::Derivative);
+    QTest::newRow("integral") << 11 << int(ScreenId::Integral);
 }
 
 void ModuleMenuViewTest::everyScreenOpensOnce() {
