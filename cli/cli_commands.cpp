@@ -925,9 +925,13 @@ void writeJson(std::FILE* out, const QJsonObject& object) {
 
 // A result text of a screen, its CR LF line ends as LF; the status line (the condition, or a
 // warning) goes to standard error.
-int writeResult(std::FILE* out, std::FILE* err, bool failed, const QString& result, const QString& status) {
+// A window's outcome: nothing more when it failed (its box said why), else its JSON when one is
+// given or its result text, and its status line on standard error.
+int writeResult(std::FILE* out, std::FILE* err, bool failed, const std::optional<QJsonObject>& json,
+                const QString& result, const QString& status) {
     if (failed) return 1;
-    write(out, WithLfLineEnds(result));
+    if (json) writeJson(out, *json);
+    else write(out, WithLfLineEnds(result));
     if (!status.isEmpty()) write(err, status + u'\n');
     return 0;
 }
@@ -965,12 +969,8 @@ int matrix(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FIL
     }
     screen.chooseOperation(int(operation->second));
     screen.compute();
-    if (parser.isSet(json) && !screen.failed) {
-        writeJson(out, screen.json());
-        if (!screen.status.isEmpty()) write(err, screen.status + u'\n');
-        return 0;
-    }
-    return writeResult(out, err, screen.failed, screen.result, screen.status);
+    const auto asJson = parser.isSet(json) && !screen.failed ? std::optional(screen.json()) : std::nullopt;
+    return writeResult(out, err, screen.failed, asJson, screen.result, screen.status);
 }
 
 int solve(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
@@ -993,12 +993,8 @@ int solve(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE
     screen.system = *text;
     screen.leastSquares = parser.isSet(leastSquares);
     screen.solve();
-    if (parser.isSet(json) && !screen.failed) {
-        writeJson(out, screen.json());
-        if (!screen.status.isEmpty()) write(err, screen.status + u'\n');
-        return 0;
-    }
-    return writeResult(out, err, screen.failed, screen.result, screen.status);
+    const auto asJson = parser.isSet(json) && !screen.failed ? std::optional(screen.json()) : std::nullopt;
+    return writeResult(out, err, screen.failed, asJson, screen.result, screen.status);
 }
 
 int errors(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FILE* err) {
@@ -1025,21 +1021,17 @@ int errors(const QStringList& arguments, std::FILE* in, std::FILE* out, std::FIL
         if (!text) return 1;
         screen.observations = *text;
         screen.computeObservations();
-        if (parser.isSet(json) && !screen.observationsFailed) {
-            writeJson(out, screen.observationsJson());
-            return 0;
-        }
-        return writeResult(out, err, screen.observationsFailed, screen.observationsResult, QString());
+        const auto asJson = parser.isSet(json) && !screen.observationsFailed ? std::optional(screen.observationsJson())
+                                                                              : std::nullopt;
+        return writeResult(out, err, screen.observationsFailed, asJson, screen.observationsResult, QString());
     }
     if (!parser.isSet(variable)) return usage(err, QStringLiteral("--propagate needs --var x=VALUE±ERROR for its variables"));
     screen.formula = parser.value(propagate);
     screen.variables = parser.values(variable).join(QStringLiteral("\r\n"));
     screen.propagate();
-    if (parser.isSet(json) && !screen.propagationFailed) {
-        writeJson(out, screen.propagationJson());
-        return 0;
-    }
-    return writeResult(out, err, screen.propagationFailed, screen.propagationResult, QString());
+    const auto asJson =
+        parser.isSet(json) && !screen.propagationFailed ? std::optional(screen.propagationJson()) : std::nullopt;
+    return writeResult(out, err, screen.propagationFailed, asJson, screen.propagationResult, QString());
 }
 
 // derive and integrate: one formula in x, through the derivative or the integral window.
@@ -1093,11 +1085,8 @@ int calculus(CalculusScreen::Kind kind, const QStringList& arguments, std::FILE*
         screen.toText = parser.value(to);
     }
     screen.compute();
-    if (parser.isSet(json) && !screen.failed) {
-        writeJson(out, screen.json());
-        return 0;
-    }
-    return writeResult(out, err, screen.failed, screen.resultText, QString());
+    const auto asJson = parser.isSet(json) && !screen.failed ? std::optional(screen.json()) : std::nullopt;
+    return writeResult(out, err, screen.failed, asJson, screen.resultText, QString());
 }
 
 }  // namespace
