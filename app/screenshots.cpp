@@ -10,8 +10,8 @@
 // DIR/statistics_histogram.png, DIR/statistics_scatter.png and DIR/regression_plot.png
 // and DIR/matrix_window.png, DIR/equations_window.png, DIR/errors_window.png and
 // DIR/errors_propagation.png (DIR defaults to docs/screenshots). Runs
-// offscreen unless QT_QPA_PLATFORM says otherwise; message boxes and web pages are only
-// recorded.
+// offscreen, on a screen of 1600 × 1000 as the start-up measurements use, unless
+// QT_QPA_PLATFORM names another platform or options; message boxes and web pages are only recorded.
 
 #include "cli/offline_platform.h"
 #include "screens/platform.h"
@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QTemporaryFile>
 #include <QTabWidget>
 
 #include <cmath>
@@ -109,7 +110,14 @@ bool savePicture(QWidget* window, const char* name, const QDir& dir, const QStri
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen screen is 800 × 600 unless told; the windows would open shrunk to it.
+    QTemporaryFile screen(QDir::temp().filePath(QStringLiteral("cesuan-screen-XXXXXX.json")));
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if ((platform.isEmpty() || platform == "offscreen") && screen.open()) {
+        screen.write(R"({"screens": [{"name": "screen", "x": 0, "y": 0, "width": 1600, "height": 1000}]})");
+        screen.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("测算 CeSuan"));
     cesuan::InstallChineseQtTexts(app);

@@ -44,6 +44,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QShortcut>
 #include <QTranslator>
 #include <QUrl>
@@ -272,11 +273,22 @@ void ScreenRegistry::addWindowKeys(QWidget& window, ScreenId screen) {
     window.setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+void FitOpeningSize(QWidget& window) {
+    QSize largest = kLargestOpeningSize;
+    // The frame and title bar are not known before the window is shown; leave room for them.
+    if (const QScreen* screen = window.screen())
+        largest = largest.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
+    window.resize(window.size().boundedTo(largest).expandedTo(window.minimumSizeHint()));
+}
+
 bool ScreenRegistry::show(ScreenId screen) {
     std::unique_ptr<QWidget>& window = windows_[screen];
     if (!window) {
         window = create(screen);
-        if (window) addWindowKeys(*window, screen);
+        if (window) {
+            FitOpeningSize(*window);
+            addWindowKeys(*window, screen);
+        }
         if (window && session_) session_->windowCreated(screen, *window);
     }
     if (!window) {

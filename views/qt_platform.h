@@ -93,6 +93,15 @@ private:
 // then exists once: showing it again brings the same window forward (and back from the
 // minimised state). Screens not part of this version report false. The registry holds the
 // calculator settings the windows share (places, angle unit, memory variables).
+// The largest size a window opens at: it fits the work area of a 1366 × 768 screen, as field
+// laptops often have, with a taskbar and the window's title bar.
+inline constexpr QSize kLargestOpeningSize{1280, 680};
+
+// Shrinks a window that would open larger than kLargestOpeningSize, or than the work area of
+// the screen it opens on, down to that, never below what its layout needs. The user can
+// enlarge it afterwards.
+void FitOpeningSize(QWidget& window);
+
 class ScreenRegistry : public ScreenNavigator {
 public:
     ScreenRegistry(MessageBoxService& messages, WebPageOpener& web, RandomSource& random, FileChooser& files);

@@ -1,7 +1,8 @@
 // The keys every window shares, driven through the real windows: F1 opens the help at the
 // window's own topic, Esc closes a function window but never the calculator, Ctrl+M (and the
 // window's context menu) brings the calculator back, Enter (Ctrl+Enter where the boxes take
-// several lines) runs a window's main command; the help's topic list.
+// several lines) runs a window's main command; the help's topic list; every window opens
+// within the screen, and a size the user gave it stays.
 
 #include "views/help_view.h"
 
@@ -16,8 +17,10 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <memory>
 
 namespace cesuan {
@@ -41,6 +44,7 @@ private slots:
     void enterRunsTheMainCommand();
     void resultBoxesCopyAsShown_data();
     void resultBoxesCopyAsShown();
+    void everyWindowOpensWithinTheScreen();
 
 private:
     QWidget* open(ScreenId screen) {
@@ -261,6 +265,26 @@ void WindowKeysViewTest::resultBoxesCopyAsShown() {
     QTest::keyClick(shown, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(shown, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), shown->text());
+}
+
+void WindowKeysViewTest::everyWindowOpensWithinTheScreen() {
+    for (int id = int(ScreenId::Main); id <= int(ScreenId::Integral); ++id) {
+        QWidget* window = open(ScreenId(id));
+        QVERIFY2(window != nullptr, qPrintable(QString::number(id)));
+        const QSize room = kLargestOpeningSize.boundedTo(window->screen()->availableGeometry().size() - QSize(16, 48));
+        const QSize needed = window->minimumSizeHint();
+        QVERIFY2(window->width() <= std::max(room.width(), needed.width()) &&
+                     window->height() <= std::max(room.height(), needed.height()),
+                 qPrintable(QStringLiteral("%1: %2 × %3").arg(window->windowTitle()).arg(window->width()).arg(window->height())));
+        QVERIFY(window->width() >= needed.width() && window->height() >= needed.height());
+    }
+
+    // Enlarged by the user, closed and opened again: the window keeps its size.
+    QWidget* angles = open(ScreenId::Angles);
+    angles->resize(1500, 900);
+    angles->close();
+    QVERIFY(open(ScreenId::Angles) == angles);
+    QCOMPARE(angles->size(), QSize(1500, 900));
 }
 
 }  // namespace cesuan
