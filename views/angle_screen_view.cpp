@@ -2,6 +2,7 @@
 
 #include "screens/screen_texts.h"
 #include "views/box_font.h"
+#include "views/heading_font.h"
 #include "ui_angle_screen_view.h"
 
 namespace cesuan {
@@ -18,10 +19,7 @@ AngleScreenView::AngleScreenView(MessageBoxService& messages, QWidget* parent)
     ui_->Text2->setFont(font);
     ui_->Label2->setText(t::kConverted);
     ui_->Label3->setText(t::kHeading);
-    QFont heading = ui_->Label3->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label3->setFont(heading);
+    setHeadingFont(ui_->Label3);
     ui_->Label4->setText(t::kNoteRadian);
     ui_->Label5->setText(t::kNoteDecimalDegree);
     ui_->Label6->setText(t::kNoteDms);

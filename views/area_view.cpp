@@ -6,6 +6,7 @@
 #include "views/command_keys.h"
 #include "views/long_text.h"
 #include "views/plot_view.h"
+#include "views/heading_font.h"
 #include "ui_area_view.h"
 
 #include <QShortcut>
@@ -38,10 +39,7 @@ AreaView::~AreaView() = default;
 void AreaView::setUpTexts() {
     setWindowTitle(screen_.windowTitle);
     ui_->Label1->setText(screen_.heading);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
     ui_->Label2->setText(screen_.formatNote);
     ui_->Label4->setText(screen_.unitNote);
     ui_->Label7->setText(screen_.resultHeading);

@@ -7,6 +7,7 @@
 #include "screens/attitude_texts.h"
 #include "views/box_font.h"
 #include "views/plot_view.h"
+#include "views/heading_font.h"
 #include "engine/line_ends.h"
 #include "ui_attitude_view.h"
 
@@ -51,10 +52,7 @@ void AttitudeView::setUpTexts() {
     setWindowTitle(screen_.windowTitle);
 
     ui_->Label1->setText(screen_.heading);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
     ui_->Label2->setText(screen_.formatNote);
     ui_->Label4->setText(screen_.directionNote);
     ui_->Label5->setText(screen_.choiceLabel);

@@ -5,6 +5,7 @@
 #include "screens/base_calculator_texts.h"
 #include "views/box_font.h"
 #include "views/command_keys.h"
+#include "views/heading_font.h"
 #include "engine/line_ends.h"
 #include "ui_base_calculator_view.h"
 
@@ -41,10 +42,7 @@ void BaseCalculatorView::setUpTexts() {
     setWindowTitle(t::kWindowTitle);
 
     ui_->Label1->setText(t::kTitle);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
     ui_->Label2->setText(t::kRadixCaption);
     ui_->Label3->setText(t::kData1Caption);
     ui_->Label5->setText(t::kData2Caption);

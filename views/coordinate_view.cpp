@@ -8,6 +8,7 @@
 #include "views/box_font.h"
 #include "views/long_text.h"
 #include "views/plot_view.h"
+#include "views/heading_font.h"
 #include "engine/line_ends.h"
 #include "ui_coordinate_view.h"
 
@@ -61,10 +62,7 @@ void CoordinateView::setUpTexts() {
 
     ui_->Label1->setText(t::kTitle);
     ui_->Label1->setToolTip(t::kTipTitle);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
     ui_->Label3->setText(t::kMeridianLabel);
     ui_->Label3->setToolTip(t::kTipMeridianLabel);
     ui_->Label4->setToolTip(t::kTipZoneLabel);

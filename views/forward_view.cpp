@@ -6,6 +6,7 @@
 #include "views/command_keys.h"
 #include "views/long_text.h"
 #include "views/widget_texts.h"
+#include "views/heading_font.h"
 #include "ui_forward_view.h"
 
 #include <QShortcut>
@@ -32,10 +33,7 @@ ForwardView::~ForwardView() = default;
 void ForwardView::setUpTexts() {
     setWindowTitle(screen_.windowTitle);
     ui_->Label1->setText(screen_.heading);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
     ui_->Label2->setText(screen_.formatNote);
     ui_->Label4->setText(screen_.directionNote);
     ui_->LabelStation->setText(screen_.stationLabel);

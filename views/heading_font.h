@@ -1,5 +1,7 @@
 #pragma once
-// The heading of a function window: its label's type a third larger, in bold.
+// The heading of a function window: its label's type a third larger. It stays in the regular
+// weight: bold Chinese type comes from a second font file, and the pages read from it for the
+// few characters of the headings cost several megabytes.
 
 #include <QFont>
 #include <QLabel>
@@ -9,7 +11,6 @@ namespace cesuan {
 inline void setHeadingFont(QLabel* label) {
     QFont heading = label->font();
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
     label->setFont(heading);
 }
 

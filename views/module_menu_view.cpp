@@ -1,4 +1,5 @@
 #include "views/module_menu_view.h"
+#include "views/heading_font.h"
 
 #include "screens/module_menu_texts.h"
 #include "ui_module_menu_view.h"
@@ -22,10 +23,7 @@ ModuleMenuView::ModuleMenuView(WebPageOpener& web, ScreenNavigator& screens, QWi
     ui_->setupUi(this);
     setWindowTitle(t::kWindowTitle);
     ui_->Label1->setText(menu_.proverb);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
 
     for (int index = 0; index < t::kButtonCount; ++index) {
         if (!ModuleMenu::hasButton(index)) continue;
@@ -50,7 +48,6 @@ WelcomeView::WelcomeView(QWidget* parent) : QWidget(parent) {
     label->setAlignment(Qt::AlignCenter);
     QFont font = label->font();
     font.setPointSizeF(font.pointSizeF() * 3);
-    font.setBold(true);
     label->setFont(font);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(label);
@@ -73,7 +70,7 @@ ButtonTestView::ButtonTestView(QWidget* parent) : QWidget(parent) {
         const QString light = QString::fromLatin1(colours[i][0]);
         const QString dark = QString::fromLatin1(colours[i][1]);
         button->setStyleSheet(
-            QStringLiteral("QPushButton { color: white; font-size: 22px; font-weight: bold; border: 2px solid %2;"
+            QStringLiteral("QPushButton { color: white; font-size: 22px; border: 2px solid %2;"
                            " border-radius: 18px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                            " stop:0 %1, stop:1 %2); }"
                            "QPushButton:hover { background: %1; }"

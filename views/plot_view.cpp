@@ -239,13 +239,9 @@ void PlotView::paint(QPainter& painter, QSize size) const {
     const Frame frame = frameFor(size);
 
     if (!picture_.title.isEmpty()) {
-        QFont bold = font();
-        bold.setBold(true);
-        painter.setFont(bold);
         painter.setPen(colourOf(PictureInk::Text));
         painter.drawText(QRectF(0, 4, size.width(), metrics.height() + 4), Qt::AlignHCenter | Qt::AlignVCenter,
                          picture_.title);
-        painter.setFont(font());
     }
 
     // The axes: a light grid at round values, their numbers outside the plot, the titles.

@@ -7,6 +7,7 @@
 #include "views/command_keys.h"
 #include "views/long_text.h"
 #include "views/plot_view.h"
+#include "views/heading_font.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -39,10 +40,7 @@ void RegressionView::build() {
     };
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(t::kTitle);
-    QFont heading = title->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    title->setFont(heading);
+    setHeadingFont(title);
     layout->addWidget(named(title, "Label1"));
     auto* hint = new QLabel(t::kHint);
     hint->setWordWrap(true);

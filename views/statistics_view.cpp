@@ -5,6 +5,7 @@
 #include "views/command_keys.h"
 #include "views/long_text.h"
 #include "views/plot_view.h"
+#include "views/heading_font.h"
 #include "statistics/histogram.h"
 #include "screens/picture_texts.h"
 #include "engine/line_ends.h"
@@ -48,10 +49,7 @@ void StatisticsView::setUpTexts() {
     setWindowTitle(t::kWindowTitle);
 
     ui_->Label1->setText(t::kTitle);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
     ui_->Label12->setText(t::kHint);
     ui_->Label17->setText(t::kSentenceBefore);
     ui_->Label18->setText(t::kSentenceMiddle);

@@ -5,6 +5,7 @@
 #include "ui_transform_view.h"
 #include "views/box_font.h"
 #include "views/long_text.h"
+#include "views/heading_font.h"
 
 #include <QKeySequence>
 #include <QShortcut>
@@ -28,10 +29,7 @@ TransformView::~TransformView() = default;
 void TransformView::setUpTexts() {
     setWindowTitle(t::kWindowTitle);
     ui_->Heading->setText(t::kHeading);
-    QFont heading = ui_->Heading->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Heading->setFont(heading);
+    setHeadingFont(ui_->Heading);
 
     ui_->Tabs->setTabText(0, t::kParametersTab);
     ui_->Tabs->setTabText(1, t::kCartesianTab);

@@ -3,6 +3,7 @@
 #include "screens/screen_texts.h"
 #include "views/box_font.h"
 #include "views/command_keys.h"
+#include "views/heading_font.h"
 #include "ui_variable_editor_view.h"
 
 #include <QShowEvent>
@@ -43,10 +44,7 @@ VariableEditorView::VariableEditorView(CalcSettings& settings, WebPageOpener& we
         clickOnEnter(box.widget, ui_->Command3);  // saves, the window stays open
     }
     ui_->Label1->setText(t::kHeading);
-    QFont heading = ui_->Label1->font();
-    heading.setPointSizeF(heading.pointSizeF() * 1.3);
-    heading.setBold(true);
-    ui_->Label1->setFont(heading);
+    setHeadingFont(ui_->Label1);
     ui_->Label11->setText(t::kDecoration);
     ui_->Label12->setText(t::kGreeting);
     ui_->Command1->setText(t::kAllToOne);
