@@ -2,6 +2,7 @@
 
 #include "screens/platform_texts.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QFutureWatcher>
 #include <QProgressDialog>
@@ -33,6 +34,13 @@ bool QtWorkRunner::run(const QString& label, Work work) {
     });
     progress.setValue(0);
     if (!watcher.isFinished()) loop.exec();
+    // A dialog that showed held the keyboard (a window handle is made when it first shows); the
+    // window gets it back, unless another of the program's windows has it meanwhile.
+    if (progress.windowHandle() != nullptr && window_ != nullptr) {
+        progress.hide();
+        const QWidget* active = QApplication::activeWindow();
+        if (active == nullptr || active == &progress) window_->window()->activateWindow();
+    }
     return !cancelled;
 }
 

@@ -65,6 +65,7 @@ void CalculusViewTest::derivativeWithTangent() {
     QVERIFY(std::any_of(picture.lines.begin(), picture.lines.end(), [](const PictureLine& l) { return l.ink == PictureInk::Fit; }));
 
     control<QComboBox>(window, "ComboOrder")->setCurrentIndex(1);
+    QVERIFY(QTest::qWaitForWindowActive(window));  // a slow run shows the progress dialog a moment
     QTest::keyClick(window, Qt::Key_Return, Qt::ControlModifier);
     result = control<QPlainTextEdit>(window, "ResultText")->toPlainText();
     QVERIFY2(result.contains(u"f″(x₀) = 9\n"), qPrintable(result));
@@ -76,6 +77,7 @@ void CalculusViewTest::derivativeWithTangent() {
     QVERIFY(program_->messages.errors[0].contains(u"x = -1"));
     QCOMPARE(control<QLabel>(window, "StatusLine")->text(), program_->messages.errors[0]);
 
+    QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_F1);
     QVERIFY(control<QPlainTextEdit>(program_->screens.window(ScreenId::Help), "Text1")
                 ->toPlainText()
@@ -96,6 +98,7 @@ void CalculusViewTest::integralWithShadedArea() {
     QVERIFY(std::any_of(picture.lines.begin(), picture.lines.end(), [](const PictureLine& l) { return l.filled; }));
     QVERIFY(program_->messages.shown.isEmpty());
 
+    QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_F1);
     QVERIFY(control<QPlainTextEdit>(program_->screens.window(ScreenId::Help), "Text1")
                 ->toPlainText()

@@ -59,6 +59,7 @@ void EquationsViewTest::solvesTheTypedSystem() {
              u"唯一解：2个方程，2个未知数，系数矩阵的秩为2，增广矩阵的秩为2。\n  x  =  7\n  y  =  3\n");
     QCOMPARE(control<QLabel>(screen_, "StatusLine")->text(), u"系数矩阵的条件数 1");
 
+    QVERIFY(QTest::qWaitForWindowActive(screen_));  // a slow run shows the progress dialog a moment
     QTest::keyClick(screen_, Qt::Key_F1);
     QVERIFY(control<QPlainTextEdit>(program_->screens.window(ScreenId::Help), "Text1")
                 ->toPlainText()

@@ -67,6 +67,7 @@ void ErrorsViewTest::observationsAndPropagation() {
     QVERIFY2(propagated.startsWith(u"函数值 f = 3\n中误差 m = ±0.5\n"), qPrintable(propagated));
     QVERIFY(propagated.contains(u"36 %") && propagated.contains(u"64 %"));
 
+    QVERIFY(QTest::qWaitForWindowActive(screen_));  // a slow run shows the progress dialog a moment
     QTest::keyClick(screen_, Qt::Key_F1);
     QVERIFY(control<QPlainTextEdit>(program_->screens.window(ScreenId::Help), "Text1")
                 ->toPlainText()

@@ -113,6 +113,7 @@ void MatrixViewTest::cancelGivesTheWindowBack() {
     QVERIFY(!finished);
     QCOMPARE(label, u"正在计算……");
     QTRY_VERIFY(stopped->load());  // the work saw the flag and ended on its thread
+    QVERIFY(QTest::qWaitForWindowActive(screen_));  // and the keyboard is the window's again
 
     // Work that ends by itself reports so.
     QVERIFY(runner.run(QString(), [](const std::atomic<bool>&) {}));
